@@ -1,0 +1,53 @@
+#include "DrugWindow.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+// Pointer-following move for platforms without a system move: lives until the button goes up.
+class PointerFollower final : public QObject {
+public:
+    explicit PointerFollower(QWidget* window)
+        : QObject(window), m_window(window), m_offset(QCursor::pos() - window->pos())
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (m_window.isNull())
+            return false;
+        if (event->type() == QEvent::MouseMove) {
+            m_window->move(QCursor::pos() - m_offset);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            qApp->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_window;
+    QPoint m_offset;
+};
+
+} // namespace
+
+void DrugWindow(QWidget* widget, Qt::MouseButtons buttons)
+{
+    if (widget == nullptr || !(buttons & Qt::LeftButton))
+        return;
+    QWidget* window = widget->window();
+    if (window->findChild<PointerFollower*>(QString(), Qt::FindDirectChildrenOnly) != nullptr)
+        return; // already following
+    QWindow* handle = window->windowHandle();
+    if (handle != nullptr && handle->startSystemMove())
+        return;
+    new PointerFollower(window); // owned by the window, gone at button release
+}

@@ -1,0 +1,44 @@
+#include "GuiStartup.h"
+
+#include "platform/DisplayProbe.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <cstdio>
+
+namespace GuiStartup {
+
+std::optional<QString> displayProblem()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    // A platform chosen by the environment (offscreen, vnc, ...) needs no display of ours.
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return std::nullopt;
+    return DisplayProbe::problem();
+}
+
+std::optional<int> refuseWithoutDisplay(const char* program)
+{
+    const std::optional<QString> problem = displayProblem();
+    if (!problem)
+        return std::nullopt;
+    std::fprintf(stderr, "%s: %s\n", program, problem->toLocal8Bit().constData());
+    return 1;
+}
+
+void setUpApplication()
+{
+    // Japanese Windows fonts and the classic Windows faces: the CJK font that install-deps
+    // brings, and metric-compatible free faces.
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+                               {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans CJK"),
+                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/chrome/zelclock.png")));
+}
+
+} // namespace GuiStartup

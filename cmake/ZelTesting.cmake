@@ -1,0 +1,60 @@
+# Test registration shared by every test folder.
+#
+# Every test runs with a pinned locale and time zone and with XDG_CONFIG_HOME pointing into the
+# build tree, so that no test can read or change the settings of the person running it.
+
+set(ZEL_TEST_ENV
+    "LANG=C.UTF-8"
+    "LC_ALL=C.UTF-8"
+    "TZ=UTC"
+    "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config"
+    "ZEL_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+    "ZEL_TEST_TOOLS=${CMAKE_BINARY_DIR}/tests/tools"
+)
+
+# zel_add_qtest(<name> KIND <unit|widget> SOURCES <files...> [LIBS <targets...>] [SANITIZE])
+#
+# A Qt Test executable registered with CTest as "<kind>.<name>" and labelled with its kind.
+# Widget tests run in-process on the offscreen platform. SANITIZE marks tests that also run in
+# the AddressSanitizer configuration, which builds nothing else.
+function(zel_add_qtest name)
+    cmake_parse_arguments(ARG "SANITIZE" "KIND" "SOURCES;LIBS" ${ARGN})
+    if(NOT ARG_KIND MATCHES "^(unit|widget)$")
+        message(FATAL_ERROR "zel_add_qtest(${name}): KIND must be unit or widget")
+    endif()
+    if(ZEL_SANITIZE AND NOT ARG_SANITIZE)
+        return()
+    endif()
+    if(ARG_KIND STREQUAL "widget" AND NOT ZEL_GUI)
+        return()
+    endif()
+    set(target tst_${name})
+    add_executable(${target} ${ARG_SOURCES})
+    target_link_libraries(${target} PRIVATE Qt6::Test ${ARG_LIBS})
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${ARG_KIND}.${name} COMMAND ${target})
+    set(env ${ZEL_TEST_ENV})
+    if(ARG_KIND STREQUAL "widget")
+        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    set_tests_properties(${ARG_KIND}.${name} PROPERTIES
+        LABELS ${ARG_KIND}
+        ENVIRONMENT "${env}"
+        TIMEOUT 300)
+endfunction()
+
+# zel_add_e2e(<name> SCRIPT <file>)
+#
+# An end-to-end test: a bash script that drives the real programs under Xvfb with a window
+# manager (tests/e2e/lib.sh gives it a private display and a private settings folder).
+function(zel_add_e2e name)
+    cmake_parse_arguments(ARG "" "SCRIPT" "" ${ARGN})
+    if(NOT ZEL_GUI OR ZEL_SANITIZE)
+        return()
+    endif()
+    add_test(NAME e2e.${name} COMMAND bash ${ARG_SCRIPT})
+    set_tests_properties(e2e.${name} PROPERTIES
+        LABELS e2e
+        ENVIRONMENT "${ZEL_TEST_ENV};ZEL_E2E_LIB=${PROJECT_SOURCE_DIR}/tests/e2e/lib.sh"
+        TIMEOUT 300)
+endfunction()

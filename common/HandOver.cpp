@@ -1,0 +1,123 @@
+#include "HandOver.h"
+
+#include "ProgramStarter.h"
+#include "SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+QString StartFailure::message() const
+{
+    return QStringLiteral("%1 could not be started from %2: %3.").arg(program, folder, reason);
+}
+
+namespace HandOver {
+
+QString fileName(SuiteProgram program)
+{
+    QString base;
+    switch (program) {
+    case SuiteProgram::TitleBarClock:
+        base = QStringLiteral("zelcaption");
+        break;
+    case SuiteProgram::PanelClock:
+        base = QStringLiteral("zelpane");
+        break;
+    case SuiteProgram::ListClock:
+        base = QStringLiteral("zelroll");
+        break;
+    case SuiteProgram::Settings:
+        base = QStringLiteral("zelsetup");
+        break;
+    case SuiteProgram::TaskBarClock:
+        base = QStringLiteral("zelband");
+        break;
+    case SuiteProgram::Launcher:
+        base = QStringLiteral("zelhome");
+        break;
+    }
+#ifdef Q_OS_WIN
+    base += QStringLiteral(".exe");
+#endif
+    return base;
+}
+
+std::optional<SuiteProgram> launcherDisplay(int kind)
+{
+    switch (kind) {
+    case 0:
+        return SuiteProgram::TitleBarClock;
+    case 1:
+        return SuiteProgram::PanelClock;
+    case 2:
+        return SuiteProgram::ListClock;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool settingsMayRun(SettingsStore& store)
+{
+    return store.start() != 0;
+}
+
+bool displayMayRun(SettingsStore& store)
+{
+    if (store.start() == 0)
+        return false;
+    store.setStart(0);
+    return true;
+}
+
+QString withTrailingSeparator(const QString& dir)
+{
+    const QString native = QDir::toNativeSeparators(dir);
+    const QChar sep = QDir::separator();
+    return native.endsWith(sep) ? native : native + sep;
+}
+
+QString startDirectory()
+{
+    return withTrailingSeparator(QDir::currentPath());
+}
+
+QString ownDirectory()
+{
+    return withTrailingSeparator(QCoreApplication::applicationDirPath());
+}
+
+std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
+                                  const QString& folder, const QString& fallbackFolder)
+{
+    const QString name = fileName(program);
+    QString dir = folder;
+    QFileInfo file(folder + name);
+    if (!file.exists() && !fallbackFolder.isEmpty() && fallbackFolder != folder &&
+        QFileInfo::exists(fallbackFolder + name)) {
+        dir = fallbackFolder;
+        file = QFileInfo(fallbackFolder + name);
+    }
+    if (!file.exists())
+        return StartFailure{name, dir, QStringLiteral("there is no such program")};
+    if (!file.isFile() || !file.isExecutable())
+        return StartFailure{name, dir, QStringLiteral("it is not an executable program")};
+    if (!starter.start(file.filePath()))
+        return StartFailure{name, dir, QStringLiteral("the system refused to run it")};
+    return std::nullopt;
+}
+
+std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter,
+                                     SuiteProgram program, const QString& folder,
+                                     std::optional<int> kind, const QString& fallbackFolder)
+{
+    store.setStart(1);
+    if (kind)
+        store.setKind(*kind);
+    std::optional<StartFailure> failure = start(starter, program, folder, fallbackFolder);
+    if (failure)
+        store.setStart(0);
+    return failure;
+}
+
+} // namespace HandOver

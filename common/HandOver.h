@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class ProgramStarter;
+class SettingsStore;
+
+// The programs of the suite and of its neighbours, which are started by file name.
+enum class SuiteProgram { TitleBarClock, PanelClock, ListClock, Settings, TaskBarClock, Launcher };
+
+// Why a program could not be started, in words for the user.
+struct StartFailure {
+    QString program; // file name
+    QString folder;  // where it was looked for
+    QString reason;
+
+    QString message() const;
+};
+
+namespace HandOver {
+
+// "zelpane" here, "zelpane.exe" on Windows.
+QString fileName(SuiteProgram program);
+
+// The display that "Kind" names for the launcher: 0 title-bar, 1 panel, 2 list clock.
+std::optional<SuiteProgram> launcherDisplay(int kind);
+
+// Start-up check of the settings program: it runs only when "Start" is not 0 (missing is 0),
+// and leaves the value as it is.
+bool settingsMayRun(SettingsStore& store);
+// Start-up check of the two clocks: when "Start" is not 0 they consume it (write "0") and run.
+bool displayMayRun(SettingsStore& store);
+
+QString withTrailingSeparator(const QString& dir);
+// The current directory at start, with a trailing separator.
+QString startDirectory();
+// The folder of the running program, with a trailing separator.
+QString ownDirectory();
+
+// Starts the program from the first folder that has it. An empty result means it started.
+std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
+                                  const QString& folder, const QString& fallbackFolder = {});
+
+// Passes control to another program: "Start" = "1", "Kind" when given, then the start. When the
+// start fails nobody will consume "Start", so it goes back to "0" and the failure is returned
+// for the caller to show; the caller then stays open.
+std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter,
+                                     SuiteProgram program, const QString& folder,
+                                     std::optional<int> kind = std::nullopt,
+                                     const QString& fallbackFolder = {});
+
+} // namespace HandOver

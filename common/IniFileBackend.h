@@ -1,0 +1,42 @@
+#pragma once
+
+#include "IniDocument.h"
+#include "StoreBackend.h"
+
+#include <QString>
+
+// The settings as one INI file shared by all programs of the suite.
+//
+// Reads are served from memory while the file on disk is unchanged; a change by another
+// program is noticed by comparing the file's identity (inode, size, modification time in
+// nanoseconds), so a clock that polls ten times a second costs one stat() per poll.
+// Writes take a lock file, re-read the file under the lock so that a concurrent writer's keys
+// survive, and replace the file atomically: a writer killed half-way leaves the old file whole.
+// A write of the value already stored does not touch the file at all.
+class IniFileBackend final : public StoreBackend {
+public:
+    explicit IniFileBackend(QString filePath);
+
+    std::optional<QString> read(QStringView section, QStringView key) override;
+    bool write(QStringView section, QStringView key, const QString& value) override;
+
+    const QString& filePath() const { return m_path; }
+
+private:
+    struct FileStamp {
+        bool exists = false;
+        qint64 size = 0;
+        qint64 modifiedNs = 0;
+        quint64 inode = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+
+    static FileStamp stampOf(const QString& path);
+    void refresh();
+    IniDocument readFromDisk(FileStamp& stamp) const;
+
+    QString m_path;
+    FileStamp m_stamp;
+    IniDocument m_doc;
+    bool m_loaded = false;
+};

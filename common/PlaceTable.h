@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+class SettingsStore;
+
+// One configured place: a name and a fixed offset from UTC. The two parts of the offset may
+// have different signs: 5 hours and -30 minutes is UTC+4:30.
+struct Place {
+    QString name;
+    int hours = 0;
+    int minutes = 0;
+
+    int offsetMinutes() const { return 60 * hours + minutes; }
+    bool operator==(const Place&) const = default;
+};
+
+// A display's copy of the configured places. Entries above plcCount keep what they held before.
+struct PlaceTable {
+    static constexpr int kMaxIndex = 5;
+
+    int plcCount = 0; // index of the last place: -1 none, up to 5
+    std::array<Place, kMaxIndex + 1> places{};
+
+    // Resets "Change", then reads "PlcCount" (missing: 1; taken into -1..5) and the places
+    // 0..PlcCount (missing: "Japan", -9 hours, 0 minutes).
+    void load(SettingsStore& store);
+
+    // True when another program saved new places ("Change" is exactly 1); the caller then runs
+    // its whole load.
+    static bool reloadRequested(SettingsStore& store);
+
+    int count() const { return plcCount + 1; }
+    bool operator==(const PlaceTable&) const = default;
+};

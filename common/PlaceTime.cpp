@@ -1,0 +1,106 @@
+#include "PlaceTime.h"
+
+#include "Clock.h"
+
+namespace PlaceTime {
+
+QDateTime utcSnapshot(const Clock& clock)
+{
+    const QDateTime now = clock.utcNow().toUTC();
+    const QTime t = now.time();
+    return QDateTime(now.date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
+}
+
+QDateTime placeDateTime(const QDateTime& utc, const Place& place)
+{
+    const QDateTime wall(utc.date(), utc.time(), Qt::UTC);
+    return wall.addSecs(qint64(place.hours) * 3600).addSecs(qint64(place.minutes) * 60);
+}
+
+QString dateText(const QDateTime& dt, const QLocale& locale)
+{
+    const QDate d = dt.date();
+    return locale.monthName(d.month(), QLocale::ShortFormat) + u' ' +
+           QStringLiteral("%1 ").arg(d.day(), 2, 10, QLatin1Char('0'));
+}
+
+QString timeText(const QDateTime& dt)
+{
+    const QTime t = dt.time();
+    return QStringLiteral("%1:%2 ")
+        .arg(t.hour(), 2, 10, QLatin1Char('0'))
+        .arg(t.minute(), 2, 10, QLatin1Char('0'));
+}
+
+bool dateHighlight(const QDateTime& place, const QDateTime& localNow)
+{
+    return place.date().day() != localNow.date().day();
+}
+
+bool nightHighlight(const QDateTime& place)
+{
+    const int h = place.time().hour();
+    return h > 20 || h < 7;
+}
+
+RowText placeRow(const Place& place, const QDateTime& utc, const QDateTime& localNow,
+                 const QLocale& locale)
+{
+    const QDateTime dt = placeDateTime(utc, place);
+    return {dateText(dt, locale), timeText(dt), place.name, dateHighlight(dt, localNow),
+            nightHighlight(dt)};
+}
+
+RowText localRow(const QDateTime& localNow, const QLocale& locale)
+{
+    return {dateText(localNow, locale), timeText(localNow), QStringLiteral("Local"), false,
+            false};
+}
+
+} // namespace PlaceTime
+
+namespace Strip {
+
+StripMode modeFromCaption(QStringView caption)
+{
+    return caption == kDayNight ? StripMode::DayNight : StripMode::AmPm;
+}
+
+QString caption(StripMode mode)
+{
+    return (mode == StripMode::DayNight ? kDayNight : kAmPm).toString();
+}
+
+StripMode toggled(StripMode mode)
+{
+    return mode == StripMode::DayNight ? StripMode::AmPm : StripMode::DayNight;
+}
+
+StripCell cell(int hour, StripMode mode)
+{
+    static const QColor night(0, 0, 128);
+    static const QColor nightText(255, 255, 192);
+    static const QColor day(255, 255, 128);
+    static const QColor afternoon(128, 255, 128);
+    if (mode == StripMode::DayNight) {
+        if (hour < 8 || hour > 19)
+            return {hour, night, nightText};
+        return {hour, day, std::nullopt};
+    }
+    return {hour, hour > 12 ? afternoon : day, std::nullopt};
+}
+
+std::array<StripCell, 24> cells(int startHour, StripMode mode)
+{
+    std::array<StripCell, 24> out;
+    int h = startHour;
+    for (StripCell& c : out) {
+        c = cell(h, mode);
+        // Midnight after the first cell reads 24, and 1 follows 24.
+        if (++h > 24)
+            h = 1;
+    }
+    return out;
+}
+
+} // namespace Strip

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "PlaceTable.h"
+
+#include <QColor>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <array>
+#include <optional>
+
+class Clock;
+
+// What one row of a display shows: date, time and place, and whether the date and the time
+// are drawn on their opaque highlight backgrounds.
+struct RowText {
+    QString date;
+    QString time;
+    QString place;
+    bool dateHighlight = false;
+    bool nightHighlight = false;
+    bool operator==(const RowText&) const = default;
+};
+
+namespace PlaceTime {
+
+// UTC now to the second: every row of one refresh is computed from the same snapshot.
+QDateTime utcSnapshot(const Clock& clock);
+
+// The wall-clock date and time at the place (returned with a UTC time spec, so that no time
+// zone rule of this computer interferes): hours first, then minutes, with full calendar carry.
+QDateTime placeDateTime(const QDateTime& utc, const Place& place);
+
+// "mmm dd ": the locale's abbreviated month, a blank, the two-digit day, a trailing blank.
+QString dateText(const QDateTime& dt, const QLocale& locale);
+// "hh:mm ": 24-hour clock, trailing blank, no seconds.
+QString timeText(const QDateTime& dt);
+
+// The place's day of month differs from the computer's own.
+bool dateHighlight(const QDateTime& place, const QDateTime& localNow);
+// Hours 21 to 23 and 0 to 6.
+bool nightHighlight(const QDateTime& place);
+
+RowText placeRow(const Place& place, const QDateTime& utc, const QDateTime& localNow,
+                 const QLocale& locale);
+// The computer's own time, named "Local", never highlighted.
+RowText localRow(const QDateTime& localNow, const QLocale& locale);
+
+} // namespace PlaceTime
+
+// The 24-hour strip of the list clock: the hour at the place now and in each of the next 23
+// hours, so that a column stands for the same instant in every row.
+enum class StripMode { DayNight, AmPm };
+
+struct StripCell {
+    int hour = 0; // as shown: 1..24, or 0 in the first cell of a strip that starts at midnight
+    QColor background;
+    std::optional<QColor> text; // empty: the system's button text colour
+    bool operator==(const StripCell&) const = default;
+};
+
+namespace Strip {
+
+inline constexpr QStringView kDayNight = u"Day - Night";
+inline constexpr QStringView kAmPm = u"AM - PM";
+
+// The mode label's caption is the mode: anything but "Day - Night" counts as "AM - PM".
+StripMode modeFromCaption(QStringView caption);
+QString caption(StripMode mode);
+StripMode toggled(StripMode mode);
+
+StripCell cell(int hour, StripMode mode);
+std::array<StripCell, 24> cells(int startHour, StripMode mode);
+
+} // namespace Strip

@@ -1,0 +1,125 @@
+# Shared by the end-to-end tests: sourced, never run. Gives the test a private X display with a
+# real window manager, a private settings folder, a pinned locale and time zone, and helpers to
+# read the store, find windows and wait for processes. Everything started is ended on exit.
+set -euo pipefail
+
+: "${ZEL_BIN_DIR:?run through ctest}"
+: "${ZEL_TEST_TOOLS:?run through ctest}"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
+unset QT_QPA_PLATFORM
+ZEL_TMP=$(mktemp -d "${TMPDIR:-/tmp}/zel-e2e.XXXXXX")
+export XDG_CONFIG_HOME="$ZEL_TMP/config"
+mkdir -p "$XDG_CONFIG_HOME"
+ZEL_PIDS=()
+
+zel_cleanup() {
+    local pid
+    for pid in "${ZEL_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # Programs started by other programs are not in the list: end every suite program that
+    # runs on this test's display.
+    if [ -n "${DISPLAY:-}" ]; then
+        for pid in $(pgrep -f "^$ZEL_BIN_DIR/" 2>/dev/null || true); do
+            if tr '\0' '\n' </proc/"$pid"/environ 2>/dev/null | grep -qx "DISPLAY=$DISPLAY"; then
+                kill "$pid" 2>/dev/null || true
+            fi
+        done
+    fi
+    sleep 0.2
+    for pid in "${ZEL_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    rm -rf "$ZEL_TMP"
+}
+trap zel_cleanup EXIT
+
+zel_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+zel_log() {
+    echo "-- $*"
+}
+
+# zel_start_x [WIDTHxHEIGHT]: a private Xvfb display and openbox on it.
+zel_start_x() {
+    local size=${1:-1280x800}
+    local fifo="$ZEL_TMP/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >"$ZEL_TMP/xvfb.log" 2>&1 &
+    ZEL_PIDS+=($!)
+    local n
+    read -r -t 20 n <"$fifo" || zel_fail "Xvfb did not start"
+    export DISPLAY=":$n"
+    openbox --sm-disable >"$ZEL_TMP/openbox.log" 2>&1 &
+    ZEL_PIDS+=($!)
+    local i
+    for i in $(seq 100); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    zel_fail "openbox did not start"
+}
+
+# zel_run PROGRAM: starts a suite program in the background from its folder (the start
+# directory); its pid is in ZEL_LAST_PID.
+zel_run() {
+    local program=$1
+    shift
+    (cd "$ZEL_BIN_DIR" && exec "$@" "$ZEL_BIN_DIR/$program") >"$ZEL_TMP/$program.log" 2>&1 &
+    ZEL_LAST_PID=$!
+    ZEL_PIDS+=("$ZEL_LAST_PID")
+}
+
+zel_store_get() { "$ZEL_TEST_TOOLS/zelstore" get "$1" "$2"; }
+zel_store_set() { "$ZEL_TEST_TOOLS/zelstore" set "$1" "$2" "$3"; }
+zel_store_file() { "$ZEL_TEST_TOOLS/zelstore" path; }
+
+# zel_expect_store SECTION KEY VALUE
+zel_expect_store() {
+    local got
+    got=$(zel_store_get "$1" "$2") || got="<missing>"
+    [ "$got" = "$3" ] || zel_fail "$1/$2 is '$got', expected '$3'"
+}
+
+# zel_wait_exit PID SECONDS: true when the process ended in time.
+zel_wait_exit() {
+    local pid=$1 limit=$2 i
+    for i in $(seq $((limit * 10))); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# zel_wait_window NAME SECONDS: prints the id of the first visible window whose WM_CLASS or
+# name matches NAME.
+zel_wait_window() {
+    local name=$1 limit=$2 i id
+    for i in $(seq $((limit * 10))); do
+        id=$(xdotool search --onlyvisible --classname "$name" 2>/dev/null | head -n1 || true)
+        [ -n "$id" ] || id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# zel_no_window NAME: true when no visible window of that name exists.
+zel_no_window() {
+    [ -z "$(xdotool search --onlyvisible --classname "$1" 2>/dev/null || true)" ]
+}
+
+# zel_geometry WINDOW: prints "X Y WIDTH HEIGHT" of the window's client area on the screen.
+zel_geometry() {
+    xdotool getwindowgeometry --shell "$1" | awk -F= '
+        $1=="X"{x=$2} $1=="Y"{y=$2} $1=="WIDTH"{w=$2} $1=="HEIGHT"{h=$2}
+        END{print x, y, w, h}'
+}
+
+zel_screenshot() {
+    import -window root "$1"
+}
