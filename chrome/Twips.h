@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Window positions and sizes are kept in twips (1/1440 inch). Qt's logical pixels are 1/96
+// inch at the usual density, so one logical pixel is 15 twips everywhere and a high-density
+// screen scales the windows by its device pixel ratio like any other Qt window.
+namespace Twips {
+
+inline constexpr int kPerPixel = 15;
+
+constexpr int toPixels(double twips)
+{
+    return int(twips >= 0 ? twips / kPerPixel + 0.5 : twips / kPerPixel - 0.5);
+}
+
+constexpr float fromPixels(int pixels)
+{
+    return float(pixels) * kPerPixel;
+}
+
+} // namespace Twips
