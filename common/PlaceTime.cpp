@@ -53,8 +53,7 @@ RowText placeRow(const Place& place, const QDateTime& utc, const QDateTime& loca
 
 RowText localRow(const QDateTime& localNow, const QLocale& locale)
 {
-    return {dateText(localNow, locale), timeText(localNow), QStringLiteral("Local"), false,
-            false};
+    return {dateText(localNow, locale), timeText(localNow), QStringLiteral("Local"), false, false};
 }
 
 } // namespace PlaceTime

@@ -175,7 +175,8 @@ bool SettingsStore::setLanguage(int value)
 
 qint16 SettingsStore::selectPattern(qint16 fallback)
 {
-    const std::optional<QString> text = m_backend->read(sectionName(Section::Settings), u"SelectPattern");
+    const std::optional<QString> text =
+        m_backend->read(sectionName(Section::Settings), u"SelectPattern");
     return text ? toInt16(*text).value_or(fallback) : fallback;
 }
 

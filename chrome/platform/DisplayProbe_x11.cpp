@@ -13,7 +13,8 @@ std::optional<QString> problem()
     const bool broken = xcb_connection_has_error(c) != 0;
     xcb_disconnect(c);
     if (broken)
-        return QStringLiteral("cannot open the display \"%1\"").arg(QString::fromLocal8Bit(display));
+        return QStringLiteral("cannot open the display \"%1\"")
+            .arg(QString::fromLocal8Bit(display));
     return std::nullopt;
 }
 

@@ -1,0 +1,170 @@
+#include "HandOver.h"
+#include "IniFileBackend.h"
+#include "ProgramStarter.h"
+#include "SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class RecordingStarter final : public ProgramStarter {
+public:
+    QStringList started;
+    bool succeed = true;
+    bool start(const QString& filePath) override
+    {
+        started << filePath;
+        return succeed;
+    }
+};
+
+void makeProgram(const QString& path, bool executable = true)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\n");
+    f.close();
+    if (executable)
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+}
+
+} // namespace
+
+class TestHandOver : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir.emplace();
+        m_store.emplace(
+            std::make_unique<IniFileBackend>(m_dir->filePath(QStringLiteral("s.conf"))));
+        m_folder = HandOver::withTrailingSeparator(m_dir->path());
+    }
+
+    void startFlagProtocol()
+    {
+        SettingsStore& s = *m_store;
+        QVERIFY(!HandOver::settingsMayRun(s));
+        QVERIFY(!HandOver::displayMayRun(s));
+        QCOMPARE(s.readText(SettingsStore::Section::Settings, u"Start", QStringLiteral("none")),
+                 QStringLiteral("none"));
+
+        s.setStart(1);
+        QVERIFY(HandOver::settingsMayRun(s));
+        QCOMPARE(s.start(), 1); // the settings program leaves it
+        QVERIFY(HandOver::displayMayRun(s));
+        QCOMPARE(s.start(), 0); // a display consumes it
+        QVERIFY(!HandOver::displayMayRun(s));
+
+        s.writeText(SettingsStore::Section::Settings, u"Start", QStringLiteral("yes"));
+        QVERIFY(!HandOver::displayMayRun(s)); // not a number: as if missing
+    }
+
+    void trailingSeparator()
+    {
+        const QString sep = QDir::separator();
+        QCOMPARE(HandOver::withTrailingSeparator(QStringLiteral("/opt/zel")),
+                 QStringLiteral("/opt/zel") + sep);
+        QCOMPARE(HandOver::withTrailingSeparator(QStringLiteral("/")), sep);
+        QCOMPARE(HandOver::withTrailingSeparator(QStringLiteral("/opt/zel/")),
+                 QStringLiteral("/opt/zel") + sep);
+        QVERIFY(HandOver::startDirectory().endsWith(sep));
+    }
+
+    void launcherDisplays()
+    {
+        QCOMPARE(HandOver::launcherDisplay(0), SuiteProgram::TitleBarClock);
+        QCOMPARE(HandOver::launcherDisplay(1), SuiteProgram::PanelClock);
+        QCOMPARE(HandOver::launcherDisplay(2), SuiteProgram::ListClock);
+        QVERIFY(!HandOver::launcherDisplay(3).has_value());
+        QVERIFY(!HandOver::launcherDisplay(-1).has_value());
+    }
+
+    void handOverWritesThenStarts()
+    {
+        makeProgram(m_folder + HandOver::fileName(SuiteProgram::PanelClock));
+        RecordingStarter starter;
+        m_store->setKind(0);
+        const auto failure =
+            HandOver::handOver(*m_store, starter, SuiteProgram::PanelClock, m_folder, 2);
+        QVERIFY(!failure);
+        QCOMPARE(starter.started,
+                 QStringList{m_folder + HandOver::fileName(SuiteProgram::PanelClock)});
+        QCOMPARE(m_store->start(), 1);
+        QCOMPARE(m_store->kind(9), 2);
+    }
+
+    void missingProgramIsReportedAndStartGoesBack()
+    {
+        RecordingStarter starter;
+        m_store->setKind(1);
+        const auto failure =
+            HandOver::handOver(*m_store, starter, SuiteProgram::TitleBarClock, m_folder, 1);
+        QVERIFY(failure.has_value());
+        QVERIFY(starter.started.isEmpty());
+        QCOMPARE(failure->program, HandOver::fileName(SuiteProgram::TitleBarClock));
+        QCOMPARE(failure->folder, m_folder);
+        QVERIFY(failure->message().contains(QStringLiteral("zelcaption")));
+        QVERIFY(failure->message().contains(m_folder));
+        QCOMPARE(m_store->start(), 0);
+    }
+
+    void refusedOrNotExecutableIsAFailure()
+    {
+        const QString path = m_folder + HandOver::fileName(SuiteProgram::Settings);
+        makeProgram(path, false);
+        RecordingStarter starter;
+        QVERIFY(HandOver::start(starter, SuiteProgram::Settings, m_folder).has_value());
+        QVERIFY(starter.started.isEmpty());
+
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+        starter.succeed = false;
+        const auto failure =
+            HandOver::handOver(*m_store, starter, SuiteProgram::Settings, m_folder);
+        QVERIFY(failure.has_value());
+        QCOMPARE(starter.started.size(), 1);
+        QCOMPARE(m_store->start(), 0);
+    }
+
+    void fallbackFolderWhenTheStartDirectoryLacksTheProgram()
+    {
+        QTemporaryDir other;
+        const QString otherFolder = HandOver::withTrailingSeparator(other.path());
+        makeProgram(m_folder + HandOver::fileName(SuiteProgram::ListClock));
+        RecordingStarter starter;
+        QVERIFY(!HandOver::start(starter, SuiteProgram::ListClock, otherFolder, m_folder));
+        QCOMPARE(starter.started,
+                 QStringList{m_folder + HandOver::fileName(SuiteProgram::ListClock)});
+
+        // The start directory wins when it has the program.
+        makeProgram(otherFolder + HandOver::fileName(SuiteProgram::ListClock));
+        QVERIFY(!HandOver::start(starter, SuiteProgram::ListClock, otherFolder, m_folder));
+        QCOMPARE(starter.started.last(), otherFolder + HandOver::fileName(SuiteProgram::ListClock));
+    }
+
+    void realProcessStarts()
+    {
+        const QString marker = m_dir->filePath(QStringLiteral("ran"));
+        const QString path = m_folder + HandOver::fileName(SuiteProgram::TaskBarClock);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+        f.close();
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        ProcessStarter starter;
+        QVERIFY(!HandOver::start(starter, SuiteProgram::TaskBarClock, m_folder));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+    }
+
+private:
+    std::optional<QTemporaryDir> m_dir;
+    std::optional<SettingsStore> m_store;
+    QString m_folder;
+};
+
+QTEST_GUILESS_MAIN(TestHandOver)
+#include "tst_handover.moc"
