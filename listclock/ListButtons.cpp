@@ -1,0 +1,44 @@
+#include "ListButtons.h"
+
+#include <algorithm>
+
+namespace ListButtons {
+
+const std::array<ListButtonSpec, 5>& table()
+{
+    static const std::array<ListButtonSpec, 5> buttons{{
+        {ListButton::Change, QStringLiteral("imgChange"), 240, 8, 9, true,
+         QStringLiteral("環境設定")},
+        {ListButton::End, QStringLiteral("imgend"), 360, 2, 3, true, QStringLiteral("終了")},
+        {ListButton::DW, QStringLiteral("imgDW"), 6240, 8, 9, false, QString()},
+        {ListButton::View, QStringLiteral("imgView"), 120, 6, 7, true,
+         QStringLiteral("独立した時計で表示")},
+        {ListButton::TitleCng, QStringLiteral("imgTitleCng"), 0, 0, 1, true,
+         QStringLiteral("タイトルバーの中に入れる")},
+    }};
+    return buttons;
+}
+
+const ListButtonSpec& spec(ListButton id)
+{
+    const auto& t = table();
+    return *std::find_if(t.begin(), t.end(), [id](const ListButtonSpec& s) { return s.id == id; });
+}
+
+std::optional<SwitchTarget> switchTarget(ListButton id)
+{
+    switch (id) {
+    case ListButton::TitleCng:
+        return SwitchTarget{SuiteProgram::TitleBarClock, 1};
+    case ListButton::View:
+        return SwitchTarget{SuiteProgram::PanelClock, 2};
+    case ListButton::Change:
+        return SwitchTarget{SuiteProgram::Settings, std::nullopt};
+    case ListButton::End:
+    case ListButton::DW:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace ListButtons

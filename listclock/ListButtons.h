@@ -1,0 +1,39 @@
+#pragma once
+
+#include "HandOver.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// The five image buttons of the list clock: where they sit, which pictures of the store they
+// show, and which program the three switch buttons hand over to.
+enum class ListButton { TitleCng, View, Change, End, DW };
+
+struct ListButtonSpec {
+    ListButton id;
+    QString name; // objectName: the control's name
+    int left;     // twips; every button is at the top, 120 x 240
+    int normalLook;
+    int hoverLook;
+    // The mode switch only lights itself up: another button keeps its hover look.
+    bool resetsOthersOnHover;
+    QString toolTip;
+};
+
+struct SwitchTarget {
+    SuiteProgram program;
+    std::optional<int> kind; // written after "Start" when set
+    bool operator==(const SwitchTarget&) const = default;
+};
+
+namespace ListButtons {
+
+// In the order ButtonColorReset restores them: imgChange, imgend, imgDW, imgView, imgTitleCng.
+const std::array<ListButtonSpec, 5>& table();
+const ListButtonSpec& spec(ListButton id);
+
+// The program a button switches to, or nothing for the exit and mode buttons.
+std::optional<SwitchTarget> switchTarget(ListButton id);
+
+} // namespace ListButtons

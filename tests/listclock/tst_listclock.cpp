@@ -1,0 +1,348 @@
+#include "FakeClock.h"
+#include "IniFileBackend.h"
+#include "ListButtons.h"
+#include "ListClock.h"
+#include "ListLayout.h"
+#include "SettingsStore.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QDateTime utcAt(int y, int mo, int d, int h, int mi, int s = 0)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
+}
+
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+
+struct Fixture {
+    QTemporaryDir dir;
+    SettingsStore store{std::make_unique<IniFileBackend>(dir.filePath("store.conf"))};
+    FakeClock clock;
+    ListClock list{store, clock, kEnglish};
+
+    // The computer's own clock at the same instant as UTC, as under TZ=UTC.
+    void setNow(const QDateTime& utc)
+    {
+        clock.utc = utc;
+        clock.local = QDateTime(utc.date(), utc.time(), Qt::LocalTime);
+    }
+    void addPlace(int slot, const QString& name, int hours, int minutes)
+    {
+        store.setPlaceName(slot, name);
+        store.setPlaceHours(slot, hours);
+        store.setPlaceMinutes(slot, minutes);
+    }
+};
+
+QStringList placeNames(const std::vector<RowText>& rows)
+{
+    QStringList out;
+    for (const RowText& r : rows)
+        out << r.place;
+    return out;
+}
+
+} // namespace
+
+class TestListClock : public QObject {
+    Q_OBJECT
+
+private slots:
+    void emptyStoreShowsLocalAndTwoJapanRows()
+    {
+        Fixture f;
+        f.setNow(utcAt(2026, 1, 1, 12, 34, 56));
+        f.list.loadData();
+        QCOMPARE(f.list.windowHeight(), 1200);
+        const ListClock::Tick t = f.list.tick();
+        QCOMPARE(placeNames(t.rows), (QStringList{"Local", "Japan", "Japan"}));
+        QCOMPARE(t.rows[0].time, QStringLiteral("12:34 "));
+        QCOMPARE(t.rows[1].time, QStringLiteral("03:34 ")); // nine hours behind, not ahead
+        QCOMPARE(t.rows[2].date, QStringLiteral("Jan 01 "));
+        QCOMPARE(f.list.modeCaption(), QStringLiteral("Day - Night"));
+    }
+
+    void heightFollowsThePlaceCount_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("none") << "-1" << 720 << 1;
+        QTest::newRow("one") << "0" << 960 << 2;
+        QTest::newRow("six") << "5" << 2160 << 7;
+        // Damaged values stay inside the six places that exist.
+        QTest::newRow("too many") << "9" << 2160 << 7;
+        QTest::newRow("too few") << "-4" << 720 << 1;
+        QTest::newRow("not a number") << "two" << 1200 << 3;
+    }
+    void heightFollowsThePlaceCount()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, height);
+        QFETCH(int, rows);
+        Fixture f;
+        f.store.writeText(SettingsStore::Section::Data, u"PlcCount", stored);
+        f.list.loadData();
+        QCOMPARE(f.list.windowHeight(), height);
+        QCOMPARE(int(f.list.tick().rows.size()), rows);
+        QCOMPARE(int(f.list.strips().size()), rows);
+    }
+
+    void localRowIsNeverHighlighted()
+    {
+        Fixture f;
+        f.store.setPlcCount(0);
+        f.addPlace(0, "Here", 0, 0);
+        // Three in the morning: a place at the same time is a night hour, the local row is not.
+        f.setNow(utcAt(2026, 5, 10, 3, 0));
+        f.list.loadData();
+        const auto rows = f.list.tick().rows;
+        QVERIFY(rows[1].nightHighlight);
+        QVERIFY(!rows[0].nightHighlight);
+        QVERIFY(!rows[0].dateHighlight);
+        QCOMPARE(rows[0].time, rows[1].time);
+    }
+
+    void dateHighlightFollowsTheLocalDay()
+    {
+        Fixture f;
+        f.store.setPlcCount(1);
+        f.addPlace(0, "East", 1, 0);
+        f.addPlace(1, "West", -1, 0);
+        f.setNow(utcAt(2026, 1, 31, 23, 30));
+        f.list.loadData();
+        auto rows = f.list.tick().rows;
+        QCOMPARE(rows[1].date, QStringLiteral("Feb 01 "));
+        QVERIFY(rows[1].dateHighlight);
+        QVERIFY(!rows[2].dateHighlight);
+
+        // An hour later the local day has turned: now the western place lags behind.
+        f.setNow(utcAt(2026, 2, 1, 0, 30));
+        rows = f.list.tick().rows;
+        QVERIFY(!rows[1].dateHighlight);
+        QCOMPARE(rows[2].date, QStringLiteral("Jan 31 "));
+        QVERIFY(rows[2].dateHighlight);
+    }
+
+    void everyRowOfATickUsesOneSnapshot()
+    {
+        Fixture f;
+        f.store.setPlcCount(5);
+        for (int i = 0; i <= 5; ++i)
+            f.addPlace(i, QStringLiteral("P%1").arg(i), 0, 0);
+        f.setNow(utcAt(2026, 1, 1, 9, 59, 59));
+        f.list.loadData();
+        for (const RowText& r : f.list.tick().rows)
+            QCOMPARE(r.time, QStringLiteral("09:59 "));
+    }
+
+    void changeReloadsPlacesAndHeightButNotTheStrip()
+    {
+        Fixture f;
+        f.setNow(utcAt(2026, 1, 1, 10, 0));
+        f.list.loadData();
+        QVERIFY(!f.list.tick().reloaded);
+
+        f.store.setPlcCount(3);
+        f.addPlace(0, "Paris", 1, 0);
+        f.addPlace(3, "Delhi", 5, 30);
+        f.store.setChange(1);
+        const ListClock::Tick t = f.list.tick();
+        QVERIFY(t.reloaded);
+        QCOMPARE(f.store.change(), 0);
+        QCOMPARE(f.list.windowHeight(), 1680);
+        QCOMPARE(t.rows.size(), std::size_t(5));
+        QCOMPARE(t.rows[1].place, QStringLiteral("Paris"));
+        QCOMPARE(t.rows[1].time, QStringLiteral("11:00 "));
+        QCOMPARE(t.rows[4].time, QStringLiteral("15:30 "));
+    }
+
+    void otherChangeValuesDoNotReload_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("0") << "0";
+        QTest::newRow("2") << "2";
+        QTest::newRow("-1") << "-1";
+        QTest::newRow("text") << "yes";
+    }
+    void otherChangeValuesDoNotReload()
+    {
+        QFETCH(QString, value);
+        Fixture f;
+        f.list.loadData();
+        f.store.setPlcCount(4);
+        f.store.writeText(SettingsStore::Section::Data, u"Change", value);
+        QVERIFY(!f.list.tick().reloaded);
+        QCOMPARE(f.list.windowHeight(), 1200);
+        QCOMPARE(f.store.readText(SettingsStore::Section::Data, u"Change", "?"), value);
+    }
+
+    void stripStartsAtEachRowsHour()
+    {
+        Fixture f;
+        f.store.setPlcCount(2);
+        f.addPlace(0, "Tokyo", 9, 0);
+        f.addPlace(1, "Midnight", -23, 0);
+        f.addPlace(2, "Five", -18, 0);
+        f.setNow(utcAt(2026, 3, 1, 23, 30));
+        f.list.loadData();
+        const auto strips = f.list.strips();
+        QCOMPARE(strips[0][0].cell.hour, 23); // local
+        QCOMPARE(strips[0][1].cell.hour, 24);
+        QCOMPARE(strips[0][2].cell.hour, 1);
+        QCOMPARE(strips[1][0].cell.hour, 8);
+        QCOMPARE(strips[2][0].cell.hour, 0);
+        QCOMPARE(strips[2][23].cell.hour, 23);
+        QCOMPARE(strips[3][0].cell.hour, 5);
+        QCOMPARE(strips[3][19].cell.hour, 24);
+        QCOMPARE(strips[3][23].cell.hour, 4);
+    }
+
+    void stripColoursFollowTheMode()
+    {
+        Fixture f;
+        f.store.setPlcCount(-1);
+        f.setNow(utcAt(2026, 3, 1, 0, 0)); // local strip 0..23: column c is hour c
+        f.list.loadData();
+        auto row = f.list.strips()[0];
+        QCOMPARE(row[7].cell.background, QColor(0, 0, 128));
+        QCOMPARE(row[7].cell.text, std::optional<QColor>(QColor(255, 255, 192)));
+        QCOMPARE(row[8].cell.background, QColor(255, 255, 128));
+        QCOMPARE(row[8].cell.text, std::optional<QColor>());
+        QCOMPARE(row[20].cell.background, QColor(0, 0, 128));
+
+        f.list.toggleMode();
+        QCOMPARE(f.list.modeCaption(), QStringLiteral("AM - PM"));
+        row = f.list.strips()[0];
+        QCOMPARE(row[0].cell.background, QColor(255, 255, 128));
+        QCOMPARE(row[12].cell.background, QColor(255, 255, 128));
+        QCOMPARE(row[13].cell.background, QColor(128, 255, 128));
+        QCOMPARE(row[7].cell.text, std::optional<QColor>());
+
+        f.list.toggleMode();
+        QCOMPARE(f.list.mode(), StripMode::DayNight);
+        QCOMPARE(f.list.strips()[0][7].cell.background, QColor(0, 0, 128));
+    }
+
+    void toolTipsNameTheColumnsMomentAtThePlace()
+    {
+        Fixture f;
+        f.store.setPlcCount(1);
+        f.addPlace(0, "Tokyo", 9, 0);
+        f.addPlace(1, "New York", -5, 0);
+        f.setNow(utcAt(1998, 12, 31, 23, 30));
+        f.list.loadData();
+        const auto strips = f.list.strips();
+        QCOMPARE(strips[1][0].toolTip, QStringLiteral("Jan 01 08:00"));
+        QCOMPARE(strips[1][16].toolTip, QStringLiteral("Jan 02 00:00")); // the cell reads 24
+        QCOMPARE(strips[1][16].cell.hour, 24);
+        QCOMPARE(strips[2][0].toolTip, QStringLiteral("Dec 31 18:00"));
+        QCOMPARE(strips[2][6].toolTip, QStringLiteral("Jan 01 00:00"));
+        QCOMPARE(strips[0][0].toolTip, QStringLiteral("Dec 31 23:00"));
+        QCOMPARE(strips[0][1].toolTip, QStringLiteral("Jan 01 00:00"));
+    }
+
+    void toolTipHourAgreesWithEveryCell_data()
+    {
+        QTest::addColumn<int>("hours");
+        QTest::addColumn<int>("minutes");
+        QTest::newRow("+5:45") << 6 << -15;
+        QTest::newRow("+4:30") << 5 << -30;
+        QTest::newRow("-9:30") << -9 << -30;
+        QTest::newRow("+13") << 13 << 0;
+    }
+    void toolTipHourAgreesWithEveryCell()
+    {
+        QFETCH(int, hours);
+        QFETCH(int, minutes);
+        Fixture f;
+        f.store.setPlcCount(0);
+        f.addPlace(0, "X", hours, minutes);
+        f.setNow(utcAt(2024, 2, 28, 22, 50));
+        f.list.loadData();
+        for (const StripRow& row : f.list.strips()) {
+            for (const StripCellView& v : row) {
+                const int tipHour = v.toolTip.mid(7, 2).toInt();
+                QCOMPARE(tipHour, v.cell.hour % 24);
+                QVERIFY(v.toolTip.endsWith(u":00"));
+            }
+        }
+    }
+};
+
+class TestListLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowsAndCellsOverlapIntoSingleLines()
+    {
+        QCOMPARE(ListLayout::rowTop(0), 240);
+        QCOMPARE(ListLayout::rowTop(1), 600);
+        QCOMPARE(ListLayout::rowTop(6), 1800);
+        QCOMPARE(ListLayout::cellLeft(0), 600);
+        QCOMPARE(ListLayout::cellLeft(1) - ListLayout::cellLeft(0) + 15, ListLayout::kCellWidth);
+        // The last row ends inside the window of six places.
+        QVERIFY(ListLayout::rowTop(6) + ListLayout::kRowHeight <= ListLayout::windowHeight(5));
+    }
+
+    void widthIsRaisedAndHeightHeld()
+    {
+        using ListLayout::Size;
+        QCOMPARE(ListLayout::enforced(Size{5000, 3000}, 1200), (Size{8175, 1200}));
+        QCOMPARE(ListLayout::enforced(Size{10000, 100}, 720), (Size{10000, 720}));
+        QCOMPARE(ListLayout::placeLabelWidth(10000), 3040);
+        QCOMPARE(ListLayout::modeLabelWidth(10000), 3640);
+        QCOMPARE(ListLayout::placeLabelWidth(8175), 1215);
+        QCOMPARE(ListLayout::placeLabelWidth(100), 0);
+    }
+};
+
+class TestListButtons : public QObject {
+    Q_OBJECT
+
+private slots:
+    void resetOrderAndLooks()
+    {
+        QStringList order;
+        for (const ListButtonSpec& b : ListButtons::table())
+            order << QStringLiteral("%1:%2/%3").arg(b.name).arg(b.normalLook).arg(b.hoverLook);
+        QCOMPARE(order, (QStringList{"imgChange:8/9", "imgend:2/3", "imgDW:8/9", "imgView:6/7",
+                                     "imgTitleCng:0/1"}));
+        QVERIFY(!ListButtons::spec(ListButton::DW).resetsOthersOnHover);
+        QVERIFY(ListButtons::spec(ListButton::View).resetsOthersOnHover);
+        QCOMPARE(ListButtons::spec(ListButton::TitleCng).toolTip,
+                 QStringLiteral("タイトルバーの中に入れる"));
+        QVERIFY(ListButtons::spec(ListButton::DW).toolTip.isEmpty());
+    }
+
+    void switchTargets()
+    {
+        using T = SwitchTarget;
+        QCOMPARE(ListButtons::switchTarget(ListButton::TitleCng),
+                 std::optional<T>(T{SuiteProgram::TitleBarClock, 1}));
+        QCOMPARE(ListButtons::switchTarget(ListButton::View),
+                 std::optional<T>(T{SuiteProgram::PanelClock, 2}));
+        QCOMPARE(ListButtons::switchTarget(ListButton::Change),
+                 std::optional<T>(T{SuiteProgram::Settings, std::nullopt}));
+        QVERIFY(!ListButtons::switchTarget(ListButton::End));
+        QVERIFY(!ListButtons::switchTarget(ListButton::DW));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    int status = 0;
+    TestListClock clock;
+    status |= QTest::qExec(&clock, argc, argv);
+    TestListLayout layout;
+    status |= QTest::qExec(&layout, argc, argv);
+    TestListButtons buttons;
+    status |= QTest::qExec(&buttons, argc, argv);
+    return status;
+}
+
+#include "tst_listclock.moc"
