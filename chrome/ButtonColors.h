@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+// The looks of a window's image buttons, as a table of buttons with their normal and hover
+// picture indexes. Each window gives its own table, in the order `ButtonColorReset` assigns
+// the normal looks; a button may be marked so that its hover does not reset the others.
+class ButtonColors {
+public:
+    enum class Hover { ResetOthers, Alone };
+
+    struct Entry {
+        QString button; // objectName of the button
+        int normal = 0;
+        int hover = 1;
+        Hover rule = Hover::ResetOthers;
+    };
+
+    // Called for every picture assignment, in order: the button's row in the table and the
+    // picture index it now shows.
+    using Assign = std::function<void(std::size_t button, int picture)>;
+
+    ButtonColors(std::vector<Entry> table, Assign assign);
+
+    // Every button to its normal look, in table order, whether or not it shows it already.
+    void ButtonColorReset();
+    // The pointer moved over `button`: reset the others (unless its rule says not), then its
+    // hover look. Unknown rows are ignored.
+    void hover(std::size_t button);
+    // The row of the button with that objectName, or the table size when there is none.
+    std::size_t indexOf(const QString& button) const;
+
+    int look(std::size_t button) const { return m_looks.at(button); }
+    const std::vector<Entry>& table() const { return m_table; }
+
+private:
+    void set(std::size_t button, int picture);
+
+    std::vector<Entry> m_table;
+    Assign m_assign;
+    std::vector<int> m_looks;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// A picture that acts as a button: 8 x 16 pixels (120 x 240 twips), the picture filling it. A
+// press of any mouse button draws a single-line border, the release removes it, and a left
+// release over the button is a click. Every pointer move over it is reported, so that the
+// window can give it its hover look.
+class ImageButton final : public QWidget {
+    Q_OBJECT
+public:
+    ImageButton(const QString& objectName, const QString& toolTip, QWidget* parent);
+
+    // `index` is the picture's place in the store, kept so that the current look can be asked.
+    void setPicture(const QPixmap& picture, int index);
+    int pictureIndex() const { return m_index; }
+    bool bordered() const { return m_bordered; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void clicked();
+    void mouseMoved(Qt::MouseButtons buttons);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void setBordered(bool on);
+
+    QPixmap m_picture;
+    int m_index = -1;
+    bool m_bordered = false;
+};

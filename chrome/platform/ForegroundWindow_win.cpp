@@ -1,0 +1,27 @@
+#include "ForegroundWindow.h"
+
+#include <QWidget>
+#include <windows.h>
+
+namespace {
+
+class Win32ForegroundWindow final : public ForegroundWindow {
+public:
+    std::optional<WindowRect> frameUnlessOwn(const QWidget& own) override
+    {
+        const HWND w = GetForegroundWindow();
+        if (w == nullptr || w == reinterpret_cast<HWND>(own.winId()))
+            return std::nullopt;
+        RECT r;
+        if (!GetWindowRect(w, &r))
+            return std::nullopt;
+        return WindowRect{r.left, r.top, r.right, r.bottom};
+    }
+};
+
+} // namespace
+
+std::unique_ptr<ForegroundWindow> ForegroundWindow::create()
+{
+    return std::make_unique<Win32ForegroundWindow>();
+}

@@ -1,0 +1,175 @@
+// The chrome's widgets in-process: button presses and clicks, hover through a group, labels
+// that repaint only on change, the switch to another program, and the drag's button rule.
+#include "ButtonPictures.h"
+#include "DisplayLabel.h"
+#include "DrugWindow.h"
+#include "ImageButton.h"
+#include "ImageButtonGroup.h"
+#include "IniFileBackend.h"
+#include "ProgramStarter.h"
+#include "SettingsStore.h"
+#include "SwitchProgram.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class RecordingStarter final : public ProgramStarter {
+public:
+    bool start(const QString& filePath) override
+    {
+        started.push_back(filePath);
+        return true;
+    }
+    QStringList started;
+};
+
+void send(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
+          QPoint at = {2, 2})
+{
+    QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+} // namespace
+
+class TestChromeWidgets : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonBorderAndClick()
+    {
+        QWidget window;
+        auto* button = new ImageButton("imgend", QString::fromUtf8("終了"), &window);
+        QCOMPARE(button->size(), QSize(8, 16));
+        QCOMPARE(button->toolTip(), QString::fromUtf8("終了"));
+        QSignalSpy clicks(button, &ImageButton::clicked);
+        send(button, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(button->bordered());
+        QCOMPARE(clicks.count(), 0); // the click waits for the release
+        send(button, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!button->bordered());
+        QCOMPARE(clicks.count(), 1);
+        // Right button: border too, but no click.
+        send(button, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+        QVERIFY(button->bordered());
+        send(button, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
+        QVERIFY(!button->bordered());
+        // Released after leaving the button: no click.
+        send(button, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+        send(button, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {30, 30});
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void groupGivesHoverLooksFromTheStore()
+    {
+        QWidget window;
+        const ButtonPictures pictures;
+        auto* change = new ImageButton("imgChange", {}, &window);
+        auto* view = new ImageButton("imgView", {}, &window);
+        ImageButtonGroup group(pictures, {{change, 8, 9}, {view, 6, 7}}, &window);
+        QCOMPARE(change->pictureIndex(), 8);
+        QCOMPARE(view->pictureIndex(), 6);
+        send(view, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
+        QCOMPARE(view->pictureIndex(), 7);
+        send(change, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
+        QCOMPARE(view->pictureIndex(), 6);
+        QCOMPARE(change->pictureIndex(), 9);
+        // The button really shows the hover picture's pixels.
+        QImage shown(change->size(), QImage::Format_RGB32);
+        change->render(&shown);
+        QCOMPARE(shown, ButtonPictures::paint(9));
+        group.ButtonColorReset();
+        QCOMPARE(change->pictureIndex(), 8);
+    }
+
+    void labelChangesOnlyWhenTextOrLookChange()
+    {
+        QWidget window;
+        DisplayLabel label("lblTime", QColor(0, 0, 64), &window);
+        QVERIFY(label.display("16:00 ", false));
+        QVERIFY(!label.display("16:00 ", false));
+        QCOMPARE(label.changes(), 1);
+        QVERIFY(label.display("16:00 ", true));
+        QVERIFY(label.opaque());
+        QVERIFY(label.autoFillBackground());
+        QCOMPARE(label.palette().color(QPalette::Window), QColor(0, 0, 64));
+        QVERIFY(!label.display("16:00 ", true));
+        QVERIFY(label.display("16:01 ", false));
+        QVERIFY(!label.autoFillBackground());
+        QCOMPARE(label.changes(), 3);
+        QCOMPARE(label.frameShape(), QFrame::Box);
+        QCOMPARE(label.text(), QStringLiteral("16:01 "));
+    }
+
+    void switchFailureKeepsWindowAndClearsStart()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(std::make_unique<IniFileBackend>(dir.filePath("store.ini")));
+        RecordingStarter starter;
+        QWidget window;
+        window.show();
+        const QString folder = dir.path() + '/';
+        const auto failure =
+            SwitchProgram(&window, store, starter, SuiteProgram::TitleBarClock, 1, folder);
+        QVERIFY(failure.has_value());
+        QVERIFY(window.isVisible());
+        QCOMPARE(store.start(), 0);
+        QCOMPARE(store.kind(-1), 1);
+        QVERIFY(starter.started.isEmpty());
+        auto* box = window.findChild<QMessageBox*>("switchFailure");
+        QVERIFY(box != nullptr);
+        QVERIFY(box->text().contains(HandOver::fileName(SuiteProgram::TitleBarClock)));
+        QVERIFY(box->text().contains(dir.path()));
+    }
+
+    void switchSuccessClosesWindow()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(std::make_unique<IniFileBackend>(dir.filePath("store.ini")));
+        const QString program = dir.filePath(HandOver::fileName(SuiteProgram::Settings));
+        QFile file(program);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        RecordingStarter starter;
+        QWidget window;
+        window.show();
+        const auto failure =
+            SwitchProgram(&window, store, starter, SuiteProgram::Settings, {}, dir.path() + '/');
+        QVERIFY(!failure.has_value());
+        QVERIFY(!window.isVisible());
+        QCOMPARE(store.start(), 1);
+        QCOMPARE(store.kind(-1), -1); // only some switches write Kind
+        QCOMPARE(starter.started, QStringList{program});
+    }
+
+    void dragNeedsTheLeftButton()
+    {
+        QWidget window;
+        window.show();
+        const qsizetype before = window.children().size();
+        DrugWindow(&window, Qt::RightButton);
+        DrugWindow(&window, Qt::NoButton);
+        QCOMPARE(window.children().size(), before);
+        // With the left button the offscreen platform has no system move, so the window
+        // follows the pointer by itself until the release.
+        const QPoint start = window.pos();
+        DrugWindow(&window, Qt::LeftButton | Qt::RightButton);
+        QCOMPARE(window.children().size(), before + 1);
+        QCursor::setPos(QCursor::pos() + QPoint(40, 25));
+        send(&window, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(window.pos(), start + QPoint(40, 25));
+        send(&window, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(window.children().size(), before);
+    }
+};
+
+QTEST_MAIN(TestChromeWidgets)
+#include "tst_chromewidgets.moc"
