@@ -1,24 +1,36 @@
+#include "AboutText.h"
+#include "BuildInfo.h"
+#include "GuiStartup.h"
 #include "HandOver.h"
+#include "LauncherSession.h"
 #include "ProgramStarter.h"
 #include "SettingsStore.h"
+#include "fAbout.h"
 
-#include <QCoreApplication>
-#include <cstdio>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    SettingsStore store = SettingsStore::openUser(QStringLiteral("zelClock"));
-    const auto display = HandOver::launcherDisplay(store.kind(1));
-    store.setStart(1);
-    if (!display)
-        return 0;
+    // Before QApplication: without a display Qt would abort.
+    if (const auto code = GuiStartup::refuseWithoutDisplay("zelhome"))
+        return *code;
+    QApplication app(argc, argv);
+    GuiStartup::setUpApplication();
+
+    // Kind is read under "zelClock", "Start" written under "ZelClock": one store, names
+    // without case.
+    SettingsStore reader = SettingsStore::openUser(QStringLiteral("zelClock"));
+    SettingsStore writer = SettingsStore::openUser(QStringLiteral("ZelClock"));
     ProcessStarter starter;
-    if (const auto failure = HandOver::start(starter, *display, HandOver::startDirectory(),
-                                             HandOver::ownDirectory())) {
-        store.setStart(0);
-        std::fprintf(stderr, "zelhome: %s\n", failure->message().toLocal8Bit().constData());
-        return 1;
-    }
-    return 0;
+    LauncherSession session(reader, writer, starter, QDir::currentPath(), HandOver::ownDirectory());
+
+    fAbout window(session,
+                  {AboutText::versionText(BuildInfo::kVersionMajor, BuildInfo::kVersionMinor,
+                                          BuildInfo::kVersionRevision),
+                   QString::fromUtf16(BuildInfo::kHomePage)},
+                  [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    window.show();
+    return app.exec();
 }

@@ -1,0 +1,31 @@
+#include "LauncherSession.h"
+
+#include "ProgramStarter.h"
+#include "SettingsStore.h"
+
+#include <utility>
+
+LauncherSession::LauncherSession(SettingsStore& reader, SettingsStore& writer,
+                                 ProgramStarter& starter, const QString& currentDirectory,
+                                 QString fallbackDirectory)
+    : m_writer(writer), m_starter(starter),
+      m_programDirectory(HandOver::withTrailingSeparator(currentDirectory)),
+      m_fallbackDirectory(std::move(fallbackDirectory)), m_kind(reader.kind(1))
+{
+}
+
+std::optional<SuiteProgram> LauncherSession::display() const
+{
+    return HandOver::launcherDisplay(m_kind);
+}
+
+std::optional<StartFailure> LauncherSession::handOver()
+{
+    const std::optional<SuiteProgram> program = display();
+    if (!program) {
+        m_writer.setStart(1);
+        return std::nullopt;
+    }
+    return HandOver::handOver(m_writer, m_starter, *program, m_programDirectory, std::nullopt,
+                              m_fallbackDirectory);
+}

@@ -1,0 +1,201 @@
+#include "fAbout.h"
+
+#include "AboutGradient.h"
+#include "AboutText.h"
+#include "DrugWindow.h"
+#include "LauncherSession.h"
+#include "Twips.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <utility>
+
+namespace {
+
+constexpr int kWidthTwips = 4380;
+constexpr int kHeightTwips = 1530;
+constexpr int kTimerMs = 500;
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
+            Twips::toPixels(height)};
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour,
+                  const QFont& font)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMouseTracking(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label; // transparent: no background of its own
+}
+
+QFont labelFont(const QString& family, double points, bool bold = false)
+{
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+fAbout::fAbout(LauncherSession& session, Content content, LinkOpener openLink, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session),
+      m_content(std::move(content)), m_openLink(std::move(openLink))
+{
+    setObjectName(QStringLiteral("fAbout"));
+    setWindowTitle(QString::fromUtf16(AboutText::kProductName));
+    setMouseTracking(true);
+
+    m_imgIcon = new QLabel(this);
+    m_imgIcon->setObjectName(QStringLiteral("ImgIcon"));
+    m_imgIcon->setGeometry(twipsRect(120, 240, 540, 540));
+    m_imgIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_imgIcon->setPixmap(QPixmap(QStringLiteral(":/chrome/zelclock.png")));
+    // The picture has no mouse handlers; moves over it are not the background's.
+    m_imgIcon->setAttribute(Qt::WA_NoMousePropagation);
+
+    const QString times = QStringLiteral("Times New Roman");
+    m_productName = makeLabel(this, "lblProductName", twipsRect(840, 120, 2775, 375),
+                              QColor(255, 255, 0), labelFont(times, 15.75, true));
+    m_productName->setText(QString::fromUtf16(AboutText::kProductName));
+    m_version = makeLabel(this, "lblVersion", twipsRect(1680, 480, 1935, 255), QColor(255, 0, 0),
+                          labelFont(times, 12, true));
+    m_copyright = makeLabel(this, "lblCopyright", twipsRect(1680, 720, 2535, 255),
+                            QColor(255, 255, 192), labelFont(times, 9));
+    m_copyright->setText(QString::fromUtf16(AboutText::kCopyright));
+    m_link = makeLabel(this, "LblHTTP", twipsRect(1080, 1080, 2790, 240), kLinkColour,
+                       labelFont(QStringLiteral("MS Sans Serif"), 9.75));
+    m_link->setText(m_content.homePage);
+    m_link->setToolTip(QString::fromUtf16(AboutText::kLinkToolTip));
+    m_link->setCursor(Qt::PointingHandCursor);
+
+    // The underline, from (1080, 1320) to (3960, 1320): a one-pixel line control.
+    m_linkLine = new QWidget(this);
+    m_linkLine->setObjectName(QStringLiteral("LinHTTP"));
+    m_linkLine->setGeometry(Twips::toPixels(1080), Twips::toPixels(1320),
+                            Twips::toPixels(3960 - 1080) + 1, 1);
+    m_linkLine->setAutoFillBackground(true);
+    m_linkLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    for (QLabel* label : {m_productName, m_version, m_copyright, m_link})
+        label->installEventFilter(this);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &fAbout::Timer1_Timer);
+
+    setLinkColour(kLinkColour);
+    Form_Load();
+}
+
+void fAbout::Form_Load()
+{
+    // The program directory and Kind were taken by the session, which exists before the window.
+    setFixedSize(Twips::toPixels(kWidthTwips), Twips::toPixels(kHeightTwips));
+    m_timer->setInterval(kTimerMs);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    m_background = AboutGradient::paint(size());
+    m_version->setText(m_content.version);
+    m_timer->start();
+}
+
+void fAbout::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_background);
+}
+
+void fAbout::mouseMoveEvent(QMouseEvent* event)
+{
+    Form_MouseMove(event->buttons());
+}
+
+bool fAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool isLink = watched == m_link;
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const auto buttons = static_cast<QMouseEvent*>(event)->buttons();
+        if (isLink)
+            LblHTTP_MouseMove(buttons);
+        else
+            Label_MouseMove(buttons);
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+        if (isLink && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            m_linkPressed = true;
+        return false;
+    case QEvent::MouseButtonRelease:
+        if (isLink && m_linkPressed) {
+            m_linkPressed = false;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                m_link->rect().contains(mouse->position().toPoint()))
+                LblHTTP_Click();
+        }
+        return false;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void fAbout::Form_MouseMove(Qt::MouseButtons buttons)
+{
+    DrugWindow(this, buttons);
+    setLinkColour(kLinkColour);
+}
+
+void fAbout::Label_MouseMove(Qt::MouseButtons buttons)
+{
+    DrugWindow(this, buttons);
+    setLinkColour(kLinkColour);
+}
+
+void fAbout::LblHTTP_MouseMove(Qt::MouseButtons buttons)
+{
+    // A drag that starts here takes the press, so no click follows it.
+    if (buttons & Qt::LeftButton)
+        m_linkPressed = false;
+    DrugWindow(this, buttons);
+    setLinkColour(kLinkHoverColour);
+}
+
+void fAbout::LblHTTP_Click()
+{
+    m_openLink(QUrl::fromUserInput(m_link->text()));
+}
+
+void fAbout::setLinkColour(const QColor& colour)
+{
+    QPalette text = m_link->palette();
+    text.setColor(QPalette::WindowText, colour);
+    m_link->setPalette(text);
+    QPalette line = m_linkLine->palette();
+    line.setColor(QPalette::Window, colour);
+    m_linkLine->setPalette(line);
+}
+
+void fAbout::Timer1_Timer()
+{
+    if (const auto failure = m_session.handOver())
+        QMessageBox::warning(this, QString::fromUtf16(AboutText::kProductName), failure->message());
+    close();
+}

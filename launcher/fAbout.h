@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class LauncherSession;
+class QLabel;
+class QTimer;
+class QUrl;
+
+// The about window: icon, product name, version, copyright and home-page link on a gradient,
+// shown for half a second before the session hands over to the display. It only shows state
+// and forwards events; the decisions are the session's.
+class fAbout final : public QWidget {
+    Q_OBJECT
+public:
+    // Opens a link with the desktop's default handler; replaced in tests.
+    using LinkOpener = std::function<void(const QUrl&)>;
+
+    struct Content {
+        QString version;  // "Version 1.2.6"
+        QString homePage; // shown in the link and opened by it
+    };
+
+    fAbout(LauncherSession& session, Content content, LinkOpener openLink,
+           QWidget* parent = nullptr);
+
+    static inline const QColor kLinkColour{192, 192, 255};
+    static inline const QColor kLinkHoverColour{0, 255, 255};
+
+    // The painted background, kept for every repaint.
+    const QImage& background() const { return m_background; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_MouseMove(Qt::MouseButtons buttons);
+    void Label_MouseMove(Qt::MouseButtons buttons); // lblProductName, lblVersion, lblCopyright
+    void LblHTTP_MouseMove(Qt::MouseButtons buttons);
+    void LblHTTP_Click();
+    void Timer1_Timer();
+    void setLinkColour(const QColor& colour);
+
+    LauncherSession& m_session;
+    Content m_content;
+    LinkOpener m_openLink;
+    QImage m_background;
+    QLabel* m_imgIcon;
+    QLabel* m_productName;
+    QLabel* m_version;
+    QLabel* m_copyright;
+    QLabel* m_link;
+    QWidget* m_linkLine;
+    QTimer* m_timer;
+    bool m_linkPressed = false;
+};
