@@ -1,9 +1,11 @@
+#include "Clock.h"
 #include "GuiStartup.h"
 #include "HandOver.h"
+#include "ProgramStarter.h"
 #include "SettingsStore.h"
+#include "fMainList.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
@@ -14,9 +16,9 @@ int main(int argc, char** argv)
         return *code;
     QApplication app(argc, argv);
     GuiStartup::setUpApplication();
-    QWidget window;
-    window.setObjectName(QStringLiteral("fMainList"));
-    window.setWindowTitle(QStringLiteral("zelroll"));
+    SystemClock clock;
+    ProcessStarter starter;
+    fMainList window(store, clock, starter);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,249 @@
+#include "fMainList.h"
+
+#include "DisplayLabel.h"
+#include "DrugWindow.h"
+#include "ImageButton.h"
+#include "ImageButtonGroup.h"
+#include "SettingsStore.h"
+#include "SwitchProgram.h"
+#include "TopForm.h"
+#include "Twips.h"
+#include "platform/SizingFrame.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+const QColor kDateHighlight(128, 64, 0);
+const QColor kNightHighlight(0, 0, 64);
+const QColor kCellInitial(255, 255, 128);
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
+            Twips::toPixels(height)};
+}
+
+QFont labelFont()
+{
+    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+    f.setPointSizeF(9.75);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+fMainList::fMainList(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+                     QString programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
+      m_programFolder(std::move(programFolder)), m_list(store, clock)
+{
+    setObjectName(QStringLiteral("fMainList"));
+    setWindowTitle(QStringLiteral("zelroll"));
+    setAttribute(Qt::WA_QuitOnClose);
+    QPalette p = palette();
+    // The title-bar colour of an active window; Qt's nearest is the selection colour.
+    p.setColor(QPalette::Window, p.color(QPalette::Active, QPalette::Highlight));
+    setPalette(p);
+    setAutoFillBackground(true);
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+    buildControls();
+    Form_Load();
+}
+
+fMainList::~fMainList() = default;
+
+void fMainList::buildControls()
+{
+    using namespace ListLayout;
+    std::vector<ImageButtonGroup::Member> members;
+    const auto& table = ListButtons::table();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const ListButtonSpec& spec = table[i];
+        auto* b = new ImageButton(spec.name, spec.toolTip, this);
+        b->move(Twips::toPixels(spec.left), 0);
+        m_buttonWidgets[i] = b;
+        members.push_back({b, spec.normalLook, spec.hoverLook,
+                           spec.resetsOthersOnHover ? ButtonColors::Hover::ResetOthers
+                                                    : ButtonColors::Hover::Alone});
+        const ListButton id = spec.id;
+        connect(b, &ImageButton::clicked, this, [this, id] {
+            switch (id) {
+            case ListButton::DW:
+                imgDW_Click();
+                break;
+            case ListButton::End:
+                close();
+                break;
+            default:
+                switchTo(id);
+                break;
+            }
+        });
+    }
+    m_buttons = new ImageButtonGroup(m_pictures, std::move(members), this);
+
+    // The mode label only shows the mode: it neither drags nor resets the buttons.
+    m_lblDW = new DisplayLabel(QStringLiteral("lblDW"), QColor(), this);
+    m_lblDW->setGeometry(twipsRect(kModeLabelLeft, 0, modeLabelWidth(kMinWidth), kRowHeight));
+
+    const auto makeRowLabel = [this](const QString& name, int row, QColor background) {
+        auto* l = new DisplayLabel(name, background, this);
+        l->setProperty("index", row);
+        connect(l, &DisplayLabel::mouseMoved, this, [this](Qt::MouseButtons buttons) {
+            ButtonColorReset();
+            DrugWindow(this, buttons);
+        });
+        return l;
+    };
+    for (int r = 0; r < kRowCount; ++r) {
+        const int top = rowTop(r);
+        m_lblDate[r] = makeRowLabel(QStringLiteral("lblDate"), r, kDateHighlight);
+        m_lblDate[r]->setGeometry(twipsRect(0, top, kDateWidth, kRowHeight));
+        for (int c = 0; c < kCellsPerRow; ++c) {
+            auto* cell = new QLabel(QStringLiteral("24"), this);
+            cell->setObjectName(QStringLiteral("lblTimeZone"));
+            cell->setProperty("index", r * kCellsPerRow + c);
+            cell->setFrameStyle(QFrame::Box | QFrame::Plain);
+            cell->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            cell->setAutoFillBackground(true);
+            // Presses on the strip are not presses on the background.
+            cell->setAttribute(Qt::WA_NoMousePropagation);
+            QPalette cp = cell->palette();
+            cp.setColor(QPalette::Window, kCellInitial);
+            cp.setColor(QPalette::WindowText, cp.color(QPalette::Active, QPalette::ButtonText));
+            cell->setPalette(cp);
+            cell->setGeometry(twipsRect(cellLeft(c), top, kCellWidth, kRowHeight));
+            m_lblTimeZone[std::size_t(r * kCellsPerRow + c)] = cell;
+        }
+        m_lblTime[r] = makeRowLabel(QStringLiteral("lblTime"), r, kNightHighlight);
+        m_lblTime[r]->setFont(labelFont());
+        m_lblTime[r]->setGeometry(twipsRect(kTimeLeft, top, kTimeWidth, kRowHeight));
+        m_lblPlace[r] = makeRowLabel(QStringLiteral("lblPlace"), r, QColor());
+        m_lblPlace[r]->setFont(labelFont());
+        m_lblPlace[r]->setGeometry(
+            twipsRect(kPlaceLeft, top, placeLabelWidth(kMinWidth), kRowHeight));
+    }
+    // The time labels overlap the strip's last border: they lie above it.
+    for (DisplayLabel* l : m_lblTime)
+        l->raise();
+
+    m_timer.setInterval(100);
+    connect(&m_timer, &QTimer::timeout, this, &fMainList::Timer1_Timer);
+}
+
+void fMainList::Form_Load()
+{
+    LOAD_Data();
+    TopForm(this);
+    SizingFrame::request(this);
+    const WindowPlacement at = m_store.listPlacement();
+    move(Twips::toPixels(at.left), Twips::toPixels(at.top));
+    resize(Twips::toPixels(at.width), height());
+    m_lblDW->display(m_list.modeCaption(), false);
+    TimezoneSet();
+    Timer1_Timer(); // the first texts are there when the window first shows
+    m_timer.start();
+}
+
+void fMainList::LOAD_Data()
+{
+    m_list.loadData();
+    applyHeight();
+}
+
+void fMainList::applyHeight()
+{
+    const int h = Twips::toPixels(m_list.windowHeight());
+    setMinimumWidth(Twips::toPixels(ListLayout::kMinWidth));
+    setFixedHeight(h);
+}
+
+void fMainList::TimezoneSet()
+{
+    const std::vector<StripRow> strips = m_list.strips();
+    for (std::size_t r = 0; r < strips.size(); ++r) {
+        for (std::size_t c = 0; c < strips[r].size(); ++c) {
+            const StripCellView& v = strips[r][c];
+            QLabel* cell = m_lblTimeZone[r * ListLayout::kCellsPerRow + c];
+            cell->setText(QString::number(v.cell.hour));
+            QPalette cp = cell->palette();
+            cp.setColor(QPalette::Window, v.cell.background);
+            cp.setColor(QPalette::WindowText, v.cell.text.value_or(palette().color(
+                                                  QPalette::Active, QPalette::ButtonText)));
+            cell->setPalette(cp);
+            cell->setToolTip(v.toolTip);
+        }
+    }
+}
+
+void fMainList::Timer1_Timer()
+{
+    const ListClock::Tick t = m_list.tick();
+    if (t.reloaded)
+        applyHeight();
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        const RowText& row = t.rows[r];
+        m_lblDate[r]->display(row.date, row.dateHighlight);
+        m_lblTime[r]->display(row.time, row.nightHighlight);
+        m_lblPlace[r]->display(row.place, false);
+    }
+}
+
+void fMainList::imgDW_Click()
+{
+    m_list.toggleMode();
+    m_lblDW->display(m_list.modeCaption(), false);
+    TimezoneSet();
+}
+
+void fMainList::ButtonColorReset()
+{
+    m_buttons->ButtonColorReset();
+}
+
+void fMainList::switchTo(ListButton id)
+{
+    const std::optional<SwitchTarget> target = ListButtons::switchTarget(id);
+    if (target)
+        SwitchProgram(this, m_store, m_starter, target->program, target->kind, m_programFolder);
+}
+
+void fMainList::applyLayout()
+{
+    const ListLayout::Size want = ListLayout::enforced(
+        {int(Twips::fromPixels(width())), int(Twips::fromPixels(height()))}, m_list.windowHeight());
+    const QSize px(Twips::toPixels(want.width), Twips::toPixels(want.height));
+    if (px != size())
+        resize(px);
+    const int client = int(Twips::fromPixels(width()));
+    for (DisplayLabel* l : m_lblPlace)
+        l->resize(Twips::toPixels(ListLayout::placeLabelWidth(client)), l->height());
+    m_lblDW->resize(Twips::toPixels(ListLayout::modeLabelWidth(client)), m_lblDW->height());
+}
+
+void fMainList::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    applyLayout();
+}
+
+void fMainList::mousePressEvent(QMouseEvent* event)
+{
+    applyLayout();
+    DrugWindow(this, event->buttons());
+    event->accept();
+}
+
+void fMainList::closeEvent(QCloseEvent* event)
+{
+    m_timer.stop();
+    m_store.setListPlacement(
+        {Twips::fromPixels(x()), Twips::fromPixels(y()), Twips::fromPixels(width())});
+    event->accept();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ButtonPictures.h"
+#include "HandOver.h"
+#include "ListButtons.h"
+#include "ListClock.h"
+#include "ListLayout.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+class Clock;
+class DisplayLabel;
+class ImageButton;
+class ImageButtonGroup;
+class ProgramStarter;
+class QLabel;
+class SettingsStore;
+
+// The list clock's window: the local row and every place, each with its 24-hour strip, under a
+// thin band of image buttons. It shows what ListClock computes and forwards the user's actions.
+class fMainList final : public QWidget {
+    Q_OBJECT
+public:
+    // `programFolder` is where the other programs of the suite are looked for.
+    fMainList(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+              QString programFolder = HandOver::ownDirectory(), QWidget* parent = nullptr);
+    ~fMainList() override;
+
+    const ListClock& model() const { return m_list; }
+
+    // The handlers, public so that the start-up and tests can drive them as the events would.
+    void Timer1_Timer();
+    void imgDW_Click();
+    void ButtonColorReset();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void LOAD_Data();
+    void TimezoneSet();
+    void applyLayout();
+    void applyHeight();
+    void switchTo(ListButton button);
+    void buildControls();
+
+    SettingsStore& m_store;
+    ProgramStarter& m_starter;
+    QString m_programFolder;
+    ListClock m_list;
+    ButtonPictures m_pictures; // imgBtnKP
+    ImageButtonGroup* m_buttons = nullptr;
+    std::array<ImageButton*, 5> m_buttonWidgets{}; // in ListButtons::table() order
+    DisplayLabel* m_lblDW = nullptr;
+    std::array<DisplayLabel*, ListLayout::kRowCount> m_lblDate{};
+    std::array<DisplayLabel*, ListLayout::kRowCount> m_lblTime{};
+    std::array<DisplayLabel*, ListLayout::kRowCount> m_lblPlace{};
+    std::array<QLabel*, ListLayout::kRowCount * ListLayout::kCellsPerRow> m_lblTimeZone{};
+    QTimer m_timer; // Timer1
+};
