@@ -180,7 +180,7 @@ for (const c of cities) {
   if (hand) { c.ja = hand; continue; }
   const zoneCity = c.zone.split('/').pop();
   const english = ovr.cityAlias[c.name.trim()] || c.name;
-  if (norm(zoneCity) !== norm(english)) { console.error(`MISSING ${c.name}|${c.coNo} ${c.zone}`); c.ja = 'X'; continue; }
+  if (norm(zoneCity) !== norm(english)) fail(`no Japanese name for city ${c.name} (${c.zone})`);
   const ex = cldrExemplar(c.zone);
   if (!ex) fail(`CLDR has no exemplar city for ${c.zone}`);
   fromCldr += 1;
