@@ -44,10 +44,20 @@ void DrugWindow(QWidget* widget, Qt::MouseButtons buttons)
     if (widget == nullptr || !(buttons & Qt::LeftButton))
         return;
     QWidget* window = widget->window();
-    if (window->findChild<PointerFollower*>(QString(), Qt::FindDirectChildrenOnly) != nullptr)
-        return; // already following
+    // Not findChild: without its own meta-object a PointerFollower would match any child.
+    for (const QObject* child : window->children()) {
+        if (dynamic_cast<const PointerFollower*>(child) != nullptr)
+            return; // already following
+    }
     QWindow* handle = window->windowHandle();
-    if (handle != nullptr && handle->startSystemMove())
+    if (handle != nullptr && handle->startSystemMove()) {
+        // The window system takes the pointer and the button's release with it; end the
+        // toolkit's press here, or the next click would still go to the widget pressed now.
+        const QPointF global = QCursor::pos();
+        QMouseEvent release(QEvent::MouseButtonRelease, handle->mapFromGlobal(global), global,
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(handle, &release);
         return;
+    }
     new PointerFollower(window); // owned by the window, gone at button release
 }

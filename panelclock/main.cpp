@@ -1,9 +1,12 @@
+#include "Clock.h"
 #include "GuiStartup.h"
 #include "HandOver.h"
+#include "ProgramStarter.h"
 #include "SettingsStore.h"
+#include "fMain2.h"
+#include "platform/ForegroundWindow.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
@@ -14,9 +17,11 @@ int main(int argc, char** argv)
         return *code;
     QApplication app(argc, argv);
     GuiStartup::setUpApplication();
-    QWidget window;
-    window.setObjectName(QStringLiteral("fMain2"));
-    window.setWindowTitle(QStringLiteral("zelpane"));
+    const SystemClock clock;
+    ProcessStarter starter;
+    const std::unique_ptr<ForegroundWindow> foreground = ForegroundWindow::create();
+    fMain2 window(store, clock, starter, *foreground);
+    QObject::connect(&window, &fMain2::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

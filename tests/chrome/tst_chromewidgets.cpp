@@ -152,6 +152,7 @@ private slots:
     void dragNeedsTheLeftButton()
     {
         QWidget window;
+        new QWidget(&window); // a window with children of its own, like every real one
         window.show();
         const qsizetype before = window.children().size();
         DrugWindow(&window, Qt::RightButton);

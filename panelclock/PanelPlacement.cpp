@@ -1,0 +1,16 @@
+#include "PanelPlacement.h"
+
+namespace PanelPlacement {
+
+QPointF overTitleBar(const WindowRect& r, float panelWidthTwips, int twipsPerPixelX,
+                     int twipsPerPixelY)
+{
+    const double tx = twipsPerPixelX;
+    const double ty = twipsPerPixelY;
+    const int span = r.right - r.left - kButtonRoom; // whole pixels first
+    const auto left = float(tx * span + tx * r.left - panelWidthTwips);
+    const auto top = float((r.top + kBelowTop) * ty);
+    return {left, top};
+}
+
+} // namespace PanelPlacement

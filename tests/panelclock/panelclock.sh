@@ -1,0 +1,150 @@
+# The panel clock as a real process under a real window manager: following the foreground
+# window's title bar, the follow toggle, dragging by a label, the saved position, the reload
+# flag, and the end of the display.
+source "$ZEL_E2E_LIB"
+zel_start_x 1024x600
+
+# frame_of WINDOW: "LEFT TOP RIGHT BOTTOM" of the window with its decoration.
+frame_of() {
+    local x y w h ext l r t b
+    read -r x y w h < <(xwininfo -id "$1" | awk -F: '
+        /Absolute upper-left X/{x=$2} /Absolute upper-left Y/{y=$2}
+        /Width/{w=$2} /Height/{h=$2} END{print x+0, y+0, w+0, h+0}')
+    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+    IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
+    echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))
+}
+
+# expect_near WHAT GOT WANT: equal within one pixel.
+expect_near() {
+    local d=$(($2 - $3))
+    [ "${d#-}" -le 1 ] || zel_fail "$1 is $2, expected $3"
+}
+
+# await_panel_at X Y: the panel reaches the position within two seconds.
+await_panel_at() {
+    local i px py pw ph
+    for i in $(seq 20); do
+        read -r px py pw ph < <(zel_geometry "$panel")
+        [ "$px" = "$1" ] && [ "$py" = "$2" ] && return 0
+        sleep 0.1
+    done
+    zel_fail "panel at $px,$py, expected $1,$2"
+}
+
+zel_store_set Settings Start 1
+zel_store_set Data PlcCount 0
+zel_store_set Data WP0 "Tokyo"
+zel_store_set Data WD0 9
+zel_run zelpane
+panel=$(zel_wait_window zelpane 10) || zel_fail "no panel window"
+pane_pid=$ZEL_LAST_PID
+
+xmessage -geometry 420x160+300+200 "another window" &
+ZEL_PIDS+=($!)
+other=$(zel_wait_window xmessage 10) || zel_fail "no xmessage window"
+
+# Following: the panel's right edge 60 pixels left of the other window's, 2.48 (so 2) below its top.
+xdotool windowactivate --sync "$other"
+read -r fl ft fr fb < <(frame_of "$other")
+read -r px py pw ph < <(zel_geometry "$panel")
+await_panel_at $((fr - 60 - pw)) $((ft + 2))
+[ "$ph" = 24 ] || zel_fail "panel height $ph, expected 24 (360 twips)"
+zel_log "panel over the title bar at $((fr - 60 - pw)),$((ft + 2)) of frame $fl,$ft-$fr,$fb"
+mkdir -p "$ZEL_TMP/shots"
+zel_screenshot "$ZEL_TMP/shots/following.png"
+[ -z "${ZEL_KEEP_SCREENSHOT:-}" ] || cp "$ZEL_TMP/shots/following.png" "$ZEL_KEEP_SCREENSHOT"
+
+# Stacking: the panel is above the window it follows.
+stack=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+pos_of() { local i=0 w; for w in $stack; do [ $((w)) = $(($1)) ] && echo $i; i=$((i + 1)); done; }
+[ "$(pos_of "$panel")" -gt "$(pos_of "$other")" ] || zel_fail "panel is below the other window"
+
+# The followed window moves: the panel goes with it.
+xdotool windowmove --sync "$other" 150 330
+read -r fl ft fr fb < <(frame_of "$other")
+await_panel_at $((fr - 60 - pw)) $((ft + 2))
+zel_log "panel followed the window to $((fr - 60 - pw)),$((ft + 2))"
+
+# Clicking the panel itself (a label) makes it the foreground window: it stays put.
+read -r px py pw ph < <(zel_geometry "$panel")
+xdotool mousemove $((px + 200)) $((py + 8)) click 1
+sleep 0.5
+await_panel_at "$px" "$py"
+
+# Following off: the panel stays where it is when the other window moves.
+xdotool mousemove $((px + 28)) $((py + 8)) click 1
+sleep 0.3
+xdotool windowactivate --sync "$other"
+xdotool windowmove --sync "$other" 400 100
+sleep 0.5
+await_panel_at "$px" "$py"
+zel_log "following off: panel stays at $px,$py"
+
+# Dragging by a label moves the window with the pointer: the window system's move starts at the
+# first small move with the left button held and follows the pointer from there.
+xdotool mousemove $((px + 200)) $((py + 8)) mousedown 1
+sleep 0.2
+xdotool mousemove $((px + 202)) $((py + 10))
+sleep 0.3
+xdotool mousemove $((px + 232)) $((py + 60))
+sleep 0.2
+xdotool mousemove $((px + 262)) $((py + 110))
+sleep 0.3
+xdotool mouseup 1
+sleep 0.3
+read -r nx ny nw nh < <(zel_geometry "$panel")
+d=$((nx - px - 60)); [ "${d#-}" -le 3 ] || zel_fail "dragged to x $nx, expected about $((px + 60))"
+d=$((ny - py - 100)); [ "${d#-}" -le 3 ] || zel_fail "dragged to y $ny, expected about $((py + 100))"
+zel_log "dragged from $px,$py to $nx,$ny"
+
+# Reload: "Change" = "1" from another process is consumed at once.
+zel_store_set Data WP0 "Paris"
+start=$(date +%s%N)
+zel_store_set Data Change 1
+for i in $(seq 50); do
+    [ "$(zel_store_get Data Change)" = 0 ] && break
+    sleep 0.02
+done
+zel_expect_store Data Change 0
+zel_log "Change reset after $((($(date +%s%N) - start) / 1000000)) ms (store tool start-up included)"
+
+# The end button saves the position; the next start comes back there.
+read -r px py pw ph < <(zel_geometry "$panel")
+xdotool mousemove $((px + 36)) $((py + 8))
+sleep 0.2
+xdotool click 1
+zel_wait_exit "$pane_pid" 5 || zel_fail "zelpane did not end on imgend"
+zel_expect_store Settings MainLeft $((px * 15))
+zel_expect_store Settings MainTop $((py * 15))
+zel_expect_store Settings MainWidth $((pw * 15))
+zel_store_set Settings Start 1
+xdotool windowactivate --sync "$other" # zelpane only follows while following is on...
+xdotool windowminimize --sync "$other" || true # ...so nothing may be in the foreground
+zel_run zelpane
+panel=$(zel_wait_window zelpane 10) || zel_fail "no panel window on restart"
+pane_pid=$ZEL_LAST_PID
+read -r rx ry rw rh < <(zel_geometry "$panel")
+[ "$rx $ry $rw" = "$px $py $pw" ] || zel_fail "restarted at $rx,$ry width $rw, expected $px,$py $pw"
+zel_log "position restored: $rx,$ry width $rw"
+
+# A switch to a program that is not there: the panel stays, with a message, and Start is 0.
+xdotool mousemove $((rx + 4)) $((ry + 8)) click 1
+zel_wait_window "zelpane" 3 >/dev/null
+msg=$(xdotool search --onlyvisible --name "zelpane" 2>/dev/null | wc -l)
+kill -0 "$pane_pid" || zel_fail "zelpane ended although zelcaption is missing"
+zel_expect_store Settings Start 0
+zel_expect_store Settings Kind 1
+[ "$msg" -ge 2 ] || zel_fail "no message about the missing program"
+zel_log "missing zelcaption: panel stays, message shown, Start 0"
+
+# The display goes away: a clear exit, not a crash.
+kill "${ZEL_PIDS[0]}"
+zel_wait_exit "$pane_pid" 10 || zel_fail "zelpane outlived its display"
+set +e
+wait "$pane_pid"
+code=$?
+set -e
+[ "$code" -ne 0 ] && [ "$code" -lt 128 ] || zel_fail "zelpane exited $code when the display went away"
+zel_log "display gone: exit $code, said: $(tail -n1 "$ZEL_TMP/zelpane.log")"
+echo "panel clock: all checks passed"

@@ -1,0 +1,228 @@
+// The panel clock without its window: loading, rotation, the shown row, the title-bar
+// placement and what each button does.
+#include "FakeClock.h"
+#include "PanelButtons.h"
+#include "PanelClock.h"
+#include "PanelPlacement.h"
+#include "RecordingBackend.h"
+#include "SettingsStore.h"
+
+#include <QTest>
+
+namespace {
+
+struct Fixture {
+    RecordingBackend* backend = new RecordingBackend;
+    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
+    FakeClock clock;
+
+    void set(const QString& key, const QString& value)
+    {
+        store.writeText(SettingsStore::Section::Data, key, value);
+    }
+};
+
+// A tick step that binary floating point holds exactly, so that the strict "more than CT
+// seconds" test is decided by the logic and not by rounding.
+constexpr double kStep = 0.125;
+
+// Ticks for `seconds`, giving the shown index after each tick.
+QList<int> run(PanelClock& panel, FakeClock& clock, double seconds)
+{
+    QList<int> shown;
+    for (int i = 0; i < int(seconds / kStep); ++i) {
+        clock.secs += kStep;
+        panel.Timer1_Timer();
+        shown.push_back(panel.shownIndex());
+    }
+    return shown;
+}
+
+// The ticks at which the shown place changed.
+QList<int> changeTicks(const QList<int>& shown, int first)
+{
+    QList<int> ticks;
+    int last = first;
+    for (int i = 0; i < shown.size(); ++i) {
+        if (shown[i] != last)
+            ticks.push_back(i + 1);
+        last = shown[i];
+    }
+    return ticks;
+}
+
+} // namespace
+
+class TestPanelLogic : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyStoreAlternatesTwoJapans()
+    {
+        Fixture f;
+        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(15, 0), Qt::UTC);
+        PanelClock panel(f.store, f.clock, QLocale(QLocale::English));
+        panel.Form_Load();
+        QCOMPARE(panel.places().plcCount, 1);
+        QCOMPARE(panel.changeInterval(), 1);
+        QCOMPARE(f.backend->writes, QStringList{"Data/Change=0"});
+        const RowText row = panel.Timer1_Timer();
+        QCOMPARE(row.place, QStringLiteral("Japan"));
+        QCOMPARE(row.time, QStringLiteral("06:00 "));
+        QCOMPARE(row.date, QStringLiteral("Jan 01 "));
+        // More than one second: the ninth tick (1.125 s), not the eighth (exactly 1 s).
+        const QList<int> shown = run(panel, f.clock, 4.0);
+        QCOMPARE(changeTicks(shown, 0), (QList<int>{9, 18, 27}));
+        QCOMPARE(shown.last(), 1);
+    }
+
+    void rotationFollowsTheInterval_data()
+    {
+        QTest::addColumn<int>("ct");
+        QTest::addColumn<int>("plcCount");
+        QTest::addColumn<QList<int>>("changes"); // ticks at which the shown index moved
+        QTest::addColumn<int>("finalIndex");
+        QTest::newRow("CT 5, three places") << 5 << 2 << QList<int>{41, 82} << 2;
+        QTest::newRow("CT 10, six places") << 10 << 5 << QList<int>{81} << 1;
+        QTest::newRow("CT 1, one place stays") << 1 << 0 << QList<int>{} << 0;
+        QTest::newRow("no place, slot 0 stays") << 1 << -1 << QList<int>{} << 0;
+        QTest::newRow("beyond six, kept to six")
+            << 1 << 9 << QList<int>{9, 18, 27, 36, 45, 54, 63, 72, 81, 90} << 4;
+    }
+    void rotationFollowsTheInterval()
+    {
+        QFETCH(int, ct);
+        QFETCH(int, plcCount);
+        QFETCH(QList<int>, changes);
+        QFETCH(int, finalIndex);
+        Fixture f;
+        f.set("CT", QString::number(ct));
+        f.set("PlcCount", QString::number(plcCount));
+        PanelClock panel(f.store, f.clock);
+        panel.Form_Load();
+        const QList<int> shown = run(panel, f.clock, 12.0);
+        QCOMPARE(changeTicks(shown, 0), changes);
+        QCOMPARE(shown.last(), finalIndex);
+    }
+
+    void noPlaceShowsEmptySlotAtUtc()
+    {
+        Fixture f;
+        f.set("PlcCount", "-1");
+        f.clock.utc = QDateTime(QDate(2026, 3, 4), QTime(12, 34, 56), Qt::UTC);
+        PanelClock panel(f.store, f.clock);
+        panel.Form_Load();
+        const RowText row = panel.Timer1_Timer();
+        QCOMPARE(row.place, QString());
+        QCOMPARE(row.time, QStringLiteral("12:34 "));
+        QVERIFY(!f.backend->values.contains("data/wp0"));
+    }
+
+    void rotationRunsThroughMidnight()
+    {
+        Fixture f;
+        f.set("CT", "5");
+        PanelClock panel(f.store, f.clock);
+        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(23, 59, 57), Qt::UTC);
+        f.clock.secs = 86395.0; // the seconds counter does not wrap at midnight
+        panel.Form_Load();
+        QList<int> shown;
+        for (int i = 0; i < 110; ++i) {
+            f.clock.secs += kStep;
+            f.clock.utc = f.clock.utc.addMSecs(125);
+            panel.Timer1_Timer();
+            shown.push_back(panel.shownIndex());
+        }
+        QCOMPARE(changeTicks(shown, 0), (QList<int>{41, 82}));
+    }
+
+    void reloadPicksUpNewPlaces()
+    {
+        Fixture f;
+        f.set("PlcCount", "3");
+        PanelClock panel(f.store, f.clock);
+        panel.Form_Load();
+        run(panel, f.clock, 3.5); // shown index 3
+        QCOMPARE(panel.shownIndex(), 3);
+        f.set("PlcCount", "1");
+        f.set("WP0", "Paris");
+        f.set("WD0", "1");
+        f.set("CT", "7");
+        f.set("Change", "2"); // not 1: nothing happens
+        panel.Timer1_Timer();
+        QCOMPARE(panel.places().plcCount, 3);
+        QCOMPARE(f.store.change(), 2);
+        f.set("Change", "1");
+        const RowText row = panel.Timer1_Timer();
+        QCOMPARE(f.store.change(), 0);
+        QCOMPARE(panel.changeInterval(), 7);
+        // The shown place is gone: the first place shows at once, not a stale slot.
+        QCOMPARE(panel.shownIndex(), 0);
+        QCOMPARE(row.place, QStringLiteral("Paris"));
+    }
+
+    void nightAndDateHighlights()
+    {
+        Fixture f;
+        f.set("PlcCount", "0");
+        f.set("WD0", "9");
+        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::UTC);
+        f.clock.local = QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::LocalTime);
+        PanelClock panel(f.store, f.clock, QLocale(QLocale::English));
+        panel.Form_Load();
+        RowText row = panel.Timer1_Timer();
+        QCOMPARE(row.time, QStringLiteral("01:00 "));
+        QCOMPARE(row.date, QStringLiteral("Jan 02 "));
+        QVERIFY(row.nightHighlight);
+        QVERIFY(row.dateHighlight);
+        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(22, 0), Qt::UTC); // 07:00 there
+        f.clock.local = QDateTime(QDate(2026, 1, 2), QTime(1, 0), Qt::LocalTime);
+        row = panel.Timer1_Timer();
+        QVERIFY(!row.nightHighlight);
+        QVERIFY(!row.dateHighlight);
+    }
+
+    void followToolTips()
+    {
+        Fixture f;
+        PanelClock panel(f.store, f.clock);
+        QVERIFY(panel.following());
+        QCOMPARE(panel.followToolTip(), QString::fromUtf8("タイトルバーを追わない"));
+        panel.toggleFollow();
+        QVERIFY(!panel.following());
+        QCOMPARE(panel.followToolTip(), QString::fromUtf8("「タイトルバーを追う」に変更"));
+        panel.toggleFollow();
+        QVERIFY(panel.following());
+        QCOMPARE(panel.followToolTip(), QString::fromUtf8("「タイトルバーを追わない」に変更"));
+    }
+
+    void placementOverTitleBar()
+    {
+        // A 300 x 175 frame at (300, 80): right edge 600; a panel 333 pixels wide.
+        const QPointF at = PanelPlacement::overTitleBar({300, 80, 600, 255}, 333 * 15.0f);
+        QCOMPARE(at.x(), (600.0 - 60 - 333) * 15);
+        QCOMPARE(at.y(), 80 * 15 + 37.2);
+        // Left of the screen and above it: negative coordinates stay exact.
+        const QPointF off = PanelPlacement::overTitleBar({-500, -10, 100, 90}, 1500.0f);
+        QCOMPARE(off.x(), (100.0 - 60) * 15 - 1500);
+        QCOMPARE(float(off.y()), float((-10 + 2.48) * 15));
+        // A high-density screen: fewer twips per pixel.
+        const QPointF hd = PanelPlacement::overTitleBar({0, 0, 1000, 50}, 3000.0f, 10, 10);
+        QCOMPARE(hd.x(), 940.0 * 10 - 3000);
+        QCOMPARE(float(hd.y()), 24.8f);
+    }
+
+    void buttonTable()
+    {
+        QCOMPARE(panelSwitch(PanelButton::TitleCng),
+                 (std::optional<PanelSwitch>{{SuiteProgram::TitleBarClock, 1}}));
+        QCOMPARE(panelSwitch(PanelButton::View),
+                 (std::optional<PanelSwitch>{{SuiteProgram::ListClock, std::nullopt}}));
+        QCOMPARE(panelSwitch(PanelButton::Change),
+                 (std::optional<PanelSwitch>{{SuiteProgram::Settings, std::nullopt}}));
+        QVERIFY(!panelSwitch(PanelButton::Minimize));
+        QVERIFY(!panelSwitch(PanelButton::End));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPanelLogic)
+#include "tst_panellogic.moc"

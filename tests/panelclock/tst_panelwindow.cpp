@@ -1,0 +1,283 @@
+// The panel window in-process: a replaced clock, an in-memory store, a fake foreground window
+// and a starter that only records.
+#include "DisplayLabel.h"
+#include "FakeClock.h"
+#include "ImageButton.h"
+#include "ProgramStarter.h"
+#include "RecordingBackend.h"
+#include "SettingsStore.h"
+#include "fMain2.h"
+#include "platform/ForegroundWindow.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class FakeForeground final : public ForegroundWindow {
+public:
+    std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return rect; }
+    std::optional<WindowRect> rect;
+};
+
+class RecordingStarter final : public ProgramStarter {
+public:
+    bool start(const QString& filePath) override
+    {
+        started.push_back(filePath);
+        return true;
+    }
+    QStringList started;
+};
+
+struct Fixture {
+    RecordingBackend* backend = new RecordingBackend;
+    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
+    FakeClock clock;
+    FakeForeground foreground;
+    RecordingStarter starter;
+    QTemporaryDir programs;
+
+    Fixture()
+    {
+        clock.utc = QDateTime(QDate(2026, 1, 1), QTime(18, 0), Qt::UTC);
+        clock.local = QDateTime(QDate(2026, 1, 1), QTime(18, 0), Qt::LocalTime);
+    }
+    void set(const QString& key, const QString& value)
+    {
+        store.writeText(SettingsStore::Section::Data, key, value);
+    }
+    // An executable file standing in for a program of the suite.
+    QString install(SuiteProgram program)
+    {
+        const QString path = programs.filePath(HandOver::fileName(program));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+    std::unique_ptr<fMain2> open()
+    {
+        auto w = std::make_unique<fMain2>(store, clock, starter, foreground, programs.path() + '/');
+        w->show();
+        return w;
+    }
+};
+
+DisplayLabel* label(QWidget& w, const char* name)
+{
+    return w.findChild<DisplayLabel*>(name);
+}
+
+ImageButton* button(QWidget& w, const char* name)
+{
+    return w.findChild<ImageButton*>(name);
+}
+
+void click(QWidget* target)
+{
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+}
+
+void moveOver(QWidget* target, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent event(QEvent::MouseMove, QPointF(3, 3), target->mapToGlobal(QPointF(3, 3)),
+                      Qt::NoButton, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+class TestPanelWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyStoreShowsTwoJapansAlternating()
+    {
+        Fixture f;
+        auto w = f.open();
+        QCOMPARE(w->objectName(), QStringLiteral("fMain2"));
+        QCOMPARE(label(*w, "lblPlace")->text(), QStringLiteral("Japan"));
+        QCOMPARE(label(*w, "lblTime")->text(), QStringLiteral("09:00 "));
+        QVERIFY(!label(*w, "lblTime")->opaque());
+        QVERIFY(!label(*w, "lblDate")->opaque());
+        QCOMPARE(w->panel().shownIndex(), 0);
+        QList<int> shown;
+        for (int i = 0; i < 3; ++i) {
+            f.clock.secs += 1.5;
+            w->Timer1_Timer();
+            shown.push_back(w->panel().shownIndex());
+        }
+        QCOMPARE(shown, (QList<int>{1, 0, 1}));
+        QCOMPARE(label(*w, "lblPlace")->text(), QStringLiteral("Japan"));
+        QCOMPARE(f.store.change(), 0);
+    }
+
+    void nightAndDateHighlightAtSixteenUtc()
+    {
+        Fixture f;
+        f.set("PlcCount", "0");
+        f.set("WP0", QString::fromUtf8("東京"));
+        f.set("WD0", "9");
+        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::UTC);
+        f.clock.local = QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::LocalTime);
+        auto w = f.open();
+        DisplayLabel* time = label(*w, "lblTime");
+        DisplayLabel* date = label(*w, "lblDate");
+        QCOMPARE(time->text(), QStringLiteral("01:00 "));
+        QVERIFY(time->opaque());
+        QCOMPARE(time->background(), QColor(0, 0, 64));
+        QVERIFY(date->opaque());
+        QCOMPARE(date->background(), QColor(128, 64, 0));
+        QCOMPARE(label(*w, "lblPlace")->text(), QString::fromUtf8("東京"));
+        QVERIFY(!label(*w, "lblPlace")->opaque());
+        // Idle ticks within the same minute change nothing on screen.
+        const int before = time->changes() + date->changes() + label(*w, "lblPlace")->changes();
+        for (int i = 0; i < 20; ++i) {
+            f.clock.secs += 0.1;
+            w->Timer1_Timer();
+        }
+        QCOMPARE(time->changes() + date->changes() + label(*w, "lblPlace")->changes(), before);
+    }
+
+    void layoutAndResize()
+    {
+        Fixture f;
+        f.store.setPanelPlacement({1500, 300, 6000});
+        auto w = f.open();
+        QCOMPARE(w->pos(), QPoint(100, 20));
+        QCOMPARE(w->size(), QSize(400, 24));
+        QCOMPARE(button(*w, "imgMinimize")->geometry(), QRect(24, 1, 8, 16));
+        QCOMPARE(label(*w, "lblDate")->geometry(), QRect(40, 0, 40, 17));
+        QCOMPARE(label(*w, "lblTime")->geometry(), QRect(80, 0, 41, 17));
+        QCOMPARE(label(*w, "lblPlace")->geometry(), QRect(120, 0, 280, 17));
+        w->resize(500, 60);
+        QCOMPARE(w->height(), 24);
+        QCOMPARE(label(*w, "lblPlace")->width(), 380);
+        w->resize(50, 24); // narrower than buttons, date and time: the place has no room
+        QCOMPARE(label(*w, "lblPlace")->width(), 0);
+        QVERIFY(w->width() >= 120);
+    }
+
+    void followsTheForegroundTitleBarUntilToggled()
+    {
+        Fixture f;
+        auto w = f.open();
+        const int width = w->width();
+        f.foreground.rect = WindowRect{300, 80, 700, 380};
+        w->Timer1_Timer();
+        QCOMPARE(w->pos(), QPoint(700 - 60 - width, 82));
+        f.foreground.rect = WindowRect{10, 400, 610, 500};
+        w->Timer1_Timer();
+        QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
+        ImageButton* toggle = button(*w, "imgMinimize");
+        QCOMPARE(toggle->toolTip(), QString::fromUtf8("タイトルバーを追わない"));
+        click(toggle);
+        QCOMPARE(toggle->toolTip(), QString::fromUtf8("「タイトルバーを追う」に変更"));
+        f.foreground.rect = WindowRect{300, 80, 700, 380};
+        w->Timer1_Timer();
+        QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
+        click(toggle);
+        QCOMPARE(toggle->toolTip(), QString::fromUtf8("「タイトルバーを追わない」に変更"));
+        // No foreground window (or the panel itself): it stays.
+        f.foreground.rect.reset();
+        w->Timer1_Timer();
+        QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
+    }
+
+    void switchButtonsWriteAndStart_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("program");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("imgTitleCng") << "imgTitleCng" << int(SuiteProgram::TitleBarClock)
+                                     << QStringList{"Settings/Start=1", "Settings/Kind=1"};
+        QTest::newRow("imgView") << "imgView" << int(SuiteProgram::ListClock)
+                                 << QStringList{"Settings/Start=1"};
+        QTest::newRow("imgChange")
+            << "imgChange" << int(SuiteProgram::Settings) << QStringList{"Settings/Start=1"};
+    }
+    void switchButtonsWriteAndStart()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, program);
+        QFETCH(QStringList, writes);
+        Fixture f;
+        const QString path = f.install(SuiteProgram(program));
+        auto w = f.open();
+        f.backend->writes.clear();
+        click(button(*w, name.toUtf8().constData()));
+        QCOMPARE(f.starter.started, QStringList{path});
+        QVERIFY(!w->isVisible());
+        // The hand-over, then the position saved by the close.
+        QCOMPARE(f.backend->writes.mid(0, writes.size()), writes);
+        const QStringList rest = f.backend->writes.mid(writes.size());
+        QCOMPARE(rest.size(), 3);
+        QVERIFY(rest[0].startsWith("Settings/MainLeft="));
+        QVERIFY(rest[1].startsWith("Settings/MainTop="));
+        QVERIFY(rest[2].startsWith("Settings/MainWidth="));
+    }
+
+    void missingProgramLeavesPanelOpen()
+    {
+        Fixture f; // nothing installed: zelcaption is not part of the suite
+        auto w = f.open();
+        f.backend->writes.clear();
+        click(button(*w, "imgTitleCng"));
+        QVERIFY(w->isVisible());
+        QVERIFY(f.starter.started.isEmpty());
+        QCOMPARE(f.backend->writes,
+                 (QStringList{"Settings/Start=1", "Settings/Kind=1", "Settings/Start=0"}));
+        auto* box = w->findChild<QMessageBox*>("switchFailure");
+        QVERIFY(box != nullptr);
+        QVERIFY(box->text().contains("zelcaption"));
+        QVERIFY(box->text().contains(f.programs.path()));
+    }
+
+    void endSavesPositionForNextStart()
+    {
+        Fixture f;
+        {
+            auto w = f.open();
+            w->move(222, 111);
+            w->resize(450, 24);
+            f.backend->writes.clear();
+            click(button(*w, "imgend"));
+            QVERIFY(!w->isVisible());
+            QCOMPARE(f.backend->writes,
+                     (QStringList{"Settings/MainLeft=3330", "Settings/MainTop=1665",
+                                  "Settings/MainWidth=6750"}));
+        }
+        auto again = f.open();
+        QCOMPARE(again->pos(), QPoint(222, 111));
+        QCOMPARE(again->width(), 450);
+    }
+
+    void hoverAndLabelsReset()
+    {
+        Fixture f;
+        auto w = f.open();
+        ImageButton* view = button(*w, "imgView");
+        ImageButton* change = button(*w, "imgChange");
+        moveOver(view);
+        QCOMPARE(view->pictureIndex(), 7);
+        moveOver(change);
+        QCOMPARE(view->pictureIndex(), 6);
+        QCOMPARE(change->pictureIndex(), 9);
+        moveOver(w.get()); // the bare background keeps the highlight
+        QCOMPARE(change->pictureIndex(), 9);
+        const QPoint at = w->pos();
+        moveOver(label(*w, "lblPlace"), Qt::RightButton); // resets, but no drag
+        QCOMPARE(change->pictureIndex(), 8);
+        QCOMPARE(w->pos(), at);
+        QCOMPARE(button(*w, "imgTitleCng")->pictureIndex(), 0);
+        QCOMPARE(button(*w, "imgend")->pictureIndex(), 2);
+        QCOMPARE(button(*w, "imgMinimize")->pictureIndex(), 4);
+    }
+};
+
+QTEST_MAIN(TestPanelWindow)
+#include "tst_panelwindow.moc"
