@@ -62,7 +62,7 @@ function offsetAt(zone, date) {
   return (m[1] === '-' ? -1 : 1) * (Number(m[2]) * 60 + Number(m[3]));
 }
 const zoneInfoCache = new Map();
-// Standard offset (the lowest offset of the year: summer time only adds),
+// Standard offset (the lower of the January and July offsets: summer time only adds),
 // whether the offset changes during the year, and whether the change is a
 // northern spring-to-autumn summer time (July ahead of January).
 function zoneInfo(zone) {
@@ -71,7 +71,11 @@ function zoneInfo(zone) {
   for (let d = 0; d < 365; d += 1) offs.push(offsetAt(zone, new Date(Date.UTC(YEAR, 0, 1 + d, 12))));
   const jan = offsetAt(zone, new Date(Date.UTC(YEAR, 0, 15, 12)));
   const jul = offsetAt(zone, new Date(Date.UTC(YEAR, 6, 15, 12)));
-  const info = { std: Math.min(...offs), varies: Math.min(...offs) !== Math.max(...offs), northern: jul > jan && Math.min(...offs) === jan };
+  // Morocco's IANA rules put it back an hour for Ramadan, as a "negative summer time", so the
+  // lowest offset of the year is not its standard one; mid-January and mid-July are clear of
+  // such periods in these years.
+  const std = Math.min(jan, jul);
+  const info = { std, varies: Math.min(...offs) !== Math.max(...offs), northern: jul > jan && Math.min(...offs) === jan };
   zoneInfoCache.set(zone, info);
   return info;
 }

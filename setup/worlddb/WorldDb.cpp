@@ -1,0 +1,101 @@
+#include "WorldDb.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr std::array<const char*, WorldDb::TableCount> tableNames = {
+    "lstCountryName", "lstCoNo",     "lstSummer",       "lstTimeDiffer", "lstMinDiffer",
+    "lstMnoCo",       "lstCotoCi",   "lstCountryNameJ", "lstCoNoCoJ",    "lstCityName",
+    "lstCoNoCi",      "lstCiNoCi",   "lstCityNameJ",    "lstCoNoCiJ",    "lstCiNoCiJ",
+    "lstMNo",         "lstCountryM", "lstCapital",      "lstSN",         "lstEW",
+    "lstFlag",        "lstCurrency", "lstLanguage",     "lstExchange",
+};
+
+std::size_t indexOf(WorldTable table)
+{
+    return static_cast<std::size_t>(table);
+}
+
+// One item a line, each line ended by "\n"; an empty line is an empty item, and the blanks
+// at the ends of items belong to them.
+QStringList readTable(const char* name)
+{
+    QFile file(QStringLiteral(":/worlddb/tables/%1.txt").arg(QLatin1String(name)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text.split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+WorldDb::WorldDb()
+{
+    for (std::size_t i = 0; i < TableCount; ++i)
+        m_tables[i] = readTable(tableNames[i]);
+}
+
+QString WorldDb::tableName(WorldTable table)
+{
+    return QLatin1String(tableNames[indexOf(table)]);
+}
+
+int WorldDb::rowCount(WorldTable table) const
+{
+    return static_cast<int>(m_tables[indexOf(table)].size());
+}
+
+QString WorldDb::item(WorldTable table, int row) const
+{
+    const QStringList& rows = m_tables[indexOf(table)];
+    return row >= 0 && row < rows.size() ? rows[row] : QString();
+}
+
+int WorldDb::number(WorldTable table, int row) const
+{
+    return item(table, row).toInt();
+}
+
+int WorldDb::search(WorldTable table, int number) const
+{
+    const QString wanted = QString::number(number);
+    const QStringList& rows = m_tables[indexOf(table)];
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        if (rows[row] == wanted)
+            return static_cast<int>(row);
+    }
+    return -1;
+}
+
+int WorldDb::coNoSearch(int coNo) const
+{
+    return search(WorldTable::lstCoNo, coNo);
+}
+int WorldDb::coNojSearch(int coNo) const
+{
+    return search(WorldTable::lstCoNoCoJ, coNo);
+}
+int WorldDb::ciNoSearch(int ciNo) const
+{
+    return search(WorldTable::lstCiNoCi, ciNo);
+}
+int WorldDb::ciNojSearch(int ciNo) const
+{
+    return search(WorldTable::lstCiNoCiJ, ciNo);
+}
+
+QImage WorldDb::flag(int index)
+{
+    if (index < 0 || index >= FlagCount)
+        return {};
+    return QImage(QStringLiteral(":/worlddb/flags/flag%1.bmp").arg(index, 3, 10, QLatin1Char('0')),
+                  "BMP");
+}
+
+QImage WorldDb::worldMap()
+{
+    return QImage(QStringLiteral(":/worlddb/world.bmp"), "BMP");
+}

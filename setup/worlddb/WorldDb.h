@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstddef>
+
+// The settings program's read-only world database: 24 aligned text tables and 199 pictures
+// (198 flags and the time-zone map), embedded as resources under ":/worlddb". Every value is
+// text, numbers included; row 0 of every table is the "none" row.
+//
+// Tables are named after the list controls that hold them. The groups of aligned tables:
+//   English country rows (216): lstCountryName .. lstCotoCi
+//   Japanese country rows (216): lstCountryNameJ, lstCoNoCoJ
+//   English city rows (382): lstCityName, lstCoNoCi, lstCiNoCi
+//   Japanese city rows (382): lstCityNameJ, lstCoNoCiJ, lstCiNoCiJ
+//   details rows (197): lstMNo .. lstExchange
+enum class WorldTable {
+    lstCountryName,
+    lstCoNo,
+    lstSummer,
+    lstTimeDiffer,
+    lstMinDiffer,
+    lstMnoCo,
+    lstCotoCi,
+    lstCountryNameJ,
+    lstCoNoCoJ,
+    lstCityName,
+    lstCoNoCi,
+    lstCiNoCi,
+    lstCityNameJ,
+    lstCoNoCiJ,
+    lstCiNoCiJ,
+    lstMNo,
+    lstCountryM,
+    lstCapital,
+    lstSN,
+    lstEW,
+    lstFlag,
+    lstCurrency,
+    lstLanguage,
+    lstExchange,
+};
+
+class WorldDb {
+public:
+    static constexpr std::size_t TableCount = 24;
+    static constexpr int FlagCount = 198;
+
+    // Reads all tables from the embedded resource. Pictures are decoded only when asked for.
+    WorldDb();
+
+    // The table's name as text ("lstCoNo").
+    static QString tableName(WorldTable table);
+
+    int rowCount(WorldTable table) const;
+    // The text of a row; rows outside the table give an empty text.
+    QString item(WorldTable table, int row) const;
+    // The row's text read as a decimal integer (0 where it is not one, as for the "x" of
+    // lstSN/lstEW row 0).
+    int number(WorldTable table, int row) const;
+
+    // First-match searches from row 0 over the key columns; -1 where the number is absent.
+    int coNoSearch(int coNo) const;  // English country row, by lstCoNo
+    int coNojSearch(int coNo) const; // Japanese country row, by lstCoNoCoJ
+    int ciNoSearch(int ciNo) const;  // English city row, by lstCiNoCi
+    int ciNojSearch(int ciNo) const; // Japanese city row, by lstCiNoCiJ
+
+    // Flag picture 0 .. FlagCount - 1 (a 16-colour bitmap, 36 pixels high); a null image for
+    // an index outside that range.
+    static QImage flag(int index);
+    // The 349 x 206 time-zone world map.
+    static QImage worldMap();
+
+private:
+    int search(WorldTable table, int number) const;
+
+    std::array<QStringList, TableCount> m_tables;
+};
