@@ -98,8 +98,14 @@ std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
         dir = fallbackFolder;
         file = QFileInfo(fallbackFolder + name);
     }
-    if (!file.exists())
-        return StartFailure{name, dir, QStringLiteral("there is no such program")};
+    if (!file.exists()) {
+        const bool alsoLooked = !fallbackFolder.isEmpty() && fallbackFolder != folder;
+        return StartFailure{
+            name, dir,
+            alsoLooked
+                ? QStringLiteral("there is no such program there, nor in %1").arg(fallbackFolder)
+                : QStringLiteral("there is no such program")};
+    }
     if (!file.isFile() || !file.isExecutable())
         return StartFailure{name, dir, QStringLiteral("it is not an executable program")};
     if (!starter.start(file.filePath()))

@@ -140,6 +140,13 @@ private slots:
         QCOMPARE(starter.started,
                  QStringList{m_folder + HandOver::fileName(SuiteProgram::ListClock)});
 
+        // Neither folder has it: the message names both.
+        const auto failure =
+            HandOver::start(starter, SuiteProgram::PanelClock, otherFolder, m_folder);
+        QVERIFY(failure.has_value());
+        QVERIFY(failure->message().contains(otherFolder));
+        QVERIFY(failure->message().contains(m_folder));
+
         // The start directory wins when it has the program.
         makeProgram(otherFolder + HandOver::fileName(SuiteProgram::ListClock));
         QVERIFY(!HandOver::start(starter, SuiteProgram::ListClock, otherFolder, m_folder));
