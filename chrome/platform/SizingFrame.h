@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <optional>
+
 class QWidget;
 
 // Asks the window manager for a sizing border but no title bar on a top-level window: Qt's
@@ -8,4 +11,11 @@ class QWidget;
 // request leaves the window as Qt made it.
 namespace SizingFrame {
 void request(QWidget* window);
-}
+
+// Where the window's inside really is on the screen, asked of the window system. Window
+// managers differ in how the point given to move() relates to the frame, and Qt's pos() need
+// not be that point again; a caller that saves positions measures the difference once after
+// showing and saves clientOrigin() minus it, so a window reopens exactly where it closed.
+// Nothing when the window system cannot say.
+std::optional<QPoint> clientOrigin(QWidget* window);
+} // namespace SizingFrame

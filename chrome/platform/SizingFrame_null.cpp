@@ -4,4 +4,9 @@ namespace SizingFrame {
 
 void request(QWidget*) {}
 
+std::optional<QPoint> clientOrigin(QWidget*)
+{
+    return std::nullopt;
+}
+
 } // namespace SizingFrame
