@@ -143,7 +143,8 @@ void fMainList::Form_Load()
     TopForm(this);
     SizingFrame::request(this);
     const WindowPlacement at = m_store.listPlacement();
-    move(Twips::toPixels(at.left), Twips::toPixels(at.top));
+    m_requestedPos = QPoint(Twips::toPixels(at.left), Twips::toPixels(at.top));
+    move(m_requestedPos);
     resize(Twips::toPixels(at.width), height());
     m_lblDW->display(m_list.modeCaption(), false);
     TimezoneSet();
@@ -182,8 +183,21 @@ void fMainList::TimezoneSet()
     }
 }
 
+QPoint fMainList::savedPosition() const
+{
+    const std::optional<QPoint> origin = SizingFrame::clientOrigin(const_cast<fMainList*>(this));
+    if (!origin || !m_placeOffset)
+        return pos();
+    return *origin - *m_placeOffset;
+}
+
 void fMainList::Timer1_Timer()
 {
+    // Once placed by the window manager: how the point given to move() shows on the screen.
+    if (!m_placeOffset && isVisible()) {
+        if (const std::optional<QPoint> origin = SizingFrame::clientOrigin(this))
+            m_placeOffset = *origin - m_requestedPos;
+    }
     const ListClock::Tick t = m_list.tick();
     if (t.reloaded)
         applyHeight();
@@ -243,7 +257,9 @@ void fMainList::mousePressEvent(QMouseEvent* event)
 void fMainList::closeEvent(QCloseEvent* event)
 {
     m_timer.stop();
+    const QPoint at = savedPosition();
     m_store.setListPlacement(
-        {Twips::fromPixels(x()), Twips::fromPixels(y()), Twips::fromPixels(width())});
+        {Twips::fromPixels(at.x()), Twips::fromPixels(at.y()), Twips::fromPixels(width())});
     event->accept();
+    emit unloaded();
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class Clock;
 class DisplayLabel;
@@ -35,6 +36,10 @@ public:
     void imgDW_Click();
     void ButtonColorReset();
 
+signals:
+    // Form_Unload has run: the program ends (a tool window alone does not end it).
+    void unloaded();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -48,6 +53,7 @@ private:
     void applyHeight();
     void switchTo(ListButton button);
     void buildControls();
+    QPoint savedPosition() const;
 
     SettingsStore& m_store;
     ProgramStarter& m_starter;
@@ -62,4 +68,6 @@ private:
     std::array<DisplayLabel*, ListLayout::kRowCount> m_lblPlace{};
     std::array<QLabel*, ListLayout::kRowCount * ListLayout::kCellsPerRow> m_lblTimeZone{};
     QTimer m_timer; // Timer1
+    QPoint m_requestedPos;
+    std::optional<QPoint> m_placeOffset;
 };

@@ -19,6 +19,8 @@ int main(int argc, char** argv)
     SystemClock clock;
     ProcessStarter starter;
     fMainList window(store, clock, starter);
+    QObject::connect(&window, &fMainList::unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,363 @@
+#include "DisplayLabel.h"
+#include "FakeClock.h"
+#include "ImageButton.h"
+#include "IniFileBackend.h"
+#include "ProgramStarter.h"
+#include "SettingsStore.h"
+#include "fMainList.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// Remembers every write, in order, on top of a real store file.
+class RecordingBackend final : public StoreBackend {
+public:
+    RecordingBackend(const QString& path, QStringList& log) : m_file(path), m_log(log) {}
+    std::optional<QString> read(QStringView section, QStringView key) override
+    {
+        return m_file.read(section, key);
+    }
+    bool write(QStringView section, QStringView key, const QString& value) override
+    {
+        m_log << QStringLiteral("%1/%2=%3").arg(section, key, value);
+        return m_file.write(section, key, value);
+    }
+
+private:
+    IniFileBackend m_file;
+    QStringList& m_log;
+};
+
+class FakeStarter final : public ProgramStarter {
+public:
+    QStringList started;
+    bool start(const QString& filePath) override
+    {
+        started << filePath;
+        return true;
+    }
+};
+
+struct Fixture {
+    QTemporaryDir dir;
+    QStringList writes;
+    SettingsStore store{std::make_unique<RecordingBackend>(dir.filePath("store.conf"), writes)};
+    FakeClock clock;
+    FakeStarter starter;
+    QString programs = dir.filePath("programs/");
+    std::unique_ptr<fMainList> window;
+
+    Fixture()
+    {
+        setNow(QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
+        QDir().mkpath(programs);
+    }
+    void setNow(const QDateTime& utc)
+    {
+        clock.utc = utc;
+        clock.local = QDateTime(utc.date(), utc.time(), Qt::LocalTime);
+    }
+    void addPlace(int slot, const QString& name, int hours)
+    {
+        store.setPlaceName(slot, name);
+        store.setPlaceHours(slot, hours);
+        store.setPlaceMinutes(slot, 0);
+    }
+    void installProgram(const QString& name)
+    {
+        QFile f(programs + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n");
+        f.close();
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+    }
+    fMainList& open()
+    {
+        window = std::make_unique<fMainList>(store, clock, starter, programs);
+        window->show();
+        writes.clear();
+        return *window;
+    }
+
+    template <typename T> T* control(const char* name, int index) const
+    {
+        for (T* w : window->findChildren<T*>(QString::fromLatin1(name))) {
+            if (w->property("index").toInt() == index)
+                return w;
+        }
+        return nullptr;
+    }
+    QString text(const char* name, int index) const
+    {
+        QLabel* l = control<QLabel>(name, index);
+        return l ? l->text() : QStringLiteral("<none>");
+    }
+    ImageButton* button(const char* name) const
+    {
+        return window->findChild<ImageButton*>(QString::fromLatin1(name));
+    }
+    QStringList strip(int row) const
+    {
+        QStringList out;
+        for (int c = 0; c < 24; ++c)
+            out << text("lblTimeZone", row * 24 + c);
+        return out;
+    }
+    QColor cellBackground(int row, int column) const
+    {
+        return control<QLabel>("lblTimeZone", row * 24 + column)->palette().color(QPalette::Window);
+    }
+};
+
+void moveOver(QWidget* w, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                  buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+QStringList hours(std::initializer_list<int> list)
+{
+    QStringList out;
+    for (int h : list)
+        out << QString::number(h);
+    return out;
+}
+
+} // namespace
+
+class TestListWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void emptyStoreOpensAtTheDefaults()
+    {
+        Fixture f;
+        fMainList& w = f.open();
+        QCOMPARE(w.size(), QSize(8175 / 15, 1200 / 15));
+        QCOMPARE(w.pos(), QPoint(20, 7)); // 300 and 100 twips
+        QCOMPARE(f.text("lblPlace", 0), QStringLiteral("Local"));
+        QCOMPARE(f.text("lblPlace", 1), QStringLiteral("Japan"));
+        QCOMPARE(f.text("lblPlace", 2), QStringLiteral("Japan"));
+        QCOMPARE(f.text("lblTime", 1), QStringLiteral("03:00 "));
+        QCOMPARE(f.text("lblPlace", 3), QString()); // beyond PlcCount: never written
+        QCOMPARE(f.text("lblDW", 0), QStringLiteral("Day - Night"));
+        QVERIFY((w.windowFlags() & Qt::WindowStaysOnTopHint) != 0);
+        QVERIFY(!(w.windowFlags() & Qt::WindowTitleHint));
+    }
+
+    void heightFollowsThePlaceCount_data()
+    {
+        QTest::addColumn<int>("plcCount");
+        QTest::addColumn<int>("height");
+        QTest::newRow("none") << -1 << 720;
+        QTest::newRow("six") << 5 << 2160;
+    }
+    void heightFollowsThePlaceCount()
+    {
+        QFETCH(int, plcCount);
+        QFETCH(int, height);
+        Fixture f;
+        f.store.setPlcCount(plcCount);
+        fMainList& w = f.open();
+        QCOMPARE(w.height() * 15, height);
+        // Every shown row lies inside the window.
+        QLabel* last = f.control<QLabel>("lblPlace", plcCount + 1);
+        QVERIFY(last->geometry().bottom() < w.height());
+        QCOMPARE(f.text("lblPlace", plcCount + 1), plcCount < 0 ? "Local" : "Japan");
+    }
+
+    void widthHasAMinimumAndHeightSnapsBack()
+    {
+        Fixture f;
+        f.store.setListPlacement({300, 100, 5000});
+        fMainList& w = f.open();
+        QCOMPARE(w.width(), 545);
+        w.resize(300, 300);
+        QCOMPARE(w.size(), QSize(545, 80));
+        w.resize(10000 / 15, 500);
+        QTRY_COMPARE(w.size(), QSize(10000 / 15, 80));
+        const int client = 10000 / 15;
+        for (int r = 0; r < 7; ++r)
+            QCOMPARE(f.control<QLabel>("lblPlace", r)->width(), client - 6960 / 15);
+        QCOMPARE(f.control<QLabel>("lblDW", 0) ? f.control<QLabel>("lblDW", 0)->width()
+                                               : w.findChild<QLabel*>("lblDW")->width(),
+                 client - 6360 / 15);
+    }
+
+    void stripShowsTheComingHoursInBothModes()
+    {
+        Fixture f;
+        f.store.setPlcCount(1);
+        f.addPlace(0, "Zero", 0);
+        f.addPlace(1, "Five", 5);
+        f.setNow(QDateTime(QDate(2026, 1, 1), QTime(0, 10), Qt::UTC));
+        fMainList& w = f.open();
+        QCOMPARE(f.strip(1).first(), "0");
+        QCOMPARE(f.strip(1).last(), "23");
+        QCOMPARE(f.strip(2).mid(18, 3), hours({23, 24, 1}));
+        QCOMPARE(f.cellBackground(1, 7), QColor(0, 0, 128)); // hour 7: night
+        QCOMPARE(f.cellBackground(1, 8), QColor(255, 255, 128));
+        QCOMPARE(f.control<QLabel>("lblTimeZone", 24)->toolTip(), "Jan 01 00:00");
+        QCOMPARE(f.control<QLabel>("lblTimeZone", 2 * 24 + 19)->toolTip(), "Jan 02 00:00");
+
+        w.imgDW_Click();
+        QCOMPARE(w.findChild<QLabel*>("lblDW")->text(), QStringLiteral("AM - PM"));
+        QCOMPARE(f.cellBackground(1, 7), QColor(255, 255, 128));
+        QCOMPARE(f.cellBackground(1, 13), QColor(128, 255, 128));
+        QCOMPARE(f.cellBackground(2, 19), QColor(128, 255, 128)); // 24
+
+        // Back to "Day - Night", repainted from the clock as it is now.
+        f.setNow(QDateTime(QDate(2026, 1, 1), QTime(23, 10), Qt::UTC));
+        QTest::mouseClick(f.button("imgDW"), Qt::LeftButton);
+        QCOMPARE(w.findChild<QLabel*>("lblDW")->text(), QStringLiteral("Day - Night"));
+        QCOMPARE(f.strip(1).mid(0, 3), hours({23, 24, 1}));
+        QCOMPARE(f.cellBackground(1, 0), QColor(0, 0, 128));
+        QCOMPARE(f.strip(2).first(), "4");
+    }
+
+    void changeReloadsEverythingButTheStrip()
+    {
+        Fixture f;
+        f.store.setPlcCount(5);
+        for (int i = 0; i <= 5; ++i)
+            f.addPlace(i, QStringLiteral("Old%1").arg(i), i);
+        fMainList& w = f.open();
+        const QStringList stripBefore = f.strip(1);
+
+        f.setNow(f.clock.utc.addSecs(3 * 3600));
+        f.store.setPlcCount(1);
+        f.addPlace(0, "Paris", 1);
+        f.addPlace(1, "Rome", 1);
+        f.store.setChange(1);
+        w.Timer1_Timer();
+        QCOMPARE(f.store.change(), 0);
+        QCOMPARE(w.height() * 15, 1200);
+        QCOMPARE(f.text("lblPlace", 1), QStringLiteral("Paris"));
+        QCOMPARE(f.text("lblTime", 1), QStringLiteral("16:00 "));
+        QCOMPARE(f.text("lblPlace", 4), QStringLiteral("Old3")); // not touched
+        QCOMPARE(f.strip(1), stripBefore);
+        // The timer itself does it too.
+        f.addPlace(0, "Oslo", 1);
+        f.store.setChange(1);
+        QTRY_COMPARE(f.text("lblPlace", 1), QStringLiteral("Oslo"));
+    }
+
+    void highlightsAreOpaqueOnlyWhileTheyHold()
+    {
+        Fixture f;
+        f.store.setPlcCount(1);
+        f.addPlace(0, "Ahead", 13);
+        f.addPlace(1, "Same", 0);
+        f.setNow(QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
+        fMainList& w = f.open();
+        auto* date = f.control<DisplayLabel>("lblDate", 1);
+        auto* time = f.control<DisplayLabel>("lblTime", 1);
+        QVERIFY(date->opaque()); // Jan 02 01:00
+        QVERIFY(time->opaque());
+        QVERIFY(!f.control<DisplayLabel>("lblDate", 2)->opaque());
+        QVERIFY(!f.control<DisplayLabel>("lblTime", 0)->opaque());
+        QCOMPARE(date->background(), QColor(128, 64, 0));
+        QCOMPARE(time->background(), QColor(0, 0, 64));
+        // Past local midnight the same place shares the local day again.
+        f.setNow(QDateTime(QDate(2026, 1, 2), QTime(0, 30), Qt::UTC));
+        w.Timer1_Timer();
+        QVERIFY(!date->opaque());
+        QVERIFY(f.control<DisplayLabel>("lblDate", 0)->opaque() == false);
+    }
+
+    void hoverLooks()
+    {
+        Fixture f;
+        f.open();
+        ImageButton* view = f.button("imgView");
+        ImageButton* change = f.button("imgChange");
+        ImageButton* dw = f.button("imgDW");
+        moveOver(view);
+        QCOMPARE(view->pictureIndex(), 7);
+        moveOver(change);
+        QCOMPARE(view->pictureIndex(), 6);
+        QCOMPARE(change->pictureIndex(), 9);
+        // The mode switch lights up alone: imgChange keeps its hover look.
+        moveOver(dw);
+        QCOMPARE(dw->pictureIndex(), 9);
+        QCOMPARE(change->pictureIndex(), 9);
+        // The strip does nothing; a label resets every button.
+        moveOver(f.control<QLabel>("lblTimeZone", 30));
+        QCOMPARE(change->pictureIndex(), 9);
+        moveOver(f.control<QLabel>("lblPlace", 1));
+        QCOMPARE(change->pictureIndex(), 8);
+        QCOMPARE(dw->pictureIndex(), 8);
+        QCOMPARE(f.button("imgend")->pictureIndex(), 2);
+        QCOMPARE(f.button("imgTitleCng")->pictureIndex(), 0);
+    }
+
+    void switchButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("imgTitleCng")
+            << "imgTitleCng"
+            << "zelcaption" << QStringList{"Settings/Start=1", "Settings/Kind=1"};
+        QTest::newRow("imgView") << "imgView"
+                                 << "zelpane" << QStringList{"Settings/Start=1", "Settings/Kind=2"};
+        QTest::newRow("imgChange") << "imgChange"
+                                   << "zelsetup" << QStringList{"Settings/Start=1"};
+    }
+    void switchButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, program);
+        QFETCH(QStringList, writes);
+        Fixture f;
+        f.installProgram(program);
+        fMainList& w = f.open();
+        w.move(123, 45);
+        w.resize(600, 80);
+        QTest::mouseClick(f.button(button.toLatin1().constData()), Qt::LeftButton);
+        QCOMPARE(f.starter.started, QStringList{f.programs + program});
+        QVERIFY(!w.isVisible());
+        // The hand-over first, then the position saved by the close.
+        QCOMPARE(f.writes.mid(0, writes.size()), writes);
+        QCOMPARE(f.store.listPlacement(), (WindowPlacement{123 * 15, 45 * 15, 600 * 15}));
+    }
+
+    void aProgramThatCannotStartKeepsTheWindow()
+    {
+        Fixture f; // no programs installed
+        fMainList& w = f.open();
+        QTest::mouseClick(f.button("imgView"), Qt::LeftButton);
+        QVERIFY(f.starter.started.isEmpty());
+        QVERIFY(w.isVisible());
+        QCOMPARE(f.store.start(), 0);
+        auto* box = w.findChild<QMessageBox*>("switchFailure");
+        QVERIFY(box);
+        QVERIFY(box->text().contains("zelpane"));
+        // No position was saved: the window did not close.
+        QVERIFY(!f.writes.join(' ').contains("MainLLeft"));
+    }
+
+    void exitSavesThePosition()
+    {
+        Fixture f;
+        fMainList& w = f.open();
+        w.move(40, 60);
+        QTest::mouseClick(f.button("imgend"), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QVERIFY(f.starter.started.isEmpty());
+        QCOMPARE(f.store.listPlacement(), (WindowPlacement{600, 900, 8175}));
+        QCOMPARE(f.store.start(), 0);
+    }
+};
+
+QTEST_MAIN(TestListWindow)
+
+#include "tst_listwindow.moc"
