@@ -11,6 +11,18 @@ start_list() {
     sleep 0.5
 }
 
+# Waits until the window stands still (a move loop may still be running on a busy machine).
+settle() {
+    local a b i
+    a=$(zel_geometry "$1")
+    for i in $(seq 20); do
+        sleep 0.3
+        b=$(zel_geometry "$1")
+        [ "$a" = "$b" ] && return 0
+        a=$b
+    done
+}
+
 # The left press at (x, y) inside the window, moved by (dx, dy), then released.
 drag() {
     local win=$1 x=$2 y=$3 dx=$4 dy=$5
@@ -19,7 +31,8 @@ drag() {
     xdotool mousemove $((wx + x)) $((wy + y)) sleep 0.2 mousedown 1 sleep 0.2 \
         mousemove $((wx + x + 1)) $((wy + y + 1)) sleep 0.3 \
         mousemove $((wx + x + dx / 2)) $((wy + y + dy / 2)) sleep 0.2 \
-        mousemove $((wx + x + dx)) $((wy + y + dy)) sleep 0.3 mouseup 1 sleep 0.5
+        mousemove $((wx + x + dx)) $((wy + y + dy)) sleep 0.3 mouseup 1
+    settle "$win"
 }
 
 # Six places; the window opens at the stored position, width raised to the minimum.
