@@ -143,6 +143,7 @@ void fMainList::Form_Load()
     TopForm(this);
     SizingFrame::request(this);
     const WindowPlacement at = m_store.listPlacement();
+    m_loadedPlacement = at;
     m_requestedPos = QPoint(Twips::toPixels(at.left), Twips::toPixels(at.top));
     move(m_requestedPos);
     resize(Twips::toPixels(at.width), height());
@@ -257,9 +258,17 @@ void fMainList::mousePressEvent(QMouseEvent* event)
 void fMainList::closeEvent(QCloseEvent* event)
 {
     m_timer.stop();
+    // Twips that fall between two pixels are kept as stored while the window stays put, so
+    // opening and closing never changes the stored place.
     const QPoint at = savedPosition();
-    m_store.setListPlacement(
-        {Twips::fromPixels(at.x()), Twips::fromPixels(at.y()), Twips::fromPixels(width())});
+    WindowPlacement p = m_loadedPlacement;
+    if (at != m_requestedPos) {
+        p.left = Twips::fromPixels(at.x());
+        p.top = Twips::fromPixels(at.y());
+    }
+    if (width() != Twips::toPixels(p.width))
+        p.width = Twips::fromPixels(width());
+    m_store.setListPlacement(p);
     event->accept();
     emit unloaded();
 }

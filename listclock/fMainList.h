@@ -5,6 +5,7 @@
 #include "ListButtons.h"
 #include "ListClock.h"
 #include "ListLayout.h"
+#include "SettingsStore.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -68,6 +69,7 @@ private:
     std::array<DisplayLabel*, ListLayout::kRowCount> m_lblPlace{};
     std::array<QLabel*, ListLayout::kRowCount * ListLayout::kCellsPerRow> m_lblTimeZone{};
     QTimer m_timer; // Timer1
+    WindowPlacement m_loadedPlacement;
     QPoint m_requestedPos;
     std::optional<QPoint> m_placeOffset;
 };

@@ -343,6 +343,25 @@ private slots:
         QVERIFY(!f.writes.join(' ').contains("MainLLeft"));
     }
 
+    void anUnmovedWindowKeepsItsStoredPlace()
+    {
+        Fixture f;
+        f.store.setListPlacement({301, 100, 9001}); // between pixels
+        fMainList& w = f.open();
+        QCOMPARE(w.pos(), QPoint(20, 7));
+        QTest::mouseClick(f.button("imgend"), Qt::LeftButton);
+        QCOMPARE(f.store.listPlacement(), (WindowPlacement{301, 100, 9001}));
+    }
+
+    void aNarrowStoredWidthIsSavedAsTheMinimum()
+    {
+        Fixture f;
+        f.store.setListPlacement({300, 100, 5000});
+        fMainList& w = f.open();
+        w.close();
+        QCOMPARE(f.store.listPlacement(), (WindowPlacement{300, 100, 8175}));
+    }
+
     void exitSavesThePosition()
     {
         Fixture f;
