@@ -43,7 +43,6 @@ fMainList::fMainList(SettingsStore& store, const Clock& clock, ProgramStarter& s
 {
     setObjectName(QStringLiteral("fMainList"));
     setWindowTitle(QStringLiteral("zelroll"));
-    setAttribute(Qt::WA_QuitOnClose);
     QPalette p = palette();
     // The title-bar colour of an active window; Qt's nearest is the selection colour.
     p.setColor(QPalette::Window, p.color(QPalette::Active, QPalette::Highlight));
@@ -62,12 +61,9 @@ void fMainList::buildControls()
 {
     using namespace ListLayout;
     std::vector<ImageButtonGroup::Member> members;
-    const auto& table = ListButtons::table();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const ListButtonSpec& spec = table[i];
+    for (const ListButtonSpec& spec : ListButtons::table()) {
         auto* b = new ImageButton(spec.name, spec.toolTip, this);
         b->move(Twips::toPixels(spec.left), 0);
-        m_buttonWidgets[i] = b;
         members.push_back({b, spec.normalLook, spec.hoverLook,
                            spec.resetsOthersOnHover ? ButtonColors::Hover::ResetOthers
                                                     : ButtonColors::Hover::Alone});

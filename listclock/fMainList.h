@@ -14,7 +14,6 @@
 
 class Clock;
 class DisplayLabel;
-class ImageButton;
 class ImageButtonGroup;
 class ProgramStarter;
 class QLabel;
@@ -62,7 +61,6 @@ private:
     ListClock m_list;
     ButtonPictures m_pictures; // imgBtnKP
     ImageButtonGroup* m_buttons = nullptr;
-    std::array<ImageButton*, 5> m_buttonWidgets{}; // in ListButtons::table() order
     DisplayLabel* m_lblDW = nullptr;
     std::array<DisplayLabel*, ListLayout::kRowCount> m_lblDate{};
     std::array<DisplayLabel*, ListLayout::kRowCount> m_lblTime{};

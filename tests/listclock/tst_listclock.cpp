@@ -201,32 +201,6 @@ private slots:
         QCOMPARE(strips[3][23].cell.hour, 4);
     }
 
-    void stripColoursFollowTheMode()
-    {
-        Fixture f;
-        f.store.setPlcCount(-1);
-        f.setNow(utcAt(2026, 3, 1, 0, 0)); // local strip 0..23: column c is hour c
-        f.list.loadData();
-        auto row = f.list.strips()[0];
-        QCOMPARE(row[7].cell.background, QColor(0, 0, 128));
-        QCOMPARE(row[7].cell.text, std::optional<QColor>(QColor(255, 255, 192)));
-        QCOMPARE(row[8].cell.background, QColor(255, 255, 128));
-        QCOMPARE(row[8].cell.text, std::optional<QColor>());
-        QCOMPARE(row[20].cell.background, QColor(0, 0, 128));
-
-        f.list.toggleMode();
-        QCOMPARE(f.list.modeCaption(), QStringLiteral("AM - PM"));
-        row = f.list.strips()[0];
-        QCOMPARE(row[0].cell.background, QColor(255, 255, 128));
-        QCOMPARE(row[12].cell.background, QColor(255, 255, 128));
-        QCOMPARE(row[13].cell.background, QColor(128, 255, 128));
-        QCOMPARE(row[7].cell.text, std::optional<QColor>());
-
-        f.list.toggleMode();
-        QCOMPARE(f.list.mode(), StripMode::DayNight);
-        QCOMPARE(f.list.strips()[0][7].cell.background, QColor(0, 0, 128));
-    }
-
     void toolTipsNameTheColumnsMomentAtThePlace()
     {
         Fixture f;
