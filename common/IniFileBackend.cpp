@@ -11,9 +11,10 @@
 #endif
 
 namespace {
-// Long enough for any real write, short enough that a crashed writer's lock never hangs a clock.
-constexpr int kLockWaitMs = 2000;
-constexpr int kStaleLockMs = 5000;
+// A write holds the lock for a millisecond or two. A writer killed before it could note its pid
+// in the lock file leaves a lock that only its age shows to be stale, so wait longer than that.
+constexpr int kStaleLockMs = 1000;
+constexpr int kLockWaitMs = 3000;
 } // namespace
 
 IniFileBackend::IniFileBackend(QString filePath) : m_path(std::move(filePath)) {}
