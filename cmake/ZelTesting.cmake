@@ -14,7 +14,8 @@ set(ZEL_TEST_ENV
 
 # zel_add_qtest(<name> KIND <unit|widget> SOURCES <files...> [LIBS <targets...>] [SANITIZE])
 #
-# A Qt Test executable registered with CTest as "<kind>.<name>" and labelled with its kind.
+# A Qt Test executable registered with CTest as "<kind>.<name>" and labelled with its kind,
+# linked to zeltestsupport for the shared test doubles in tests/common.
 # Widget tests run in-process on the offscreen platform. SANITIZE marks tests that also run in
 # the AddressSanitizer configuration, which builds nothing else.
 function(zel_add_qtest name)
@@ -30,7 +31,7 @@ function(zel_add_qtest name)
     endif()
     set(target tst_${name})
     add_executable(${target} ${ARG_SOURCES})
-    target_link_libraries(${target} PRIVATE Qt6::Test ${ARG_LIBS})
+    target_link_libraries(${target} PRIVATE Qt6::Test zeltestsupport ${ARG_LIBS})
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${ARG_KIND}.${name} COMMAND ${target})
     set(env ${ZEL_TEST_ENV})

@@ -6,7 +6,7 @@
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
 #include "IniFileBackend.h"
-#include "ProgramStarter.h"
+#include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
 
@@ -18,16 +18,6 @@
 #include <QTest>
 
 namespace {
-
-class RecordingStarter final : public ProgramStarter {
-public:
-    bool start(const QString& filePath) override
-    {
-        started.push_back(filePath);
-        return true;
-    }
-    QStringList started;
-};
 
 void send(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
           QPoint at = {2, 2})

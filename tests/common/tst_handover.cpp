@@ -1,6 +1,7 @@
 #include "HandOver.h"
 #include "IniFileBackend.h"
 #include "ProgramStarter.h"
+#include "RecordingStarter.h"
 #include "SettingsStore.h"
 
 #include <QDir>
@@ -9,17 +10,6 @@
 #include <QTest>
 
 namespace {
-
-class RecordingStarter final : public ProgramStarter {
-public:
-    QStringList started;
-    bool succeed = true;
-    bool start(const QString& filePath) override
-    {
-        started << filePath;
-        return succeed;
-    }
-};
 
 void makeProgram(const QString& path, bool executable = true)
 {

@@ -6,7 +6,7 @@
 #include "GuiStartup.h"
 #include "IniFileBackend.h"
 #include "LauncherSession.h"
-#include "ProgramStarter.h"
+#include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "fAbout.h"
 
@@ -21,16 +21,6 @@
 #include <QtTest>
 
 namespace {
-
-class RecordingStarter final : public ProgramStarter {
-public:
-    bool start(const QString& filePath) override
-    {
-        started.append(filePath);
-        return true;
-    }
-    QStringList started;
-};
 
 const QString kHome = QStringLiteral("https://zelclock.example/");
 

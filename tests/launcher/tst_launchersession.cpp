@@ -2,7 +2,7 @@
 // from, what "Start" holds afterwards, and what happens when the display is missing.
 #include "IniFileBackend.h"
 #include "LauncherSession.h"
-#include "ProgramStarter.h"
+#include "RecordingStarter.h"
 #include "SettingsStore.h"
 
 #include <QDir>
@@ -11,17 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-class RecordingStarter final : public ProgramStarter {
-public:
-    bool start(const QString& filePath) override
-    {
-        started.append(filePath);
-        return accept;
-    }
-    QStringList started;
-    bool accept = true;
-};
 
 SettingsStore storeAt(const QString& path)
 {
@@ -197,7 +186,7 @@ private slots:
     {
         SettingsStore store = storeAt(m_storePath);
         RecordingStarter starter;
-        starter.accept = false;
+        starter.succeed = false;
         LauncherSession session(store, store, starter, m_bin, {});
         const auto failure = session.handOver();
         QVERIFY(failure);

@@ -1,8 +1,8 @@
 #include "DisplayLabel.h"
 #include "FakeClock.h"
 #include "ImageButton.h"
-#include "IniFileBackend.h"
-#include "ProgramStarter.h"
+#include "RecordingBackend.h"
+#include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "fMainList.h"
 
@@ -16,41 +16,12 @@
 
 namespace {
 
-// Remembers every write, in order, on top of a real store file.
-class RecordingBackend final : public StoreBackend {
-public:
-    RecordingBackend(const QString& path, QStringList& log) : m_file(path), m_log(log) {}
-    std::optional<QString> read(QStringView section, QStringView key) override
-    {
-        return m_file.read(section, key);
-    }
-    bool write(QStringView section, QStringView key, const QString& value) override
-    {
-        m_log << QStringLiteral("%1/%2=%3").arg(section, key, value);
-        return m_file.write(section, key, value);
-    }
-
-private:
-    IniFileBackend m_file;
-    QStringList& m_log;
-};
-
-class FakeStarter final : public ProgramStarter {
-public:
-    QStringList started;
-    bool start(const QString& filePath) override
-    {
-        started << filePath;
-        return true;
-    }
-};
-
 struct Fixture {
     QTemporaryDir dir;
-    QStringList writes;
-    SettingsStore store{std::make_unique<RecordingBackend>(dir.filePath("store.conf"), writes)};
+    RecordingBackend* backend = new RecordingBackend;
+    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
     FakeClock clock;
-    FakeStarter starter;
+    RecordingStarter starter;
     QString programs = dir.filePath("programs/");
     std::unique_ptr<fMainList> window;
 
@@ -82,7 +53,7 @@ struct Fixture {
     {
         window = std::make_unique<fMainList>(store, clock, starter, programs);
         window->show();
-        writes.clear();
+        backend->writes.clear();
         return *window;
     }
 
@@ -324,7 +295,7 @@ private slots:
         QCOMPARE(f.starter.started, QStringList{f.programs + program});
         QVERIFY(!w.isVisible());
         // The hand-over first, then the position saved by the close.
-        QCOMPARE(f.writes.mid(0, writes.size()), writes);
+        QCOMPARE(f.backend->writes.mid(0, writes.size()), writes);
         QCOMPARE(f.store.listPlacement(), (WindowPlacement{123 * 15, 45 * 15, 600 * 15}));
     }
 
@@ -340,7 +311,7 @@ private slots:
         QVERIFY(box);
         QVERIFY(box->text().contains("zelpane"));
         // No position was saved: the window did not close.
-        QVERIFY(!f.writes.join(' ').contains("MainLLeft"));
+        QVERIFY(!f.backend->writes.join(' ').contains("MainLLeft"));
     }
 
     void anUnmovedWindowKeepsItsStoredPlace()

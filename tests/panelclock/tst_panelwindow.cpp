@@ -3,8 +3,8 @@
 #include "DisplayLabel.h"
 #include "FakeClock.h"
 #include "ImageButton.h"
-#include "ProgramStarter.h"
 #include "RecordingBackend.h"
+#include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "fMain2.h"
 #include "platform/ForegroundWindow.h"
@@ -21,16 +21,6 @@ class FakeForeground final : public ForegroundWindow {
 public:
     std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return rect; }
     std::optional<WindowRect> rect;
-};
-
-class RecordingStarter final : public ProgramStarter {
-public:
-    bool start(const QString& filePath) override
-    {
-        started.push_back(filePath);
-        return true;
-    }
-    QStringList started;
 };
 
 struct Fixture {
