@@ -42,7 +42,17 @@ public:
         if (!usable())
             return std::nullopt;
         const xcb_window_t active = activeWindow();
-        if (active == XCB_WINDOW_NONE || isOwn(active, xcb_window_t(own.winId())))
+        if (active == XCB_WINDOW_NONE)
+            return std::nullopt;
+        // Asked ten times a second: walk our own window's ancestry only when the answer can
+        // have changed, which saves most of the round trips to the server.
+        const auto ownClient = xcb_window_t(own.winId());
+        if (active != m_lastActive || ownClient != m_lastOwnClient) {
+            m_lastActive = active;
+            m_lastOwnClient = ownClient;
+            m_lastActiveIsOwn = isOwn(active, ownClient);
+        }
+        if (m_lastActiveIsOwn)
             return std::nullopt;
         return frameOf(active);
     }
@@ -117,6 +127,9 @@ private:
     xcb_window_t m_root = XCB_WINDOW_NONE;
     xcb_atom_t m_activeAtom = XCB_ATOM_NONE;
     xcb_atom_t m_extentsAtom = XCB_ATOM_NONE;
+    xcb_window_t m_lastActive = XCB_WINDOW_NONE;
+    xcb_window_t m_lastOwnClient = XCB_WINDOW_NONE;
+    bool m_lastActiveIsOwn = false;
 };
 
 } // namespace
