@@ -39,6 +39,15 @@ const cities = readTsv('cities.tsv').map(([name, no, zone], i) =>
   ({ name, coNo: Number(no), zone, row: i + 1 }));
 const entryByNo = new Map(entries.map((e) => [e.coNo, e]));
 if (entries.length !== 215 || cities.length !== 381) fail('input row counts');
+// Hand-written corrections of a city's country (overrides.cityCountry); the
+// city keeps its name and its row.
+for (const [name, fix] of Object.entries(ovr.cityCountry)) {
+  const hits = cities.filter((c) => c.name === name && c.coNo === fix.from);
+  if (hits.length !== 1 || !entryByNo.has(fix.coNo)) fail(`city correction ${name}: no single row under ${fix.from}`);
+  hits[0].coNo = fix.coNo;
+  hits[0].zone = fix.zone;
+  note(`city country corrected by hand: ${name} from ${entryByNo.get(fix.from).name} to ${entryByNo.get(fix.coNo).name} (${fix.zone})`);
+}
 
 const json = (p) => JSON.parse(fs.readFileSync(path.join(NM, p), 'utf8'));
 const cldrTerr = json('cldr-localenames-full/main/ja/territories.json').main.ja.localeDisplayNames.territories;
@@ -97,7 +106,7 @@ for (const e of entries) {
   }
   if (![0, 30, -30, -15].includes(e.minutes) || e.hours < -13 || e.hours > 13) fail(`${e.name}: offset ${t} not expressible`);
   // The cities that keep the entry's time decide the summer code; a listed
-  // city in another zone (Kathmandu under Guinea-Bissau) is reported.
+  // city that keeps another offset than its entry is reported.
   const same = e.cities.filter((c) => zoneInfo(c.zone).std === t);
   for (const c of e.cities) {
     if (zoneInfo(c.zone).std !== t) note(`city keeps another offset than its entry: ${c.name.trim()} (${c.zone}) under ${e.name}`);

@@ -227,6 +227,17 @@ exports.cityAlias = {
   'El Aiun': 'El Aaiun', 'Vatican City': 'Vatican', Oakland: 'Auckland',
 };
 
+// Corrections of a city's country in input/cities.tsv, which keeps the fixed
+// city list row for row. Keyed by the English name as listed; "from" is the
+// country number the list gives (the generator stops if that row is not
+// there), "coNo" and "zone" the country number and IANA zone used instead.
+//  - Kathmandu is the capital of Nepal (22); under Guinea-Bissau (82), as the
+//    fixed city list has it, it showed West African time (UTC+0) instead of
+//    Nepal's UTC+5:45.
+exports.cityCountry = {
+  Kathmandu: { from: 82, coNo: 22, zone: 'Asia/Kathmandu' },
+};
+
 // Readings (katakana) of kanji city names that CLDR gives without one,
 // for the Korean, Chinese and Taiwanese cities. Source: standard Japanese
 // usage (hand-written).
