@@ -1,0 +1,95 @@
+#!/bin/bash
+# CPU time and peak memory of the two clocks, side by side in one run on one private display:
+# zelpane following a foreground window, zelroll with six places, and as references
+# "xclock -digital -update 1" and an empty Qt Widgets window.
+#
+#   bench/clocks/run.sh [BUILD_DIR] [SECONDS]
+#
+# "steady" is the CPU used during the measured SECONDS, after a warm-up of 5 s, read from
+# /proc/<pid>/stat; "with start" adds the start-up (loading Qt, fonts, the first paint).
+# Peak memory is the peak resident set (VmHWM) at the end.
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+secs=${2:-60}
+warmup=5
+bin=$build/bin
+store=$build/tests/tools/zelstore
+tmp=$(mktemp -d)
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$tmp"' EXIT
+export XDG_CONFIG_HOME=$tmp/config LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
+mkdir -p "$XDG_CONFIG_HOME"
+unset QT_QPA_PLATFORM
+
+mkfifo "$tmp/fd"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/fd" >/dev/null 2>&1 &
+pids+=($!)
+read -r n <"$tmp/fd"
+export DISPLAY=:$n
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+"$store" set Data PlcCount 5
+names=("Tokyo" "London" "New York" "Delhi" "Kathmandu" "Sydney")
+hours=(9 0 -5 5 6 10)
+minutes=(0 0 0 -30 -15 0)
+for i in 0 1 2 3 4 5; do
+    "$store" set Data "WP$i" "${names[$i]}"
+    "$store" set Data "WD$i" "${hours[$i]}"
+    "$store" set Data "WDM$i" "${minutes[$i]}"
+done
+"$store" set Data CT 5
+
+xmessage -geometry 420x160+300+300 "foreground" >/dev/null 2>&1 &
+pids+=($!)
+
+declare -A pid_of start_of
+launch() { # NAME COMMAND...
+    local name=$1
+    shift
+    start_of[$name]=$(date +%s.%N)
+    "$@" >/dev/null 2>&1 &
+    pid_of[$name]=$!
+    pids+=($!)
+}
+start_consumed() {
+    local i
+    for i in $(seq 100); do
+        [ "$("$store" get Settings Start 2>/dev/null || true)" = 0 ] && return 0
+        sleep 0.1
+    done
+    echo "a clock did not start" >&2
+    exit 1
+}
+"$store" set Settings Start 1
+launch zelpane "$bin/zelpane"
+start_consumed
+"$store" set Settings Start 1
+launch zelroll "$bin/zelroll"
+start_consumed
+launch xclock xclock -digital -update 1
+launch emptywindow "$bin/zel_emptywindow"
+sleep 1
+# The panel follows the foreground window; give it one.
+xdotool search --sync --onlyvisible --classname xmessage | head -n1 | xargs xdotool windowactivate
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+programs=(zelpane zelroll xclock emptywindow)
+sleep "$warmup"
+declare -A before
+for p in "${programs[@]}"; do before[$p]=$(cpu_ticks "${pid_of[$p]}"); done
+sleep "$secs"
+hz=$(getconf CLK_TCK)
+now=$(date +%s.%N)
+printf '%-12s %14s %18s %10s\n' program "steady cpu-%" "with start cpu-%" "peak-kB"
+for p in "${programs[@]}"; do
+    pid=${pid_of[$p]}
+    kill -0 "$pid" 2>/dev/null || { echo "$p ended early" >&2; exit 1; }
+    after=$(cpu_ticks "$pid")
+    peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
+    awk -v n="$p" -v b="${before[$p]}" -v a="$after" -v hz="$hz" -v s="$secs" \
+        -v t0="${start_of[$p]}" -v t1="$now" -v m="$peak" 'BEGIN {
+            printf "%-12s %14.3f %18.3f %10d\n", n, 100 * (a - b) / hz / s,
+                100 * a / hz / (t1 - t0), m }'
+done
