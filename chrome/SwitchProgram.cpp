@@ -4,10 +4,11 @@
 #include <QWidget>
 
 std::optional<StartFailure> SwitchProgram(QWidget* window, SettingsStore& store,
-                                          ProgramStarter& starter, SuiteProgram program,
-                                          std::optional<int> kind, const QString& folder)
+                                          ProgramStarter& starter, const SwitchTarget& target,
+                                          const QString& folder)
 {
-    std::optional<StartFailure> failure = HandOver::handOver(store, starter, program, folder, kind);
+    std::optional<StartFailure> failure =
+        HandOver::handOver(store, starter, target.program, folder, target.kind);
     if (!failure) {
         window->close();
         return std::nullopt;

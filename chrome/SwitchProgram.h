@@ -16,6 +16,5 @@ class SettingsStore;
 // program and the folder it was looked for in (a dialog named "switchFailure").
 // Returns the failure, or nothing when the window was closed.
 std::optional<StartFailure> SwitchProgram(QWidget* window, SettingsStore& store,
-                                          ProgramStarter& starter, SuiteProgram program,
-                                          std::optional<int> kind = std::nullopt,
+                                          ProgramStarter& starter, const SwitchTarget& target,
                                           const QString& folder = HandOver::ownDirectory());

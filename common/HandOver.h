@@ -9,6 +9,14 @@ class SettingsStore;
 // The programs of the suite and of its neighbours, which are started by file name.
 enum class SuiteProgram { TitleBarClock, PanelClock, ListClock, Settings, TaskBarClock, Launcher };
 
+// Where a clock's switch button hands over to: the program, and the "Kind" it writes after
+// "Start" when there is one.
+struct SwitchTarget {
+    SuiteProgram program;
+    std::optional<int> kind;
+    bool operator==(const SwitchTarget&) const = default;
+};
+
 // Why a program could not be started, in words for the user.
 struct StartFailure {
     QString program; // file name

@@ -21,12 +21,6 @@ struct ListButtonSpec {
     QString toolTip;
 };
 
-struct SwitchTarget {
-    SuiteProgram program;
-    std::optional<int> kind; // written after "Start" when set
-    bool operator==(const SwitchTarget&) const = default;
-};
-
 namespace ListButtons {
 
 // In the order ButtonColorReset restores them: imgChange, imgend, imgDW, imgView, imgTitleCng.

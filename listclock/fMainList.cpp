@@ -1,5 +1,6 @@
 #include "fMainList.h"
 
+#include "CaptionLook.h"
 #include "DisplayLabel.h"
 #include "DrugWindow.h"
 #include "ImageButton.h"
@@ -43,14 +44,7 @@ fMainList::fMainList(SettingsStore& store, const Clock& clock, ProgramStarter& s
 {
     setObjectName(QStringLiteral("fMainList"));
     setWindowTitle(QStringLiteral("zelroll"));
-    QPalette p = palette();
-    // The title-bar colour of an active window; Qt's nearest is the selection colour.
-    p.setColor(QPalette::Window, p.color(QPalette::Active, QPalette::Highlight));
-    setPalette(p);
-    setAutoFillBackground(true);
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
+    CaptionLook::apply(*this);
     buildControls();
     Form_Load();
 }
@@ -222,7 +216,7 @@ void fMainList::switchTo(ListButton id)
 {
     const std::optional<SwitchTarget> target = ListButtons::switchTarget(id);
     if (target)
-        SwitchProgram(this, m_store, m_starter, target->program, target->kind, m_programFolder);
+        SwitchProgram(this, m_store, m_starter, *target, m_programFolder);
 }
 
 void fMainList::applyLayout()

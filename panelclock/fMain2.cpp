@@ -1,5 +1,6 @@
 #include "fMain2.h"
 
+#include "CaptionLook.h"
 #include "DisplayLabel.h"
 #include "DrugWindow.h"
 #include "ImageButton.h"
@@ -57,14 +58,7 @@ fMain2::fMain2(SettingsStore& store, const Clock& clock, ProgramStarter& starter
 {
     setObjectName(QStringLiteral("fMain2"));
     setWindowTitle(QStringLiteral("zelpane"));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Active, QPalette::Highlight));
-    setPalette(p);
-    setAutoFillBackground(true);
-    // The window's default font, which lblDate keeps; the label widths are made for it.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    CaptionLook::apply(*this);
 
     imgTitleCng->move(px(0), px(10));
     imgView->move(px(120), px(10));
@@ -138,8 +132,8 @@ void fMain2::followTitleBar()
 
 void fMain2::click(PanelButton button)
 {
-    if (const std::optional<PanelSwitch> to = panelSwitch(button)) {
-        SwitchProgram(this, m_store, m_starter, to->program, to->kind, m_programFolder);
+    if (const std::optional<SwitchTarget> to = panelSwitch(button)) {
+        SwitchProgram(this, m_store, m_starter, *to, m_programFolder);
         return;
     }
     if (button == PanelButton::Minimize) {

@@ -106,7 +106,7 @@ private slots:
         window.show();
         const QString folder = dir.path() + '/';
         const auto failure =
-            SwitchProgram(&window, store, starter, SuiteProgram::TitleBarClock, 1, folder);
+            SwitchProgram(&window, store, starter, {SuiteProgram::TitleBarClock, 1}, folder);
         QVERIFY(failure.has_value());
         QVERIFY(window.isVisible());
         QCOMPARE(store.start(), 0);
@@ -131,7 +131,8 @@ private slots:
         QWidget window;
         window.show();
         const auto failure =
-            SwitchProgram(&window, store, starter, SuiteProgram::Settings, {}, dir.path() + '/');
+            SwitchProgram(&window, store, starter, {SuiteProgram::Settings, std::nullopt},
+                          dir.path() + QLatin1Char('/'));
         QVERIFY(!failure.has_value());
         QVERIFY(!window.isVisible());
         QCOMPARE(store.start(), 1);

@@ -214,11 +214,11 @@ private slots:
     void buttonTable()
     {
         QCOMPARE(panelSwitch(PanelButton::TitleCng),
-                 (std::optional<PanelSwitch>{{SuiteProgram::TitleBarClock, 1}}));
+                 (std::optional<SwitchTarget>{{SuiteProgram::TitleBarClock, 1}}));
         QCOMPARE(panelSwitch(PanelButton::View),
-                 (std::optional<PanelSwitch>{{SuiteProgram::ListClock, std::nullopt}}));
+                 (std::optional<SwitchTarget>{{SuiteProgram::ListClock, std::nullopt}}));
         QCOMPARE(panelSwitch(PanelButton::Change),
-                 (std::optional<PanelSwitch>{{SuiteProgram::Settings, std::nullopt}}));
+                 (std::optional<SwitchTarget>{{SuiteProgram::Settings, std::nullopt}}));
         QVERIFY(!panelSwitch(PanelButton::Minimize));
         QVERIFY(!panelSwitch(PanelButton::End));
     }
