@@ -27,7 +27,7 @@ namespace PlaceTime {
 // UTC now to the second: every row of one refresh is computed from the same snapshot.
 QDateTime utcSnapshot(const Clock& clock);
 
-// The wall-clock date and time at the place (returned with a UTC time spec, so that no time
+// The wall-clock date and time at the place (returned marked as UTC, so that no time
 // zone rule of this computer interferes): hours first, then minutes, with full calendar carry.
 QDateTime placeDateTime(const QDateTime& utc, const Place& place);
 

@@ -4,9 +4,9 @@
 
 namespace ListButtons {
 
-const std::array<ListButtonSpec, 5>& table()
+const std::array<ListButtonEntry, 5>& table()
 {
-    static const std::array<ListButtonSpec, 5> buttons{{
+    static const std::array<ListButtonEntry, 5> buttons{{
         {ListButton::Change, QStringLiteral("imgChange"), 240, 8, 9, true,
          QStringLiteral("環境設定")},
         {ListButton::End, QStringLiteral("imgend"), 360, 2, 3, true, QStringLiteral("終了")},
@@ -19,10 +19,10 @@ const std::array<ListButtonSpec, 5>& table()
     return buttons;
 }
 
-const ListButtonSpec& spec(ListButton id)
+const ListButtonEntry& entry(ListButton id)
 {
     const auto& t = table();
-    return *std::find_if(t.begin(), t.end(), [id](const ListButtonSpec& s) { return s.id == id; });
+    return *std::find_if(t.begin(), t.end(), [id](const ListButtonEntry& s) { return s.id == id; });
 }
 
 std::optional<SwitchTarget> switchTarget(ListButton id)

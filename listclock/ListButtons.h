@@ -10,7 +10,7 @@
 // show, and which program the three switch buttons hand over to.
 enum class ListButton { TitleCng, View, Change, End, DW };
 
-struct ListButtonSpec {
+struct ListButtonEntry {
     ListButton id;
     QString name; // objectName: the control's name
     int left;     // twips; every button is at the top, 120 x 240
@@ -24,8 +24,8 @@ struct ListButtonSpec {
 namespace ListButtons {
 
 // In the order ButtonColorReset restores them: imgChange, imgend, imgDW, imgView, imgTitleCng.
-const std::array<ListButtonSpec, 5>& table();
-const ListButtonSpec& spec(ListButton id);
+const std::array<ListButtonEntry, 5>& table();
+const ListButtonEntry& entry(ListButton id);
 
 // The program a button switches to, or nothing for the exit and mode buttons.
 std::optional<SwitchTarget> switchTarget(ListButton id);

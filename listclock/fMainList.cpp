@@ -55,13 +55,13 @@ void fMainList::buildControls()
 {
     using namespace ListLayout;
     std::vector<ImageButtonGroup::Member> members;
-    for (const ListButtonSpec& spec : ListButtons::table()) {
-        auto* b = new ImageButton(spec.name, spec.toolTip, this);
-        b->move(Twips::toPixels(spec.left), 0);
-        members.push_back({b, spec.normalLook, spec.hoverLook,
-                           spec.resetsOthersOnHover ? ButtonColors::Hover::ResetOthers
-                                                    : ButtonColors::Hover::Alone});
-        const ListButton id = spec.id;
+    for (const ListButtonEntry& entry : ListButtons::table()) {
+        auto* b = new ImageButton(entry.name, entry.toolTip, this);
+        b->move(Twips::toPixels(entry.left), 0);
+        members.push_back({b, entry.normalLook, entry.hoverLook,
+                           entry.resetsOthersOnHover ? ButtonColors::Hover::ResetOthers
+                                                     : ButtonColors::Hover::Alone});
+        const ListButton id = entry.id;
         connect(b, &ImageButton::clicked, this, [this, id] {
             switch (id) {
             case ListButton::DW:

@@ -281,15 +281,15 @@ private slots:
     void resetOrderAndLooks()
     {
         QStringList order;
-        for (const ListButtonSpec& b : ListButtons::table())
+        for (const ListButtonEntry& b : ListButtons::table())
             order << QStringLiteral("%1:%2/%3").arg(b.name).arg(b.normalLook).arg(b.hoverLook);
         QCOMPARE(order, (QStringList{"imgChange:8/9", "imgend:2/3", "imgDW:8/9", "imgView:6/7",
                                      "imgTitleCng:0/1"}));
-        QVERIFY(!ListButtons::spec(ListButton::DW).resetsOthersOnHover);
-        QVERIFY(ListButtons::spec(ListButton::View).resetsOthersOnHover);
-        QCOMPARE(ListButtons::spec(ListButton::TitleCng).toolTip,
+        QVERIFY(!ListButtons::entry(ListButton::DW).resetsOthersOnHover);
+        QVERIFY(ListButtons::entry(ListButton::View).resetsOthersOnHover);
+        QCOMPARE(ListButtons::entry(ListButton::TitleCng).toolTip,
                  QStringLiteral("タイトルバーの中に入れる"));
-        QVERIFY(ListButtons::spec(ListButton::DW).toolTip.isEmpty());
+        QVERIFY(ListButtons::entry(ListButton::DW).toolTip.isEmpty());
     }
 
     void switchTargets()
