@@ -154,6 +154,19 @@ void fMainList::applyHeight()
     const int h = Twips::toPixels(m_list.windowHeight());
     setMinimumWidth(Twips::toPixels(ListLayout::kMinWidth));
     setFixedHeight(h);
+    // The height leaves the rows beyond the places just outside the frame; here the window's
+    // inside is the full height, so the top edge of the next row would peek out below the
+    // last one. Those rows keep their contents for when the places grow again.
+    const int shownRows = m_list.places().plcCount + 2;
+    for (int r = 0; r < ListLayout::kRowCount; ++r) {
+        const bool shown = r < shownRows;
+        const auto row = std::size_t(r);
+        m_lblDate[row]->setVisible(shown);
+        m_lblTime[row]->setVisible(shown);
+        m_lblPlace[row]->setVisible(shown);
+        for (int c = 0; c < ListLayout::kCellsPerRow; ++c)
+            m_lblTimeZone[row * ListLayout::kCellsPerRow + std::size_t(c)]->setVisible(shown);
+    }
 }
 
 void fMainList::TimezoneSet()

@@ -143,6 +143,12 @@ private slots:
         QLabel* last = f.control<QLabel>("lblPlace", plcCount + 1);
         QVERIFY(last->geometry().bottom() < w.height());
         QCOMPARE(f.text("lblPlace", plcCount + 1), plcCount < 0 ? "Local" : "Japan");
+        // No part of a row beyond the places shows at the bottom edge.
+        for (int r = 0; r < 7; ++r) {
+            const bool shown = r <= plcCount + 1;
+            QCOMPARE(f.control<QLabel>("lblPlace", r)->isVisibleTo(&w), shown);
+            QCOMPARE(f.control<QLabel>("lblTimeZone", r * 24 + 23)->isVisibleTo(&w), shown);
+        }
     }
 
     void widthHasAMinimumAndHeightSnapsBack()
@@ -211,7 +217,9 @@ private slots:
         QCOMPARE(w.height() * 15, 1200);
         QCOMPARE(f.text("lblPlace", 1), QStringLiteral("Paris"));
         QCOMPARE(f.text("lblTime", 1), QStringLiteral("16:00 "));
-        QCOMPARE(f.text("lblPlace", 4), QStringLiteral("Old3")); // not touched
+        QCOMPARE(f.text("lblPlace", 4), QStringLiteral("Old3")); // not touched, not seen
+        QVERIFY(!f.control<QLabel>("lblPlace", 4)->isVisibleTo(&w));
+        QVERIFY(f.control<QLabel>("lblPlace", 2)->isVisibleTo(&w));
         QCOMPARE(f.strip(1), stripBefore);
         // The timer itself does it too.
         f.addPlace(0, "Oslo", 1);
