@@ -4,18 +4,24 @@
 
 ImageButtonGroup::ImageButtonGroup(const ButtonPictures& pictures, std::vector<Member> members,
                                    QObject* parent)
-    : QObject(parent), m_pictures(pictures), m_colors(tableOf(members), {})
+    : QObject(parent), m_pictures(pictures), m_buttons(buttonsOf(members)),
+      m_colors(tableOf(members), [this](std::size_t i, int picture) {
+          m_buttons[i]->setPicture(m_pictures.at(picture), picture);
+      })
 {
-    for (const Member& m : members)
-        m_buttons.push_back(m.button);
-    m_colors = ButtonColors(tableOf(members), [this](std::size_t i, int picture) {
-        m_buttons[i]->setPicture(m_pictures.at(picture), picture);
-    });
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         connect(m_buttons[i], &ImageButton::mouseMoved, this,
                 [this, i](Qt::MouseButtons) { m_colors.hover(i); });
     }
     m_colors.ButtonColorReset();
+}
+
+std::vector<ImageButton*> ImageButtonGroup::buttonsOf(const std::vector<Member>& members)
+{
+    std::vector<ImageButton*> buttons;
+    for (const Member& m : members)
+        buttons.push_back(m.button);
+    return buttons;
 }
 
 std::vector<ButtonColors::Entry> ImageButtonGroup::tableOf(const std::vector<Member>& members)

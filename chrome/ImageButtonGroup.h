@@ -28,6 +28,7 @@ public:
     const ButtonColors& colors() const { return m_colors; }
 
 private:
+    static std::vector<ImageButton*> buttonsOf(const std::vector<Member>& members);
     static std::vector<ButtonColors::Entry> tableOf(const std::vector<Member>& members);
 
     const ButtonPictures& m_pictures;
