@@ -12,23 +12,12 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 secs=${2:-60}
 warmup=5
-bin=$build/bin
-store=$build/tests/tools/zelstore
-tmp=$(mktemp -d)
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME=$tmp/config LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
-mkdir -p "$XDG_CONFIG_HOME"
-unset QT_QPA_PLATFORM
-
-mkfifo "$tmp/fd"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/fd" >/dev/null 2>&1 &
-pids+=($!)
-read -r n <"$tmp/fd"
-export DISPLAY=:$n
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+# The end-to-end tests' kit: a private Xvfb with openbox, a private settings folder, cleanup.
+export ZEL_BIN_DIR=$build/bin ZEL_TEST_TOOLS=$build/tests/tools
+source "$(dirname "$0")/../../tests/e2e/lib.sh"
+bin=$ZEL_BIN_DIR
+store=$ZEL_TEST_TOOLS/zelstore
+zel_start_x 1280x800
 
 "$store" set Data PlcCount 5
 names=("Tokyo" "London" "New York" "Delhi" "Kathmandu" "Sydney")
@@ -42,7 +31,7 @@ done
 "$store" set Data CT 5
 
 xmessage -geometry 420x160+300+300 "foreground" >/dev/null 2>&1 &
-pids+=($!)
+ZEL_PIDS+=($!)
 
 declare -A pid_of start_of
 launch() { # NAME COMMAND...
@@ -51,7 +40,7 @@ launch() { # NAME COMMAND...
     start_of[$name]=$(date +%s.%N)
     "$@" >/dev/null 2>&1 &
     pid_of[$name]=$!
-    pids+=($!)
+    ZEL_PIDS+=($!)
 }
 start_consumed() {
     local i
