@@ -13,7 +13,7 @@ ImageButtonGroup::ImageButtonGroup(const ButtonPictures& pictures, std::vector<M
         connect(m_buttons[i], &ImageButton::mouseMoved, this,
                 [this, i](Qt::MouseButtons) { m_colors.hover(i); });
     }
-    m_colors.ButtonColorReset();
+    m_colors.resetAll();
 }
 
 std::vector<ImageButton*> ImageButtonGroup::buttonsOf(const std::vector<Member>& members)
@@ -24,9 +24,9 @@ std::vector<ImageButton*> ImageButtonGroup::buttonsOf(const std::vector<Member>&
     return buttons;
 }
 
-std::vector<ButtonColors::Entry> ImageButtonGroup::tableOf(const std::vector<Member>& members)
+std::vector<ButtonLooks::Entry> ImageButtonGroup::tableOf(const std::vector<Member>& members)
 {
-    std::vector<ButtonColors::Entry> table;
+    std::vector<ButtonLooks::Entry> table;
     for (const Member& m : members)
         table.push_back({m.button->objectName(), m.normal, m.hover, m.rule});
     return table;

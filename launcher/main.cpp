@@ -1,11 +1,11 @@
 #include "AboutText.h"
+#include "AboutWindow.h"
 #include "BuildInfo.h"
 #include "GuiStartup.h"
 #include "HandOver.h"
 #include "LauncherSession.h"
 #include "ProgramStarter.h"
 #include "SettingsStore.h"
-#include "fAbout.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -26,11 +26,11 @@ int main(int argc, char** argv)
     ProcessStarter starter;
     LauncherSession session(reader, writer, starter, QDir::currentPath(), HandOver::ownDirectory());
 
-    fAbout window(session,
-                  {AboutText::versionText(BuildInfo::kVersionMajor, BuildInfo::kVersionMinor,
-                                          BuildInfo::kVersionRevision),
-                   QString::fromUtf16(BuildInfo::kHomePage)},
-                  [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    AboutWindow window(session,
+                       {AboutText::versionText(BuildInfo::kVersionMajor, BuildInfo::kVersionMinor,
+                                               BuildInfo::kVersionRevision),
+                        QString::fromUtf16(BuildInfo::kHomePage)},
+                       [](const QUrl& url) { QDesktopServices::openUrl(url); });
     window.show();
     return app.exec();
 }

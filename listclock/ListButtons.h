@@ -23,7 +23,7 @@ struct ListButtonEntry {
 
 namespace ListButtons {
 
-// In the order ButtonColorReset restores them: imgChange, imgend, imgDW, imgView, imgTitleCng.
+// In the order resetAll restores them: imgChange, imgend, imgDW, imgView, imgTitleCng.
 const std::array<ListButtonEntry, 5>& table();
 const ListButtonEntry& entry(ListButton id);
 

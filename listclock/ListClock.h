@@ -27,7 +27,7 @@ class ListClock {
 public:
     ListClock(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
 
-    // LOAD_Data: the place table, and with it the window height.
+    // loadPlaces: the place table, and with it the window height.
     void loadData();
     int windowHeight() const { return m_windowHeight; }
     const PlaceTable& places() const { return m_places; }
@@ -36,14 +36,14 @@ public:
         bool reloaded = false;     // the place table (and the height) changed
         std::vector<RowText> rows; // row 0 is "Local", row i + 1 is place i
     };
-    // Timer1_Timer: reload check, then every shown row from one snapshot of the time.
+    // onTick: reload check, then every shown row from one snapshot of the time.
     Tick tick();
 
     StripMode mode() const { return m_mode; }
     QString modeCaption() const { return Strip::caption(m_mode); }
     void toggleMode() { m_mode = Strip::toggled(m_mode); }
 
-    // TimezoneSet: the strips of the local row and of every place, from one snapshot.
+    // repaintStrips: the strips of the local row and of every place, from one snapshot.
     std::vector<StripRow> strips() const;
 
     // The strip of a row whose place is at `placeNow`; also used for the tool tips' dates.

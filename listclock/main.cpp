@@ -1,9 +1,9 @@
 #include "Clock.h"
 #include "GuiStartup.h"
 #include "HandOver.h"
+#include "ListWindow.h"
 #include "ProgramStarter.h"
 #include "SettingsStore.h"
-#include "fMainList.h"
 
 #include <QApplication>
 
@@ -18,8 +18,8 @@ int main(int argc, char** argv)
     GuiStartup::setUpApplication();
     SystemClock clock;
     ProcessStarter starter;
-    fMainList window(store, clock, starter);
-    QObject::connect(&window, &fMainList::unloaded, &app, &QCoreApplication::quit,
+    ListWindow window(store, clock, starter);
+    QObject::connect(&window, &ListWindow::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
     return app.exec();

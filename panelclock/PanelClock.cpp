@@ -10,11 +10,11 @@ PanelClock::PanelClock(SettingsStore& store, const Clock& clock, QLocale locale)
 
 void PanelClock::Form_Load()
 {
-    LOAD_Data();
+    loadPlaces();
     m_lastChange = m_clock.seconds();
 }
 
-void PanelClock::LOAD_Data()
+void PanelClock::loadPlaces()
 {
     m_places.load(m_store); // resets "Change" before reading
     m_changeInterval = m_store.changeInterval(1);
@@ -40,10 +40,10 @@ RowText PanelClock::shownRow() const
                                m_locale);
 }
 
-RowText PanelClock::Timer1_Timer()
+RowText PanelClock::onTick()
 {
     if (PlaceTable::reloadRequested(m_store))
-        LOAD_Data();
+        loadPlaces();
     rotate();
     return shownRow();
 }

@@ -21,10 +21,10 @@ public:
 
     // Resets "Change", reads "PlcCount", "CT" and the places. When the new table no longer
     // has the shown place, the first place is shown at once rather than a stale entry.
-    void LOAD_Data();
+    void loadPlaces();
 
     // One 100 ms tick: reload check, rotation, and the shown place's row.
-    RowText Timer1_Timer();
+    RowText onTick();
 
     // Steps to the next place when more than CT seconds have gone by since the last change.
     void rotate();

@@ -1,9 +1,9 @@
 #include "Clock.h"
 #include "GuiStartup.h"
 #include "HandOver.h"
+#include "PanelWindow.h"
 #include "ProgramStarter.h"
 #include "SettingsStore.h"
-#include "fMain2.h"
 #include "platform/ForegroundWindow.h"
 
 #include <QApplication>
@@ -20,8 +20,9 @@ int main(int argc, char** argv)
     const SystemClock clock;
     ProcessStarter starter;
     const std::unique_ptr<ForegroundWindow> foreground = ForegroundWindow::create();
-    fMain2 window(store, clock, starter, *foreground);
-    QObject::connect(&window, &fMain2::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    PanelWindow window(store, clock, starter, *foreground);
+    QObject::connect(&window, &PanelWindow::closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

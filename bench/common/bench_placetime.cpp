@@ -37,7 +37,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    SettingsStore store(std::make_unique<IniFileBackend>(dir.filePath(QStringLiteral("ZelClock.conf"))));
+    SettingsStore store(
+        std::make_unique<IniFileBackend>(dir.filePath(QStringLiteral("ZelClock.conf"))));
     const char* names[] = {"東京", "New York ", "Kabul", "Kathmandu", "Adelaide", "Reykjavik"};
     const int hours[] = {9, -5, 5, 6, 9, 0};
     const int minutes[] = {0, 0, -30, -15, 30, 0};
@@ -54,7 +55,8 @@ int main(int argc, char** argv)
     store.setChange(0);
 
     int sink = 0;
-    const double poll = medianMicros(20000, [&] { sink += PlaceTable::reloadRequested(store) ? 1 : 0; });
+    const double poll =
+        medianMicros(20000, [&] { sink += PlaceTable::reloadRequested(store) ? 1 : 0; });
 
     PlaceTable table;
     const double reload = medianMicros(2000, [&] { table.load(store); });
@@ -66,7 +68,8 @@ int main(int argc, char** argv)
         const QDateTime local = clock.localNow();
         sink += int(PlaceTime::localRow(local, locale).time.size());
         for (int i = 0; i <= table.plcCount; ++i)
-            sink += int(PlaceTime::placeRow(table.places[std::size_t(i)], utc, local, locale).date.size());
+            sink += int(
+                PlaceTime::placeRow(table.places[std::size_t(i)], utc, local, locale).date.size());
     });
 
     std::printf("change poll, unchanged store : %8.2f us\n", poll);

@@ -2,13 +2,13 @@
 // that repaint only on change, the switch to another program, and the drag's button rule.
 #include "ButtonPictures.h"
 #include "DisplayLabel.h"
-#include "DrugWindow.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
 #include "IniFileBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
+#include "WindowDrag.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -74,7 +74,7 @@ private slots:
         QImage shown(change->size(), QImage::Format_RGB32);
         change->render(&shown);
         QCOMPARE(shown, ButtonPictures::paint(9));
-        group.ButtonColorReset();
+        group.resetAll();
         QCOMPARE(change->pictureIndex(), 8);
     }
 
@@ -146,13 +146,13 @@ private slots:
         new QWidget(&window); // a window with children of its own, like every real one
         window.show();
         const qsizetype before = window.children().size();
-        DrugWindow(&window, Qt::RightButton);
-        DrugWindow(&window, Qt::NoButton);
+        startWindowDrag(&window, Qt::RightButton);
+        startWindowDrag(&window, Qt::NoButton);
         QCOMPARE(window.children().size(), before);
         // With the left button the offscreen platform has no system move, so the window
         // follows the pointer by itself until the release.
         const QPoint start = window.pos();
-        DrugWindow(&window, Qt::LeftButton | Qt::RightButton);
+        startWindowDrag(&window, Qt::LeftButton | Qt::RightButton);
         QCOMPARE(window.children().size(), before + 1);
         QCursor::setPos(QCursor::pos() + QPoint(40, 25));
         send(&window, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);

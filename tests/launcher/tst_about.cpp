@@ -2,13 +2,13 @@
 // the timed hand-over, with a temporary store and a starter that records instead of starting.
 #include "AboutGradient.h"
 #include "AboutText.h"
+#include "AboutWindow.h"
 #include "BuildInfo.h"
 #include "GuiStartup.h"
 #include "IniFileBackend.h"
 #include "LauncherSession.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
-#include "fAbout.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -80,14 +80,14 @@ private:
             session.emplace(store, store, starter, tmp.path(), QString());
         }
 
-        std::unique_ptr<fAbout> window(QString version = QStringLiteral("Version 1.2.6"))
+        std::unique_ptr<AboutWindow> window(QString version = QStringLiteral("Version 1.2.6"))
         {
-            return std::make_unique<fAbout>(*session, fAbout::Content{version, kHome},
-                                            [this](const QUrl& url) { opened.append(url); });
+            return std::make_unique<AboutWindow>(*session, AboutWindow::Content{version, kHome},
+                                                 [this](const QUrl& url) { opened.append(url); });
         }
     };
 
-    static void holdTimer(fAbout& window)
+    static void holdTimer(AboutWindow& window)
     {
         auto* timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
         QVERIFY(timer);

@@ -1,10 +1,10 @@
 #include "DisplayLabel.h"
 #include "FakeClock.h"
 #include "ImageButton.h"
+#include "ListWindow.h"
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
-#include "fMainList.h"
 
 #include <QFile>
 #include <QLabel>
@@ -23,7 +23,7 @@ struct Fixture {
     FakeClock clock;
     RecordingStarter starter;
     QString programs = dir.filePath("programs/");
-    std::unique_ptr<fMainList> window;
+    std::unique_ptr<ListWindow> window;
 
     Fixture()
     {
@@ -49,9 +49,9 @@ struct Fixture {
         f.close();
         f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
     }
-    fMainList& open()
+    ListWindow& open()
     {
-        window = std::make_unique<fMainList>(store, clock, starter, programs);
+        window = std::make_unique<ListWindow>(store, clock, starter, programs);
         window->show();
         backend->writes.clear();
         return *window;
@@ -111,7 +111,7 @@ private slots:
     void emptyStoreOpensAtTheDefaults()
     {
         Fixture f;
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         QCOMPARE(w.size(), QSize(8175 / 15, 1200 / 15));
         QCOMPARE(w.pos(), QPoint(20, 7)); // 300 and 100 twips
         QCOMPARE(f.text("lblPlace", 0), QStringLiteral("Local"));
@@ -137,7 +137,7 @@ private slots:
         QFETCH(int, height);
         Fixture f;
         f.store.setPlcCount(plcCount);
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         QCOMPARE(w.height() * 15, height);
         // Every shown row lies inside the window.
         QLabel* last = f.control<QLabel>("lblPlace", plcCount + 1);
@@ -155,7 +155,7 @@ private slots:
     {
         Fixture f;
         f.store.setListPlacement({300, 100, 5000});
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         QCOMPARE(w.width(), 545);
         w.resize(300, 300);
         QCOMPARE(w.size(), QSize(545, 80));
@@ -174,7 +174,7 @@ private slots:
         f.addPlace(0, "Zero", 0);
         f.addPlace(1, "Five", 5);
         f.setNow(QDateTime(QDate(2026, 1, 1), QTime(0, 10), Qt::UTC));
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         QCOMPARE(f.strip(1).first(), "0");
         QCOMPARE(f.strip(1).last(), "23");
         QCOMPARE(f.strip(2).mid(18, 3), hours({23, 24, 1}));
@@ -204,7 +204,7 @@ private slots:
         f.store.setPlcCount(5);
         for (int i = 0; i <= 5; ++i)
             f.addPlace(i, QStringLiteral("Old%1").arg(i), i);
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         const QStringList stripBefore = f.strip(1);
 
         f.setNow(f.clock.utc.addSecs(3 * 3600));
@@ -212,7 +212,7 @@ private slots:
         f.addPlace(0, "Paris", 1);
         f.addPlace(1, "Rome", 1);
         f.store.setChange(1);
-        w.Timer1_Timer();
+        w.onTick();
         QCOMPARE(f.store.change(), 0);
         QCOMPARE(w.height() * 15, 1200);
         QCOMPARE(f.text("lblPlace", 1), QStringLiteral("Paris"));
@@ -234,7 +234,7 @@ private slots:
         f.addPlace(0, "Ahead", 13);
         f.addPlace(1, "Same", 0);
         f.setNow(QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         auto* date = f.control<DisplayLabel>("lblDate", 1);
         auto* time = f.control<DisplayLabel>("lblTime", 1);
         QVERIFY(date->opaque()); // Jan 02 01:00
@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(time->background(), QColor(0, 0, 64));
         // Past local midnight the same place shares the local day again.
         f.setNow(QDateTime(QDate(2026, 1, 2), QTime(0, 30), Qt::UTC));
-        w.Timer1_Timer();
+        w.onTick();
         QVERIFY(!date->opaque());
         QVERIFY(f.control<DisplayLabel>("lblDate", 0)->opaque() == false);
     }
@@ -296,7 +296,7 @@ private slots:
         QFETCH(QStringList, writes);
         Fixture f;
         f.installProgram(program);
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         w.move(123, 45);
         w.resize(600, 80);
         QTest::mouseClick(f.button(button.toLatin1().constData()), Qt::LeftButton);
@@ -310,7 +310,7 @@ private slots:
     void aProgramThatCannotStartKeepsTheWindow()
     {
         Fixture f; // no programs installed
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         QTest::mouseClick(f.button("imgView"), Qt::LeftButton);
         QVERIFY(f.starter.started.isEmpty());
         QVERIFY(w.isVisible());
@@ -326,7 +326,7 @@ private slots:
     {
         Fixture f;
         f.store.setListPlacement({301, 100, 9001}); // between pixels
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         QCOMPARE(w.pos(), QPoint(20, 7));
         QTest::mouseClick(f.button("imgend"), Qt::LeftButton);
         QCOMPARE(f.store.listPlacement(), (WindowPlacement{301, 100, 9001}));
@@ -336,7 +336,7 @@ private slots:
     {
         Fixture f;
         f.store.setListPlacement({300, 100, 5000});
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         w.close();
         QCOMPARE(f.store.listPlacement(), (WindowPlacement{300, 100, 8175}));
     }
@@ -344,7 +344,7 @@ private slots:
     void exitSavesThePosition()
     {
         Fixture f;
-        fMainList& w = f.open();
+        ListWindow& w = f.open();
         w.move(40, 60);
         QTest::mouseClick(f.button("imgend"), Qt::LeftButton);
         QVERIFY(!w.isVisible());

@@ -32,7 +32,7 @@ QList<int> run(PanelClock& panel, FakeClock& clock, double seconds)
     QList<int> shown;
     for (int i = 0; i < int(seconds / kStep); ++i) {
         clock.secs += kStep;
-        panel.Timer1_Timer();
+        panel.onTick();
         shown.push_back(panel.shownIndex());
     }
     return shown;
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(panel.places().plcCount, 1);
         QCOMPARE(panel.changeInterval(), 1);
         QCOMPARE(f.backend->writes, QStringList{"Data/Change=0"});
-        const RowText row = panel.Timer1_Timer();
+        const RowText row = panel.onTick();
         QCOMPARE(row.place, QStringLiteral("Japan"));
         QCOMPARE(row.time, QStringLiteral("06:00 "));
         QCOMPARE(row.date, QStringLiteral("Jan 01 "));
@@ -111,7 +111,7 @@ private slots:
         f.clock.utc = QDateTime(QDate(2026, 3, 4), QTime(12, 34, 56), Qt::UTC);
         PanelClock panel(f.store, f.clock);
         panel.Form_Load();
-        const RowText row = panel.Timer1_Timer();
+        const RowText row = panel.onTick();
         QCOMPARE(row.place, QString());
         QCOMPARE(row.time, QStringLiteral("12:34 "));
         QVERIFY(!f.backend->values.contains("data/wp0"));
@@ -129,7 +129,7 @@ private slots:
         for (int i = 0; i < 110; ++i) {
             f.clock.secs += kStep;
             f.clock.utc = f.clock.utc.addMSecs(125);
-            panel.Timer1_Timer();
+            panel.onTick();
             shown.push_back(panel.shownIndex());
         }
         QCOMPARE(changeTicks(shown, 0), (QList<int>{41, 82}));
@@ -148,11 +148,11 @@ private slots:
         f.set("WD0", "1");
         f.set("CT", "7");
         f.set("Change", "2"); // not 1: nothing happens
-        panel.Timer1_Timer();
+        panel.onTick();
         QCOMPARE(panel.places().plcCount, 3);
         QCOMPARE(f.store.change(), 2);
         f.set("Change", "1");
-        const RowText row = panel.Timer1_Timer();
+        const RowText row = panel.onTick();
         QCOMPARE(f.store.change(), 0);
         QCOMPARE(panel.changeInterval(), 7);
         // The shown place is gone: the first place shows at once, not a stale slot.
@@ -169,14 +169,14 @@ private slots:
         f.clock.local = QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::LocalTime);
         PanelClock panel(f.store, f.clock, QLocale(QLocale::English));
         panel.Form_Load();
-        RowText row = panel.Timer1_Timer();
+        RowText row = panel.onTick();
         QCOMPARE(row.time, QStringLiteral("01:00 "));
         QCOMPARE(row.date, QStringLiteral("Jan 02 "));
         QVERIFY(row.nightHighlight);
         QVERIFY(row.dateHighlight);
         f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(22, 0), Qt::UTC); // 07:00 there
         f.clock.local = QDateTime(QDate(2026, 1, 2), QTime(1, 0), Qt::LocalTime);
-        row = panel.Timer1_Timer();
+        row = panel.onTick();
         QVERIFY(!row.nightHighlight);
         QVERIFY(!row.dateHighlight);
     }
@@ -219,7 +219,7 @@ private slots:
                  (std::optional<SwitchTarget>{{SuiteProgram::ListClock, std::nullopt}}));
         QCOMPARE(panelSwitch(PanelButton::Change),
                  (std::optional<SwitchTarget>{{SuiteProgram::Settings, std::nullopt}}));
-        QVERIFY(!panelSwitch(PanelButton::Minimize));
+        QVERIFY(!panelSwitch(PanelButton::Follow));
         QVERIFY(!panelSwitch(PanelButton::End));
     }
 };

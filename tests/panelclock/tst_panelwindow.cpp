@@ -3,10 +3,10 @@
 #include "DisplayLabel.h"
 #include "FakeClock.h"
 #include "ImageButton.h"
+#include "PanelWindow.h"
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
-#include "fMain2.h"
 #include "platform/ForegroundWindow.h"
 
 #include <QFile>
@@ -50,9 +50,10 @@ struct Fixture {
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
-    std::unique_ptr<fMain2> open()
+    std::unique_ptr<PanelWindow> open()
     {
-        auto w = std::make_unique<fMain2>(store, clock, starter, foreground, programs.path() + '/');
+        auto w =
+            std::make_unique<PanelWindow>(store, clock, starter, foreground, programs.path() + '/');
         w->show();
         return w;
     }
@@ -98,7 +99,7 @@ private slots:
         QList<int> shown;
         for (int i = 0; i < 3; ++i) {
             f.clock.secs += 1.5;
-            w->Timer1_Timer();
+            w->onTick();
             shown.push_back(w->panel().shownIndex());
         }
         QCOMPARE(shown, (QList<int>{1, 0, 1}));
@@ -128,7 +129,7 @@ private slots:
         const int before = time->changes() + date->changes() + label(*w, "lblPlace")->changes();
         for (int i = 0; i < 20; ++i) {
             f.clock.secs += 0.1;
-            w->Timer1_Timer();
+            w->onTick();
         }
         QCOMPARE(time->changes() + date->changes() + label(*w, "lblPlace")->changes(), before);
     }
@@ -158,23 +159,23 @@ private slots:
         auto w = f.open();
         const int width = w->width();
         f.foreground.rect = WindowRect{300, 80, 700, 380};
-        w->Timer1_Timer();
+        w->onTick();
         QCOMPARE(w->pos(), QPoint(700 - 60 - width, 82));
         f.foreground.rect = WindowRect{10, 400, 610, 500};
-        w->Timer1_Timer();
+        w->onTick();
         QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
         ImageButton* toggle = button(*w, "imgMinimize");
         QCOMPARE(toggle->toolTip(), QString::fromUtf8("タイトルバーを追わない"));
         click(toggle);
         QCOMPARE(toggle->toolTip(), QString::fromUtf8("「タイトルバーを追う」に変更"));
         f.foreground.rect = WindowRect{300, 80, 700, 380};
-        w->Timer1_Timer();
+        w->onTick();
         QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
         click(toggle);
         QCOMPARE(toggle->toolTip(), QString::fromUtf8("「タイトルバーを追わない」に変更"));
         // No foreground window (or the panel itself): it stays.
         f.foreground.rect.reset();
-        w->Timer1_Timer();
+        w->onTick();
         QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
     }
 

@@ -1,10 +1,10 @@
-#include "fAbout.h"
+#include "AboutWindow.h"
 
 #include "AboutGradient.h"
 #include "AboutText.h"
-#include "DrugWindow.h"
 #include "LauncherSession.h"
 #include "Twips.h"
+#include "WindowDrag.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -53,7 +53,8 @@ QFont labelFont(const QString& family, double points, bool bold = false)
 
 } // namespace
 
-fAbout::fAbout(LauncherSession& session, Content content, LinkOpener openLink, QWidget* parent)
+AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener openLink,
+                         QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session),
       m_content(std::move(content)), m_openLink(std::move(openLink))
 {
@@ -98,13 +99,13 @@ fAbout::fAbout(LauncherSession& session, Content content, LinkOpener openLink, Q
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, &fAbout::Timer1_Timer);
+    connect(m_timer, &QTimer::timeout, this, &AboutWindow::onTick);
 
     setLinkColour(kLinkColour);
     Form_Load();
 }
 
-void fAbout::Form_Load()
+void AboutWindow::Form_Load()
 {
     // The program directory and Kind were taken by the session, which exists before the window.
     setFixedSize(Twips::toPixels(kWidthTwips), Twips::toPixels(kHeightTwips));
@@ -116,18 +117,18 @@ void fAbout::Form_Load()
     m_timer->start();
 }
 
-void fAbout::paintEvent(QPaintEvent*)
+void AboutWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_background);
 }
 
-void fAbout::mouseMoveEvent(QMouseEvent* event)
+void AboutWindow::mouseMoveEvent(QMouseEvent* event)
 {
     Form_MouseMove(event->buttons());
 }
 
-bool fAbout::eventFilter(QObject* watched, QEvent* event)
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const bool isLink = watched == m_link;
     switch (event->type()) {
@@ -157,33 +158,33 @@ bool fAbout::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void fAbout::Form_MouseMove(Qt::MouseButtons buttons)
+void AboutWindow::Form_MouseMove(Qt::MouseButtons buttons)
 {
-    DrugWindow(this, buttons);
+    startWindowDrag(this, buttons);
     setLinkColour(kLinkColour);
 }
 
-void fAbout::Label_MouseMove(Qt::MouseButtons buttons)
+void AboutWindow::Label_MouseMove(Qt::MouseButtons buttons)
 {
-    DrugWindow(this, buttons);
+    startWindowDrag(this, buttons);
     setLinkColour(kLinkColour);
 }
 
-void fAbout::LblHTTP_MouseMove(Qt::MouseButtons buttons)
+void AboutWindow::LblHTTP_MouseMove(Qt::MouseButtons buttons)
 {
     // A drag that starts here takes the press, so no click follows it.
     if (buttons & Qt::LeftButton)
         m_linkPressed = false;
-    DrugWindow(this, buttons);
+    startWindowDrag(this, buttons);
     setLinkColour(kLinkHoverColour);
 }
 
-void fAbout::LblHTTP_Click()
+void AboutWindow::LblHTTP_Click()
 {
     m_openLink(QUrl::fromUserInput(m_link->text()));
 }
 
-void fAbout::setLinkColour(const QColor& colour)
+void AboutWindow::setLinkColour(const QColor& colour)
 {
     QPalette text = m_link->palette();
     text.setColor(QPalette::WindowText, colour);
@@ -193,7 +194,7 @@ void fAbout::setLinkColour(const QColor& colour)
     m_linkLine->setPalette(line);
 }
 
-void fAbout::Timer1_Timer()
+void AboutWindow::onTick()
 {
     if (const auto failure = m_session.handOver())
         QMessageBox::warning(this, QString::fromUtf16(AboutText::kProductName), failure->message());

@@ -19,16 +19,16 @@ class SettingsStore;
 // The panel clock's window: a strip one line high with five image buttons and the shown
 // place's date, time and name, laid over the foreground window's title bar while following.
 // It shows what PanelClock says and forwards the user's actions.
-class fMain2 final : public QWidget {
+class PanelWindow final : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kHeightTwips = 360;
 
-    fMain2(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
-           ForegroundWindow& foreground, QString programFolder = HandOver::ownDirectory());
-    ~fMain2() override;
+    PanelWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+                ForegroundWindow& foreground, QString programFolder = HandOver::ownDirectory());
+    ~PanelWindow() override;
 
-    void Timer1_Timer();
+    void onTick();
     const PanelClock& panel() const { return m_panel; }
 
 signals:

@@ -6,9 +6,9 @@
 #include <vector>
 
 // The looks of a window's image buttons, as a table of buttons with their normal and hover
-// picture indexes. Each window gives its own table, in the order `ButtonColorReset` assigns
+// picture indexes. Each window gives its own table, in the order `resetAll` assigns
 // the normal looks; a button may be marked so that its hover does not reset the others.
-class ButtonColors {
+class ButtonLooks {
 public:
     enum class Hover { ResetOthers, Alone };
 
@@ -23,10 +23,10 @@ public:
     // picture index it now shows.
     using Assign = std::function<void(std::size_t button, int picture)>;
 
-    ButtonColors(std::vector<Entry> table, Assign assign);
+    ButtonLooks(std::vector<Entry> table, Assign assign);
 
     // Every button to its normal look, in table order, whether or not it shows it already.
-    void ButtonColorReset();
+    void resetAll();
     // The pointer moved over `button`: reset the others (unless its rule says not), then its
     // hover look. Unknown rows are ignored.
     void hover(std::size_t button);

@@ -1,4 +1,4 @@
-#include "DrugWindow.h"
+#include "WindowDrag.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -39,7 +39,7 @@ private:
 
 } // namespace
 
-void DrugWindow(QWidget* widget, Qt::MouseButtons buttons)
+void startWindowDrag(QWidget* widget, Qt::MouseButtons buttons)
 {
     if (widget == nullptr || !(buttons & Qt::LeftButton))
         return;

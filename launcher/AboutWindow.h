@@ -12,7 +12,7 @@ class QUrl;
 // The about window: icon, product name, version, copyright and home-page link on a gradient,
 // shown for half a second before the session hands over to the display. It only shows state
 // and forwards events; the decisions are the session's.
-class fAbout final : public QWidget {
+class AboutWindow final : public QWidget {
     Q_OBJECT
 public:
     // Opens a link with the desktop's default handler; replaced in tests.
@@ -23,8 +23,8 @@ public:
         QString homePage; // shown in the link and opened by it
     };
 
-    fAbout(LauncherSession& session, Content content, LinkOpener openLink,
-           QWidget* parent = nullptr);
+    AboutWindow(LauncherSession& session, Content content, LinkOpener openLink,
+                QWidget* parent = nullptr);
 
     static inline const QColor kLinkColour{192, 192, 255};
     static inline const QColor kLinkHoverColour{0, 255, 255};
@@ -43,7 +43,7 @@ private:
     void Label_MouseMove(Qt::MouseButtons buttons); // lblProductName, lblVersion, lblCopyright
     void LblHTTP_MouseMove(Qt::MouseButtons buttons);
     void LblHTTP_Click();
-    void Timer1_Timer();
+    void onTick();
     void setLinkColour(const QColor& colour);
 
     LauncherSession& m_session;

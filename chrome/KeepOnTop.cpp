@@ -1,4 +1,4 @@
-#include "TopForm.h"
+#include "KeepOnTop.h"
 
 #include <QWidget>
 
@@ -6,16 +6,16 @@
 #include <windows.h>
 #endif
 
-int TopForm(QWidget* window)
+void keepOnTop(QWidget* window)
 {
     if (window == nullptr)
-        return 0;
+        return;
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
 #ifdef Q_OS_WIN
+    // A window that is already shown needs the z-order change itself, not just the flag.
     if (window->isVisible()) {
         const auto hwnd = reinterpret_cast<HWND>(window->winId());
-        return SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE) ? 1 : 0;
+        SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     }
 #endif
-    return 1;
 }

@@ -1,15 +1,15 @@
-#include "fMain2.h"
+#include "PanelWindow.h"
 
 #include "CaptionLook.h"
 #include "DisplayLabel.h"
-#include "DrugWindow.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
+#include "KeepOnTop.h"
 #include "PanelPlacement.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
-#include "TopForm.h"
 #include "Twips.h"
+#include "WindowDrag.h"
 #include "platform/ForegroundWindow.h"
 
 #include <QCloseEvent>
@@ -34,8 +34,8 @@ QFont captionFont()
 
 } // namespace
 
-fMain2::fMain2(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
-               ForegroundWindow& foreground, QString programFolder)
+PanelWindow::PanelWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+                         ForegroundWindow& foreground, QString programFolder)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_store(store), m_starter(starter),
       m_foreground(foreground), m_programFolder(std::move(programFolder)), m_panel(store, clock),
       imgTitleCng(
@@ -74,12 +74,12 @@ fMain2::fMain2(SettingsStore& store, const Clock& clock, ProgramStarter& starter
     connect(imgTitleCng, &ImageButton::clicked, this, [this] { click(PanelButton::TitleCng); });
     connect(imgView, &ImageButton::clicked, this, [this] { click(PanelButton::View); });
     connect(imgChange, &ImageButton::clicked, this, [this] { click(PanelButton::Change); });
-    connect(imgMinimize, &ImageButton::clicked, this, [this] { click(PanelButton::Minimize); });
+    connect(imgMinimize, &ImageButton::clicked, this, [this] { click(PanelButton::Follow); });
     connect(imgend, &ImageButton::clicked, this, [this] { click(PanelButton::End); });
     for (DisplayLabel* label : {lblDate, lblTime, lblPlace}) {
         connect(label, &DisplayLabel::mouseMoved, this, [this, label](Qt::MouseButtons b) {
-            m_buttons->ButtonColorReset();
-            DrugWindow(label, b);
+            m_buttons->resetAll();
+            startWindowDrag(label, b);
         });
     }
 
@@ -88,28 +88,28 @@ fMain2::fMain2(SettingsStore& store, const Clock& clock, ProgramStarter& starter
     setFixedHeight(px(kHeightTwips));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &fMain2::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &PanelWindow::onTick);
     Form_Load();
     Timer1->start();
 }
 
-fMain2::~fMain2() = default;
+PanelWindow::~PanelWindow() = default;
 
-void fMain2::Form_Load()
+void PanelWindow::Form_Load()
 {
-    m_panel.LOAD_Data();
-    TopForm(this);
+    m_panel.loadPlaces();
+    keepOnTop(this);
     const WindowPlacement at = m_store.panelPlacement();
     move(px(at.left), px(at.top));
     resize(std::max(px(at.width), minimumWidth()), px(kHeightTwips));
     layOutPlace();
     m_panel.Form_Load();
-    Timer1_Timer(); // no empty strip for the first 100 ms
+    onTick(); // no empty strip for the first 100 ms
 }
 
-void fMain2::Timer1_Timer()
+void PanelWindow::onTick()
 {
-    const RowText row = m_panel.Timer1_Timer();
+    const RowText row = m_panel.onTick();
     lblDate->display(row.date, row.dateHighlight);
     lblTime->display(row.time, row.nightHighlight);
     lblPlace->display(row.place, false);
@@ -117,7 +117,7 @@ void fMain2::Timer1_Timer()
         followTitleBar();
 }
 
-void fMain2::followTitleBar()
+void PanelWindow::followTitleBar()
 {
     if (!isVisible())
         return;
@@ -130,13 +130,13 @@ void fMain2::followTitleBar()
         move(target);
 }
 
-void fMain2::click(PanelButton button)
+void PanelWindow::click(PanelButton button)
 {
     if (const std::optional<SwitchTarget> to = panelSwitch(button)) {
         SwitchProgram(this, m_store, m_starter, *to, m_programFolder);
         return;
     }
-    if (button == PanelButton::Minimize) {
+    if (button == PanelButton::Follow) {
         m_panel.toggleFollow();
         imgMinimize->setToolTip(m_panel.followToolTip());
     } else {
@@ -144,29 +144,29 @@ void fMain2::click(PanelButton button)
     }
 }
 
-void fMain2::holdHeight()
+void PanelWindow::holdHeight()
 {
     if (height() != px(kHeightTwips))
         resize(width(), px(kHeightTwips));
 }
 
-void fMain2::layOutPlace()
+void PanelWindow::layOutPlace()
 {
     lblPlace->resize(std::max(0, width() - px(1800)), lblPlace->height());
 }
 
-void fMain2::resizeEvent(QResizeEvent*)
+void PanelWindow::resizeEvent(QResizeEvent*)
 {
     holdHeight();
     layOutPlace();
 }
 
-void fMain2::mousePressEvent(QMouseEvent*)
+void PanelWindow::mousePressEvent(QMouseEvent*)
 {
     holdHeight();
 }
 
-void fMain2::closeEvent(QCloseEvent* event)
+void PanelWindow::closeEvent(QCloseEvent* event)
 {
     const QRect frame = frameGeometry();
     m_store.setPanelPlacement({Twips::fromPixels(frame.x()), Twips::fromPixels(frame.y()),

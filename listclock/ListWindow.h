@@ -21,20 +21,20 @@ class SettingsStore;
 
 // The list clock's window: the local row and every place, each with its 24-hour strip, under a
 // thin band of image buttons. It shows what ListClock computes and forwards the user's actions.
-class fMainList final : public QWidget {
+class ListWindow final : public QWidget {
     Q_OBJECT
 public:
     // `programFolder` is where the other programs of the suite are looked for.
-    fMainList(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
-              QString programFolder = HandOver::ownDirectory(), QWidget* parent = nullptr);
-    ~fMainList() override;
+    ListWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+               QString programFolder = HandOver::ownDirectory(), QWidget* parent = nullptr);
+    ~ListWindow() override;
 
     const ListClock& model() const { return m_list; }
 
     // The handlers, public so that the start-up and tests can drive them as the events would.
-    void Timer1_Timer();
+    void onTick();
     void imgDW_Click();
-    void ButtonColorReset();
+    void resetAll();
 
 signals:
     // Form_Unload has run: the program ends (a tool window alone does not end it).
@@ -47,8 +47,8 @@ protected:
 
 private:
     void Form_Load();
-    void LOAD_Data();
-    void TimezoneSet();
+    void loadPlaces();
+    void repaintStrips();
     void applyLayout();
     void applyHeight();
     void switchTo(ListButton button);

@@ -7,4 +7,4 @@ class QWidget;
 // Starts moving the top-level window of `widget` with the pointer when the left button is held;
 // any other button state does nothing. The window system's own move loop is used where the
 // platform offers one; elsewhere the window follows the pointer until the button is released.
-void DrugWindow(QWidget* widget, Qt::MouseButtons buttons);
+void startWindowDrag(QWidget* widget, Qt::MouseButtons buttons);

@@ -1,5 +1,5 @@
 // The picture store's pixels and the button-look rules, without any window.
-#include "ButtonColors.h"
+#include "ButtonLooks.h"
 #include "ButtonPictures.h"
 
 #include <QSet>
@@ -11,7 +11,7 @@ using Assignment = std::pair<std::size_t, int>;
 namespace {
 
 // The panel clock's table, in its reset order.
-std::vector<ButtonColors::Entry> panelTable()
+std::vector<ButtonLooks::Entry> panelTable()
 {
     return {{"imgChange", 8, 9},
             {"imgend", 2, 3},
@@ -21,11 +21,11 @@ std::vector<ButtonColors::Entry> panelTable()
 }
 
 // The list clock's: imgDW shares the settings pictures and its hover resets nobody.
-std::vector<ButtonColors::Entry> listTable()
+std::vector<ButtonLooks::Entry> listTable()
 {
     return {{"imgChange", 8, 9},
             {"imgend", 2, 3},
-            {"imgDW", 8, 9, ButtonColors::Hover::Alone},
+            {"imgDW", 8, 9, ButtonLooks::Hover::Alone},
             {"imgView", 6, 7},
             {"imgTitleCng", 0, 1}};
 }
@@ -101,19 +101,19 @@ private slots:
     void resetAssignsEveryButtonInTableOrder()
     {
         std::vector<Assignment> log;
-        ButtonColors colors(panelTable(), [&](std::size_t b, int p) { log.emplace_back(b, p); });
-        colors.ButtonColorReset();
+        ButtonLooks colors(panelTable(), [&](std::size_t b, int p) { log.emplace_back(b, p); });
+        colors.resetAll();
         QCOMPARE(log, (std::vector<Assignment>{{0, 8}, {1, 2}, {2, 4}, {3, 6}, {4, 0}}));
         // Again, although nothing changed: each assignment happens every time.
         log.clear();
-        colors.ButtonColorReset();
+        colors.resetAll();
         QCOMPARE(log.size(), std::size_t(5));
     }
 
     void hoverMovesTheHighlight()
     {
-        ButtonColors colors(panelTable(), {});
-        colors.ButtonColorReset();
+        ButtonLooks colors(panelTable(), {});
+        colors.resetAll();
         const std::size_t view = colors.indexOf("imgView");
         const std::size_t change = colors.indexOf("imgChange");
         colors.hover(view);
@@ -126,7 +126,7 @@ private slots:
         for (std::size_t i = 0; i < colors.table().size(); ++i)
             highlighted += colors.look(i) % 2;
         QCOMPARE(highlighted, 1);
-        colors.ButtonColorReset(); // the pointer crossed a label
+        colors.resetAll(); // the pointer crossed a label
         QCOMPARE(colors.look(change), 8);
         colors.hover(colors.table().size()); // unknown row: nothing happens
         QCOMPARE(colors.look(change), 8);
@@ -134,8 +134,8 @@ private slots:
 
     void aloneHoverKeepsOtherHighlights()
     {
-        ButtonColors colors(listTable(), {});
-        colors.ButtonColorReset();
+        ButtonLooks colors(listTable(), {});
+        colors.resetAll();
         const std::size_t end = colors.indexOf("imgend");
         const std::size_t dw = colors.indexOf("imgDW");
         colors.hover(end);
@@ -149,4 +149,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestButtonColors)
-#include "tst_buttoncolors.moc"
+#include "tst_buttonlooks.moc"

@@ -1,14 +1,14 @@
-#include "fMainList.h"
+#include "ListWindow.h"
 
 #include "CaptionLook.h"
 #include "DisplayLabel.h"
-#include "DrugWindow.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
+#include "KeepOnTop.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
-#include "TopForm.h"
 #include "Twips.h"
+#include "WindowDrag.h"
 #include "platform/SizingFrame.h"
 
 #include <QCloseEvent>
@@ -37,8 +37,8 @@ QFont labelFont()
 
 } // namespace
 
-fMainList::fMainList(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
-                     QString programFolder, QWidget* parent)
+ListWindow::ListWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+                       QString programFolder, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
       m_programFolder(std::move(programFolder)), m_list(store, clock)
 {
@@ -49,9 +49,9 @@ fMainList::fMainList(SettingsStore& store, const Clock& clock, ProgramStarter& s
     Form_Load();
 }
 
-fMainList::~fMainList() = default;
+ListWindow::~ListWindow() = default;
 
-void fMainList::buildControls()
+void ListWindow::buildControls()
 {
     using namespace ListLayout;
     std::vector<ImageButtonGroup::Member> members;
@@ -59,8 +59,8 @@ void fMainList::buildControls()
         auto* b = new ImageButton(entry.name, entry.toolTip, this);
         b->move(Twips::toPixels(entry.left), 0);
         members.push_back({b, entry.normalLook, entry.hoverLook,
-                           entry.resetsOthersOnHover ? ButtonColors::Hover::ResetOthers
-                                                     : ButtonColors::Hover::Alone});
+                           entry.resetsOthersOnHover ? ButtonLooks::Hover::ResetOthers
+                                                     : ButtonLooks::Hover::Alone});
         const ListButton id = entry.id;
         connect(b, &ImageButton::clicked, this, [this, id] {
             switch (id) {
@@ -86,8 +86,8 @@ void fMainList::buildControls()
         auto* l = new DisplayLabel(name, background, this);
         l->setProperty("index", row);
         connect(l, &DisplayLabel::mouseMoved, this, [this](Qt::MouseButtons buttons) {
-            ButtonColorReset();
-            DrugWindow(this, buttons);
+            resetAll();
+            startWindowDrag(this, buttons);
         });
         return l;
     };
@@ -124,13 +124,13 @@ void fMainList::buildControls()
         l->raise();
 
     m_timer.setInterval(100);
-    connect(&m_timer, &QTimer::timeout, this, &fMainList::Timer1_Timer);
+    connect(&m_timer, &QTimer::timeout, this, &ListWindow::onTick);
 }
 
-void fMainList::Form_Load()
+void ListWindow::Form_Load()
 {
-    LOAD_Data();
-    TopForm(this);
+    loadPlaces();
+    keepOnTop(this);
     SizingFrame::request(this);
     const WindowPlacement at = m_store.listPlacement();
     m_loadedPlacement = at;
@@ -138,18 +138,18 @@ void fMainList::Form_Load()
     move(m_requestedPos);
     resize(Twips::toPixels(at.width), height());
     m_lblDW->display(m_list.modeCaption(), false);
-    TimezoneSet();
-    Timer1_Timer(); // the first texts are there when the window first shows
+    repaintStrips();
+    onTick(); // the first texts are there when the window first shows
     m_timer.start();
 }
 
-void fMainList::LOAD_Data()
+void ListWindow::loadPlaces()
 {
     m_list.loadData();
     applyHeight();
 }
 
-void fMainList::applyHeight()
+void ListWindow::applyHeight()
 {
     const int h = Twips::toPixels(m_list.windowHeight());
     setMinimumWidth(Twips::toPixels(ListLayout::kMinWidth));
@@ -169,7 +169,7 @@ void fMainList::applyHeight()
     }
 }
 
-void fMainList::TimezoneSet()
+void ListWindow::repaintStrips()
 {
     const std::vector<StripRow> strips = m_list.strips();
     for (std::size_t r = 0; r < strips.size(); ++r) {
@@ -187,15 +187,15 @@ void fMainList::TimezoneSet()
     }
 }
 
-QPoint fMainList::savedPosition() const
+QPoint ListWindow::savedPosition() const
 {
-    const std::optional<QPoint> origin = SizingFrame::clientOrigin(const_cast<fMainList*>(this));
+    const std::optional<QPoint> origin = SizingFrame::clientOrigin(const_cast<ListWindow*>(this));
     if (!origin || !m_placeOffset)
         return pos();
     return *origin - *m_placeOffset;
 }
 
-void fMainList::Timer1_Timer()
+void ListWindow::onTick()
 {
     // Once placed by the window manager: how the point given to move() shows on the screen.
     if (!m_placeOffset && isVisible()) {
@@ -213,26 +213,26 @@ void fMainList::Timer1_Timer()
     }
 }
 
-void fMainList::imgDW_Click()
+void ListWindow::imgDW_Click()
 {
     m_list.toggleMode();
     m_lblDW->display(m_list.modeCaption(), false);
-    TimezoneSet();
+    repaintStrips();
 }
 
-void fMainList::ButtonColorReset()
+void ListWindow::resetAll()
 {
-    m_buttons->ButtonColorReset();
+    m_buttons->resetAll();
 }
 
-void fMainList::switchTo(ListButton id)
+void ListWindow::switchTo(ListButton id)
 {
     const std::optional<SwitchTarget> target = ListButtons::switchTarget(id);
     if (target)
         SwitchProgram(this, m_store, m_starter, *target, m_programFolder);
 }
 
-void fMainList::applyLayout()
+void ListWindow::applyLayout()
 {
     const ListLayout::Size want = ListLayout::enforced(
         {int(Twips::fromPixels(width())), int(Twips::fromPixels(height()))}, m_list.windowHeight());
@@ -245,20 +245,20 @@ void fMainList::applyLayout()
     m_lblDW->resize(Twips::toPixels(ListLayout::modeLabelWidth(client)), m_lblDW->height());
 }
 
-void fMainList::resizeEvent(QResizeEvent* event)
+void ListWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     applyLayout();
 }
 
-void fMainList::mousePressEvent(QMouseEvent* event)
+void ListWindow::mousePressEvent(QMouseEvent* event)
 {
     applyLayout();
-    DrugWindow(this, event->buttons());
+    startWindowDrag(this, event->buttons());
     event->accept();
 }
 
-void fMainList::closeEvent(QCloseEvent* event)
+void ListWindow::closeEvent(QCloseEvent* event)
 {
     m_timer.stop();
     // Twips that fall between two pixels are kept as stored while the window stays put, so
