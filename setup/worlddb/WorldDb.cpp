@@ -9,7 +9,7 @@ constexpr std::array<const char*, WorldDb::TableCount> tableNames = {
     "lstMnoCo",       "lstCotoCi",   "lstCountryNameJ", "lstCoNoCoJ",    "lstCityName",
     "lstCoNoCi",      "lstCiNoCi",   "lstCityNameJ",    "lstCoNoCiJ",    "lstCiNoCiJ",
     "lstMNo",         "lstCountryM", "lstCapital",      "lstSN",         "lstEW",
-    "lstFlag",        "lstCurrency", "lstLanguage",     "lstExchange",
+    "lstFlag",        "lstCurrency", "lstLanguage",     "lstExchange",   "lstTimeZone",
 };
 
 std::size_t indexOf(WorldTable table)
@@ -68,6 +68,11 @@ int WorldDb::search(WorldTable table, int number) const
             return static_cast<int>(row);
     }
     return -1;
+}
+
+QString WorldDb::timeZone(int englishRow) const
+{
+    return item(WorldTable::lstTimeZone, englishRow);
 }
 
 int WorldDb::coNoSearch(int coNo) const

@@ -7,12 +7,12 @@
 #include <array>
 #include <cstddef>
 
-// The settings program's read-only world database: 24 aligned text tables and 199 pictures
+// The settings program's read-only world database: 25 aligned text tables and 199 pictures
 // (198 flags and the time-zone map), embedded as resources under ":/worlddb". Every value is
 // text, numbers included; row 0 of every table is the "none" row.
 //
 // Tables are named after the list controls that hold them. The groups of aligned tables:
-//   English country rows (216): lstCountryName .. lstCotoCi
+//   English country rows (216): lstCountryName .. lstCotoCi, lstTimeZone
 //   Japanese country rows (216): lstCountryNameJ, lstCoNoCoJ
 //   English city rows (382): lstCityName, lstCoNoCi, lstCiNoCi
 //   Japanese city rows (382): lstCityNameJ, lstCoNoCiJ, lstCiNoCiJ
@@ -42,11 +42,12 @@ enum class WorldTable {
     lstCurrency,
     lstLanguage,
     lstExchange,
+    lstTimeZone, // IANA zone of the entry's representative city; row 0 empty
 };
 
 class WorldDb {
 public:
-    static constexpr std::size_t TableCount = 24;
+    static constexpr std::size_t TableCount = 25;
     static constexpr int FlagCount = 198;
 
     // Reads all tables from the embedded resource. Pictures are decoded only when asked for.
@@ -67,6 +68,9 @@ public:
     int coNojSearch(int coNo) const; // Japanese country row, by lstCoNoCoJ
     int ciNoSearch(int ciNo) const;  // English city row, by lstCiNoCi
     int ciNojSearch(int ciNo) const; // Japanese city row, by lstCiNoCiJ
+
+    // The IANA time-zone id of an English country row (as QTimeZone knows it); empty for row 0.
+    QString timeZone(int englishRow) const;
 
     // Flag picture 0 .. FlagCount - 1 (a 16-colour bitmap, 36 pixels high); a null image for
     // an index outside that range.

@@ -170,6 +170,7 @@ void TestWorldDb::tableShapeAndNoneRows()
         {T::lstCurrency, 197, ""},
         {T::lstLanguage, 197, ""},
         {T::lstExchange, 197, ""},
+        {T::lstTimeZone, 216, ""},
     };
     QCOMPARE(std::size(expected), WorldDb::TableCount);
     for (const auto& e : expected) {
@@ -433,8 +434,18 @@ void TestWorldDb::offsetsAndSummerCodes()
     QCOMPARE(summer("USA(Hawaii)"), 0);
     QCOMPARE(summer("USA(Eastern)"), 1);
     QCOMPARE(summer("Germany"), 1);
-    QCOMPARE(summer("New Zealand"), 2);
+    // Southern summer times count as well; Morocco's Ramadan hour goes back, not ahead.
+    QCOMPARE(summer("New Zealand"), 1);
+    QCOMPARE(summer("Chile"), 1);
+    QCOMPARE(summer("Morocco"), 0);
+    // Sydney and Canberra keep summer time, Brisbane does not: the user decides.
     QCOMPARE(summer("Australia(Eastern)"), 2);
+    int codes[3] = {0, 0, 0};
+    for (int i = 1; i < 216; ++i)
+        ++codes[m_db.number(T::lstSummer, i)];
+    QCOMPARE(codes[0], 152);
+    QCOMPARE(codes[1], 62);
+    QCOMPARE(codes[2], 1);
 }
 
 void TestWorldDb::offsetsAgreeWithTimeZoneDatabase()
@@ -450,16 +461,25 @@ void TestWorldDb::offsetsAgreeWithTimeZoneDatabase()
         QVERIFY2(zone.isValid(), qPrintable(z.value(2)));
         const QString what = z.value(1) + QLatin1Char(' ') + z.value(2);
         QVERIFY2(offsetMinutes(m_db, i) == standardMinutes(zone, year), qPrintable(what));
-        // Code 0 must mean that the place keeps one offset all year; code 1 a summer time
-        // that puts July ahead of January.
-        const QDateTime jan(QDate(year, 1, 15), QTime(12, 0), Qt::UTC);
-        const QDateTime jul(QDate(year, 7, 15), QTime(12, 0), Qt::UTC);
+        // The zone table names the same zone, and the clocks must find it.
+        QCOMPARE(m_db.timeZone(i), z.value(2));
+        // Code 0: never ahead of the standard offset this year or the next two; code 1: ahead
+        // at some time this year, in either hemisphere.
+        const QDateTime from(QDate(year, 1, 1), QTime(0, 0), Qt::UTC);
+        const auto aheadUntil = [&](const QDateTime& to) {
+            const auto transitions = zone.transitions(from, to);
+            return std::any_of(transitions.begin(), transitions.end(), [&](const auto& t) {
+                return t.offsetFromUtc / 60 > offsetMinutes(m_db, i);
+            });
+        };
         const int s = m_db.number(T::lstSummer, i);
         if (s == 0)
-            QVERIFY2(zone.offsetFromUtc(jan) == zone.offsetFromUtc(jul), qPrintable(what));
+            QVERIFY2(!aheadUntil(from.addYears(3)), qPrintable(what));
         if (s == 1)
-            QVERIFY2(zone.offsetFromUtc(jul) > zone.offsetFromUtc(jan), qPrintable(what));
+            QVERIFY2(aheadUntil(from.addYears(1)), qPrintable(what));
     }
+    QCOMPARE(m_db.timeZone(0), QString());
+    QCOMPARE(m_db.timeZone(216), QString());
 }
 
 void TestWorldDb::detailsRecords()

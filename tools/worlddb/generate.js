@@ -71,20 +71,19 @@ function offsetAt(zone, date) {
   return (m[1] === '-' ? -1 : 1) * (Number(m[2]) * 60 + Number(m[3]));
 }
 const zoneInfoCache = new Map();
-// Standard offset (the lower of the January and July offsets: summer time only adds),
-// whether the offset changes during the year, and whether the change is a
-// northern spring-to-autumn summer time (July ahead of January).
+// Standard offset (the lower of the January and July offsets: summer time only adds) and
+// whether the zone keeps a summer time, an offset above that standard one, on some day of
+// this year or the two that follow. Morocco's IANA rules put it back an hour for Ramadan, as
+// a "negative summer time": that is not a summer hour, and mid-January and mid-July are clear
+// of such periods in these years, so its standard offset stays +1.
 function zoneInfo(zone) {
   if (zoneInfoCache.has(zone)) return zoneInfoCache.get(zone);
-  const offs = [];
-  for (let d = 0; d < 365; d += 1) offs.push(offsetAt(zone, new Date(Date.UTC(YEAR, 0, 1 + d, 12))));
   const jan = offsetAt(zone, new Date(Date.UTC(YEAR, 0, 15, 12)));
   const jul = offsetAt(zone, new Date(Date.UTC(YEAR, 6, 15, 12)));
-  // Morocco's IANA rules put it back an hour for Ramadan, as a "negative summer time", so the
-  // lowest offset of the year is not its standard one; mid-January and mid-July are clear of
-  // such periods in these years.
   const std = Math.min(jan, jul);
-  const info = { std, varies: Math.min(...offs) !== Math.max(...offs), northern: jul > jan && Math.min(...offs) === jan };
+  let summer = false;
+  for (let d = 0; d < 3 * 365 && !summer; d += 1) summer = offsetAt(zone, new Date(Date.UTC(YEAR, 0, 1 + d, 12))) > std;
+  const info = { std, summer };
   zoneInfoCache.set(zone, info);
   return info;
 }
@@ -111,9 +110,11 @@ for (const e of entries) {
   for (const c of e.cities) {
     if (zoneInfo(c.zone).std !== t) note(`city keeps another offset than its entry: ${c.name.trim()} (${c.zone}) under ${e.name}`);
   }
-  const varying = same.filter((c) => zoneInfo(c.zone).varies);
-  if (varying.length === 0) e.summer = 0;
-  else if (varying.length === same.length && varying.every((c) => zoneInfo(c.zone).northern)) e.summer = 1;
+  // Either hemisphere: 1 when all of them keep a summer time, 0 when none does, 2 when
+  // they disagree (the user decides there).
+  const summering = same.filter((c) => zoneInfo(c.zone).summer);
+  if (summering.length === 0) e.summer = 0;
+  else if (summering.length === same.length) e.summer = 1;
   else e.summer = 2;
 }
 
@@ -354,6 +355,8 @@ writeTable('lstTimeDiffer', ['9', ...eng.map((e) => String(e.hours))]);
 writeTable('lstMinDiffer', ['0', ...eng.map((e) => String(e.minutes))]);
 writeTable('lstMnoCo', ['0', ...eng.map((e) => String(e.mNo))]);
 writeTable('lstCotoCi', ['0', ...eng.map((e) => String(e.repCity.ciNo))]);
+// The IANA zone of the representative city; the clocks follow it, summer time included.
+writeTable('lstTimeZone', ['', ...eng.map((e) => e.zone)]);
 const jaEntries = [...entries].sort(jaCompare);
 writeTable('lstCountryNameJ', ['なし', ...jaEntries.map((e) => e.ja)]);
 writeTable('lstCoNoCoJ', ['0', ...jaEntries.map((e) => String(e.coNo))]);
@@ -388,6 +391,10 @@ fs.writeFileSync(path.join(ROOT, 'tests', 'worlddb', 'entry_zones.tsv'),
   note('entries with a minute part: ' + entries.filter((e) => e.minutes).map((e) => `${e.name} ${e.hours}/${e.minutes}`).join(', '));
   note('summer code 1: ' + entries.filter((e) => e.summer === 1).map((e) => e.name).join(', '));
   note('summer code 2: ' + entries.filter((e) => e.summer === 2).map((e) => e.name).join(', '));
+  for (const e of entries.filter((x) => x.summer === 2)) {
+    const keep = e.cities.filter((c) => zoneInfo(c.zone).std === e.offset);
+    note(`  ${e.name}: ` + keep.map((c) => `${c.name.trim()} ${c.zone} ${zoneInfo(c.zone).summer ? 'summer' : 'none'}`).join(', '));
+  }
 }
 
 module.exports = { entries, cities, details, groups, zoneInfo, note, report, OUT, WORK, NM, ROOT, HERE, ovr, cldrCodes, tzlookup, topojson, fail, YEAR };
