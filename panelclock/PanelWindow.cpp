@@ -5,9 +5,9 @@
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
 #include "KeepOnTop.h"
-#include "PanelPlacement.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
+#include "TitleBarPlacement.h"
 #include "Twips.h"
 #include "WindowDrag.h"
 #include "platform/ForegroundWindow.h"
@@ -124,7 +124,8 @@ void PanelWindow::followTitleBar()
     const std::optional<WindowRect> r = m_foreground.frameUnlessOwn(*this);
     if (!r)
         return;
-    const QPointF at = PanelPlacement::overTitleBar(*r, Twips::fromPixels(frameGeometry().width()));
+    const QPointF at =
+        TitleBarPlacement::overTitleBar(*r, Twips::fromPixels(frameGeometry().width()));
     const QPoint target(px(at.x()), px(at.y()));
     if (target != pos())
         move(target);
@@ -170,7 +171,7 @@ void PanelWindow::closeEvent(QCloseEvent* event)
 {
     const QRect frame = frameGeometry();
     m_store.setPanelPlacement({Twips::fromPixels(frame.x()), Twips::fromPixels(frame.y()),
-                               Twips::fromPixels(frame.width())});
+                                  Twips::fromPixels(frame.width())});
     event->accept();
     emit closed();
 }

@@ -3,9 +3,9 @@
 #include "FakeClock.h"
 #include "PanelButtons.h"
 #include "PanelClock.h"
-#include "PanelPlacement.h"
 #include "RecordingBackend.h"
 #include "SettingsStore.h"
+#include "TitleBarPlacement.h"
 
 #include <QTest>
 
@@ -198,15 +198,15 @@ private slots:
     void placementOverTitleBar()
     {
         // A 300 x 175 frame at (300, 80): right edge 600; a panel 333 pixels wide.
-        const QPointF at = PanelPlacement::overTitleBar({300, 80, 600, 255}, 333 * 15.0f);
+        const QPointF at = TitleBarPlacement::overTitleBar({300, 80, 600, 255}, 333 * 15.0f);
         QCOMPARE(at.x(), (600.0 - 60 - 333) * 15);
         QCOMPARE(at.y(), 80 * 15 + 37.2);
         // Left of the screen and above it: negative coordinates stay exact.
-        const QPointF off = PanelPlacement::overTitleBar({-500, -10, 100, 90}, 1500.0f);
+        const QPointF off = TitleBarPlacement::overTitleBar({-500, -10, 100, 90}, 1500.0f);
         QCOMPARE(off.x(), (100.0 - 60) * 15 - 1500);
         QCOMPARE(float(off.y()), float((-10 + 2.48) * 15));
         // A high-density screen: fewer twips per pixel.
-        const QPointF hd = PanelPlacement::overTitleBar({0, 0, 1000, 50}, 3000.0f, 10, 10);
+        const QPointF hd = TitleBarPlacement::overTitleBar({0, 0, 1000, 50}, 3000.0f, 10, 10);
         QCOMPARE(hd.x(), 940.0 * 10 - 3000);
         QCOMPARE(float(hd.y()), 24.8f);
     }

@@ -1,0 +1,49 @@
+#include "PlaceRotation.h"
+
+#include "Clock.h"
+#include "SettingsStore.h"
+
+PlaceRotation::PlaceRotation(SettingsStore& store, const Clock& clock, QLocale locale)
+    : m_store(store), m_clock(clock), m_locale(std::move(locale))
+{
+}
+
+void PlaceRotation::start()
+{
+    loadPlaces();
+    m_lastChange = m_clock.seconds();
+}
+
+void PlaceRotation::loadPlaces()
+{
+    m_places.load(m_store); // resets "Change" before reading
+    m_changeInterval = m_store.changeInterval(1);
+    if (m_shown > m_places.plcCount)
+        m_shown = 0;
+}
+
+void PlaceRotation::rotate()
+{
+    // Strict: with CT 5 the place changes at the first tick after five whole seconds.
+    if (m_lastChange + m_changeInterval < m_clock.seconds()) {
+        ++m_shown;
+        m_lastChange = m_clock.seconds();
+        if (m_shown > m_places.plcCount)
+            m_shown = 0;
+    }
+}
+
+RowText PlaceRotation::shownRow() const
+{
+    const Place& place = m_places.places[std::size_t(m_shown)];
+    return PlaceTime::placeRow(place, PlaceTime::utcSnapshot(m_clock), m_clock.localNow(),
+                               m_locale);
+}
+
+RowText PlaceRotation::onTick()
+{
+    if (PlaceTable::reloadRequested(m_store))
+        loadPlaces();
+    rotate();
+    return shownRow();
+}

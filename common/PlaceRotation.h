@@ -1,0 +1,45 @@
+#pragma once
+
+#include "PlaceTable.h"
+#include "PlaceTime.h"
+
+#include <QLocale>
+
+class Clock;
+class SettingsStore;
+
+// The displays that show one place at a time: the places and the change interval "CT" from
+// the store, reloaded when another program sets "Change", and the step to the next place
+// every CT seconds, back to the first after the last.
+class PlaceRotation {
+public:
+    PlaceRotation(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
+
+    // The places, then the rotation's starting moment.
+    void start();
+
+    // Resets "Change", reads "PlcCount", "CT" and the places. When the new table no longer
+    // has the shown place, the first place is shown at once rather than a stale entry.
+    void loadPlaces();
+
+    // One 100 ms tick: reload check, rotation, and the shown place's row.
+    RowText onTick();
+
+    // Steps to the next place when more than CT seconds have gone by since the last change.
+    void rotate();
+    RowText shownRow() const;
+
+    int shownIndex() const { return m_shown; }
+    int changeInterval() const { return m_changeInterval; }
+    const PlaceTable& places() const { return m_places; }
+    const QLocale& locale() const { return m_locale; }
+
+private:
+    SettingsStore& m_store;
+    const Clock& m_clock;
+    QLocale m_locale;
+    PlaceTable m_places;
+    int m_changeInterval = 1;
+    int m_shown = 0;
+    double m_lastChange = 0;
+};
