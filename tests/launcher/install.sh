@@ -1,4 +1,4 @@
-# `cmake --install` into a temporary prefix gives a working suite: the four programs side by
+# `cmake --install` into a temporary prefix gives a working suite: the programs side by
 # side, the icon, and a desktop entry from which the launcher starts the chosen display.
 source "$ZEL_E2E_LIB"
 : "${ZEL_BUILD_DIR:?run through ctest}"
@@ -15,7 +15,7 @@ cmake --install "$ZEL_BUILD_DIR" --prefix "$prefix" >"$ZEL_TMP/install.log" 2>&1
     zel_fail "cmake --install failed: $(cat "$ZEL_TMP/install.log")"
 
 bin="$prefix/bin"
-for program in zelhome zelpane zelroll zelsetup; do
+for program in zelhome zelpane zelroll zelsetup zelcaption; do
     [ -x "$bin/$program" ] && [ -f "$bin/$program" ] || zel_fail "$program is not installed in $bin"
 done
 png="$prefix/share/icons/hicolor/32x32/apps/zelclock.png"

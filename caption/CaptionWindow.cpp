@@ -1,0 +1,128 @@
+#include "CaptionWindow.h"
+
+#include "DisplayLabel.h"
+#include "KeepOnTop.h"
+#include "platform/ForegroundWindow.h"
+
+#include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+#include <utility>
+
+namespace {
+
+// The title bar's own font, bold as title bars draw it.
+QFont titleFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+                             ForegroundWindow& foreground, QString programFolder)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+      m_store(store), m_starter(starter), m_foreground(foreground),
+      m_programFolder(std::move(programFolder)), m_caption(store, clock),
+      lblDate(new DisplayLabel("lblDate", QColor(128, 64, 0), this)),
+      lblTime(new DisplayLabel("lblTime", QColor(0, 0, 64), this)),
+      lblPlace(new DisplayLabel("lblPlace", QColor(), this)), m_menu(new QMenu(this)),
+      Timer1(new QTimer(this))
+{
+    setObjectName(QStringLiteral("fCaption"));
+    setWindowTitle(QStringLiteral("zelcaption"));
+    // Shown and moved without ever being activated: the window underneath keeps the keyboard.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_X11DoNotAcceptFocus);
+    setFocusPolicy(Qt::NoFocus);
+
+    // The active title bar's colours: Qt's nearest are the selection colours.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::WindowText, p.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(p);
+    setAutoFillBackground(true);
+    setFont(titleFont());
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(2, 1, 2, 1);
+    row->setSpacing(0);
+    for (DisplayLabel* label : {lblDate, lblTime, lblPlace}) {
+        label->setFrameShape(QFrame::NoFrame); // a caption, not a panel of boxes
+        label->setFont(font());
+        label->setPalette(p);
+        row->addWidget(label);
+    }
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_menu->setObjectName(QStringLiteral("captionMenu"));
+    for (const MenuEntry& e : DisplayMenu::captionEntries()) {
+        QAction* action = m_menu->addAction(e.text);
+        action->setObjectName(e.name);
+        connect(action, &QAction::triggered, this, [this, item = e.item] { choose(item); });
+    }
+
+    keepOnTop(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &CaptionWindow::onTick);
+    m_caption.start();
+    onTick();
+    Timer1->start();
+}
+
+CaptionWindow::~CaptionWindow() = default;
+
+void CaptionWindow::onTick()
+{
+    const RowText row = m_caption.onTick();
+    lblDate->display(row.date, row.dateHighlight);
+    lblTime->display(row.time, row.nightHighlight);
+    lblPlace->display(row.place, false);
+    followTitleBar();
+}
+
+void CaptionWindow::followTitleBar()
+{
+    if (m_menu->isVisible())
+        return; // the menu belongs to where the clock was clicked
+    adjustSize();
+    const std::optional<QPoint> at =
+        CaptionClock::placeIn(m_foreground.frameUnlessOwn(*this), frameGeometry().size());
+    if (!at) {
+        hide();
+        return;
+    }
+    if (*at != pos())
+        move(*at);
+    if (!isVisible())
+        show();
+}
+
+void CaptionWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_menu->popup(event->globalPos());
+}
+
+void CaptionWindow::choose(MenuItem item)
+{
+    const MenuOutcome outcome = DisplayMenu::choose(item, m_store, m_starter, m_programFolder);
+    if (outcome.end) {
+        hide();
+        emit ended();
+        return;
+    }
+    if (outcome.failure) {
+        // Not modal: the clock keeps ticking while the message is up.
+        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), outcome.failure->message(),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("switchFailure"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "CaptionClock.h"
+#include "DisplayMenu.h"
+#include "HandOver.h"
+
+#include <QWidget>
+
+class Clock;
+class DisplayLabel;
+class ForegroundWindow;
+class ProgramStarter;
+class QMenu;
+class QTimer;
+class SettingsStore;
+
+// The title-bar clock's window: the shown place's date, time and name laid into the title bar
+// of the foreground window like a second caption, in the title bar's colours, without buttons
+// or border. It never takes the focus from the window it sits on, and hides while there is no
+// window to sit on. A right click gives the menu of the other displays.
+class CaptionWindow final : public QWidget {
+    Q_OBJECT
+public:
+    CaptionWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+                  ForegroundWindow& foreground, QString programFolder = HandOver::ownDirectory());
+    ~CaptionWindow() override;
+
+    void onTick();
+    QMenu* menu() const { return m_menu; }
+    void choose(MenuItem item);
+
+signals:
+    // The display is over: "End" or a switch that started the other program.
+    void ended();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void followTitleBar();
+
+    SettingsStore& m_store;
+    ProgramStarter& m_starter;
+    ForegroundWindow& m_foreground;
+    QString m_programFolder;
+    CaptionClock m_caption;
+    DisplayLabel* lblDate;
+    DisplayLabel* lblTime;
+    DisplayLabel* lblPlace;
+    QMenu* m_menu;
+    QTimer* Timer1;
+};

@@ -1,0 +1,141 @@
+// The title-bar clock's window in-process: what it shows, in which colours and size, where it
+// goes with the foreground window, that it never asks for the focus, and its menu.
+#include "CaptionWindow.h"
+#include "DisplayLabel.h"
+#include "FakeClock.h"
+#include "RecordingBackend.h"
+#include "RecordingStarter.h"
+#include "SettingsStore.h"
+#include "platform/ForegroundWindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class FakeForeground final : public ForegroundWindow {
+public:
+    std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return rect; }
+    std::optional<WindowRect> rect;
+};
+
+struct Fixture {
+    RecordingBackend* backend = new RecordingBackend;
+    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
+    FakeClock clock;
+    FakeForeground foreground;
+    RecordingStarter starter;
+    QTemporaryDir programs;
+
+    Fixture()
+    {
+        clock.utc = QDateTime(QDate(2026, 1, 1), QTime(13, 0), Qt::UTC);
+        clock.local = QDateTime(QDate(2026, 1, 1), QTime(13, 0), Qt::LocalTime);
+        backend->write(u"Data", u"PlcCount", "0");
+        backend->write(u"Data", u"WP0", "Tokyo");
+        backend->write(u"Data", u"WD0", "9");
+    }
+    QString folder() const { return programs.path() + '/'; }
+};
+
+} // namespace
+
+class TestCaptionWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void showsThePlaceInTheTitleBarColours()
+    {
+        Fixture f;
+        f.foreground.rect = WindowRect{100, 50, 700, 450};
+        CaptionWindow w(f.store, f.clock, f.starter, f.foreground, f.folder());
+        const auto* date = w.findChild<DisplayLabel*>("lblDate");
+        const auto* time = w.findChild<DisplayLabel*>("lblTime");
+        const auto* place = w.findChild<DisplayLabel*>("lblPlace");
+        QVERIFY(date && time && place);
+        QCOMPARE(date->text() + time->text() + place->text(),
+                 QLocale().toString(QDate(2026, 1, 1), "MMM dd ") + "22:00 Tokyo");
+        QVERIFY(time->opaque()); // 22:00 is a night hour
+        QVERIFY(!date->opaque());
+        QCOMPARE(place->frameShape(), QFrame::NoFrame);
+
+        QCOMPARE(w.palette().color(QPalette::Window),
+                 w.palette().color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(place->palette().color(QPalette::WindowText),
+                 w.palette().color(QPalette::Active, QPalette::HighlightedText));
+        QVERIFY(w.font().bold());
+        // One line of the title bar's font, no taller than the panel clock's strip.
+        QVERIFY(w.height() >= QFontMetrics(w.font()).height());
+        QVERIFY(w.height() <= 24);
+        QVERIFY(w.width() >= QFontMetrics(w.font()).horizontalAdvance("22:00 Tokyo"));
+
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(w.testAttribute(Qt::WA_ShowWithoutActivating));
+    }
+
+    void followsAndHides()
+    {
+        Fixture f;
+        CaptionWindow w(f.store, f.clock, f.starter, f.foreground, f.folder());
+        QVERIFY(!w.isVisible()); // an empty desktop: nothing to sit on
+
+        f.foreground.rect = WindowRect{100, 50, 700, 450};
+        w.onTick();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.frameGeometry().right() + 1, 700 - 60);
+        QCOMPARE(w.y(), 52);
+
+        f.foreground.rect = WindowRect{0, 300, 1000, 600};
+        w.onTick();
+        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 60);
+        QCOMPARE(w.y(), 302);
+
+        // A longer name keeps the right end where it was.
+        f.backend->write(u"Data", u"WP0", "Ulaanbaatar, Mongolia");
+        f.backend->write(u"Data", u"Change", "1");
+        w.onTick();
+        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 60);
+
+        f.foreground.rect.reset();
+        w.onTick();
+        QVERIFY(!w.isVisible());
+    }
+
+    void menuHandsOver()
+    {
+        Fixture f;
+        f.foreground.rect = WindowRect{100, 50, 700, 450};
+        CaptionWindow w(f.store, f.clock, f.starter, f.foreground, f.folder());
+        QSignalSpy ended(&w, &CaptionWindow::ended);
+        QStringList names;
+        for (const QAction* a : w.menu()->actions())
+            names.push_back(a->objectName());
+        QCOMPARE(names, (QStringList{"actPanel", "actList", "actSettings", "actEnd"}));
+
+        // The panel clock is missing: a message, and the clock stays.
+        f.backend->writes.clear();
+        w.menu()->findChild<QAction*>("actPanel")->trigger();
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(w.findChild<QMessageBox*>("switchFailure"));
+        QCOMPARE(f.backend->writes,
+                 (QStringList{"Settings/Start=1", "Settings/Kind=1", "Settings/Start=0"}));
+
+        QFile program(f.programs.filePath(HandOver::fileName(SuiteProgram::PanelClock)));
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        program.close();
+        program.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        w.menu()->findChild<QAction*>("actPanel")->trigger();
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(f.starter.started, QStringList{program.fileName()});
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(TestCaptionWindow)
+#include "tst_captionwindow.moc"
