@@ -1,18 +1,31 @@
 #pragma once
 
+#include "ZoneOffset.h"
+
+#include <QDateTime>
 #include <QString>
 #include <array>
 
 class SettingsStore;
 
-// One configured place: a name and a fixed offset from UTC. The two parts of the offset may
-// have different signs: 5 hours and -30 minutes is UTC+4:30.
+// One configured place: a name, the standard offset from UTC the settings program stored, the
+// user's own summer hour, and the place's time zone when the store names one the system knows.
+// The two parts of the standard offset may have different signs: 5 hours and -30 minutes is
+// UTC+4:30.
 struct Place {
     QString name;
     int hours = 0;
     int minutes = 0;
+    bool summer = false; // "SA" is "1": one hour ahead, where no zone decides
+    ZoneOffset zone{};
 
-    int offsetMinutes() const { return 60 * hours + minutes; }
+    // The offset without a zone: the stored hours and minutes, plus the summer hour.
+    int offsetMinutes() const { return 60 * hours + minutes + (summer ? 60 : 0); }
+    // The offset at an instant: the zone's, summer time included, when there is one.
+    int offsetSecondsAt(const QDateTime& utc) const
+    {
+        return zone.isValid() ? zone.secondsAt(utc) : 60 * offsetMinutes();
+    }
     bool operator==(const Place&) const = default;
 };
 
@@ -24,7 +37,7 @@ struct PlaceTable {
     std::array<Place, kMaxIndex + 1> places{};
 
     // Resets "Change", then reads "PlcCount" (missing: 1; taken into -1..5) and the places
-    // 0..PlcCount (missing: "Japan", -9 hours, 0 minutes).
+    // 0..PlcCount (missing: "Japan", -9 hours, 0 minutes, no summer hour, no zone).
     void load(SettingsStore& store);
 
     // True when another program saved new places ("Change" is exactly 1); the caller then runs

@@ -14,7 +14,7 @@ QDateTime utcSnapshot(const Clock& clock)
 QDateTime placeDateTime(const QDateTime& utc, const Place& place)
 {
     const QDateTime wall(utc.date(), utc.time(), Qt::UTC);
-    return wall.addSecs(qint64(place.hours) * 3600).addSecs(qint64(place.minutes) * 60);
+    return wall.addSecs(place.offsetSecondsAt(utc));
 }
 
 QString dateText(const QDateTime& dt, const QLocale& locale)

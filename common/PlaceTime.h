@@ -28,7 +28,8 @@ namespace PlaceTime {
 QDateTime utcSnapshot(const Clock& clock);
 
 // The wall-clock date and time at the place (returned marked as UTC, so that no time
-// zone rule of this computer interferes): hours first, then minutes, with full calendar carry.
+// zone rule of this computer interferes): UTC plus the place's offset at that instant, with
+// full calendar carry.
 QDateTime placeDateTime(const QDateTime& utc, const Place& place);
 
 // "mmm dd ": the locale's abbreviated month, a blank, the two-digit day, a trailing blank.
