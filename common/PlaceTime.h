@@ -2,12 +2,9 @@
 
 #include "PlaceTable.h"
 
-#include <QColor>
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
-#include <array>
-#include <optional>
 
 class Clock;
 
@@ -48,29 +45,3 @@ RowText placeRow(const Place& place, const QDateTime& utc, const QDateTime& loca
 RowText localRow(const QDateTime& localNow, const QLocale& locale);
 
 } // namespace PlaceTime
-
-// The 24-hour strip of the list clock: the hour at the place now and in each of the next 23
-// hours, so that a column stands for the same instant in every row.
-enum class StripMode { DayNight, AmPm };
-
-struct StripCell {
-    int hour = 0; // as shown: 1..24, or 0 in the first cell of a strip that starts at midnight
-    QColor background;
-    std::optional<QColor> text; // empty: the system's button text colour
-    bool operator==(const StripCell&) const = default;
-};
-
-namespace Strip {
-
-inline constexpr QStringView kDayNight = u"Day - Night";
-inline constexpr QStringView kAmPm = u"AM - PM";
-
-// The mode label's caption is the mode: anything but "Day - Night" counts as "AM - PM".
-StripMode modeFromCaption(QStringView caption);
-QString caption(StripMode mode);
-StripMode toggled(StripMode mode);
-
-StripCell cell(int hour, StripMode mode);
-std::array<StripCell, 24> cells(int startHour, StripMode mode);
-
-} // namespace Strip

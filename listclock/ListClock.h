@@ -2,6 +2,7 @@
 
 #include "PlaceTable.h"
 #include "PlaceTime.h"
+#include "Strip.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -25,15 +25,6 @@ std::chrono::sys_seconds referencePlaceTime(int y, unsigned mo, unsigned d, int 
     return date + std::chrono::hours{h} + std::chrono::minutes{mi} + std::chrono::seconds{s} +
            std::chrono::hours{hours} + std::chrono::minutes{minutes};
 }
-
-QList<int> stripHours(int start, StripMode mode)
-{
-    QList<int> out;
-    for (const StripCell& c : Strip::cells(start, mode))
-        out << c.hour;
-    return out;
-}
-
 } // namespace
 
 class TestPlaceTime : public QObject {
@@ -171,41 +162,6 @@ private slots:
         QCOMPARE(PlaceTime::localRow(lateLocal, c),
                  (RowText{QStringLiteral("Jan 01 "), QStringLiteral("23:59 "),
                           QStringLiteral("Local"), false, false}));
-    }
-
-    void stripHourSequences()
-    {
-        QCOMPARE(stripHours(5, StripMode::DayNight),
-                 (QList<int>{5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
-                             17, 18, 19, 20, 21, 22, 23, 24, 1,  2,  3,  4}));
-        QCOMPARE(stripHours(0, StripMode::AmPm),
-                 (QList<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
-                             12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}));
-        QCOMPARE(stripHours(23, StripMode::DayNight),
-                 (QList<int>{23, 24, 1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
-                             11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}));
-        QCOMPARE(stripHours(1, StripMode::AmPm).last(), 24);
-    }
-
-    void stripColoursAtEveryBoundary()
-    {
-        const QColor night(0, 0, 128), nightText(255, 255, 192), day(255, 255, 128),
-            pm(128, 255, 128);
-        for (int h = 0; h <= 24; ++h) {
-            const StripCell dn = Strip::cell(h, StripMode::DayNight);
-            const bool isNight = h <= 7 || h >= 20;
-            QCOMPARE(dn.hour, h);
-            QCOMPARE(dn.background, isNight ? night : day);
-            QCOMPARE(dn.text, isNight ? std::optional<QColor>(nightText) : std::nullopt);
-            const StripCell ap = Strip::cell(h, StripMode::AmPm);
-            QCOMPARE(ap.background, h >= 13 ? pm : day);
-            QVERIFY(!ap.text.has_value());
-        }
-        QCOMPARE(Strip::modeFromCaption(u"Day - Night"), StripMode::DayNight);
-        QCOMPARE(Strip::modeFromCaption(u"AM - PM"), StripMode::AmPm);
-        QCOMPARE(Strip::modeFromCaption(u"day - night"), StripMode::AmPm);
-        QCOMPARE(Strip::caption(Strip::toggled(Strip::toggled(StripMode::DayNight))),
-                 QStringLiteral("Day - Night"));
     }
 
     void tableLoadsWithDefaultsAndClamps()

@@ -4,6 +4,7 @@
 #include "ListClock.h"
 #include "ListLayout.h"
 #include "SettingsStore.h"
+#include "Strip.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +43,14 @@ QStringList placeNames(const std::vector<RowText>& rows)
     QStringList out;
     for (const RowText& r : rows)
         out << r.place;
+    return out;
+}
+
+QList<int> stripHours(int start, StripMode mode)
+{
+    QList<int> out;
+    for (const StripCell& c : Strip::cells(start, mode))
+        out << c.hour;
     return out;
 }
 
@@ -247,6 +256,46 @@ private slots:
     }
 };
 
+class TestStrip : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stripHourSequences()
+    {
+        QCOMPARE(stripHours(5, StripMode::DayNight),
+                 (QList<int>{5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
+                             17, 18, 19, 20, 21, 22, 23, 24, 1,  2,  3,  4}));
+        QCOMPARE(stripHours(0, StripMode::AmPm),
+                 (QList<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                             12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}));
+        QCOMPARE(stripHours(23, StripMode::DayNight),
+                 (QList<int>{23, 24, 1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                             11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}));
+        QCOMPARE(stripHours(1, StripMode::AmPm).last(), 24);
+    }
+
+    void stripColoursAtEveryBoundary()
+    {
+        const QColor night(0, 0, 128), nightText(255, 255, 192), day(255, 255, 128),
+            pm(128, 255, 128);
+        for (int h = 0; h <= 24; ++h) {
+            const StripCell dn = Strip::cell(h, StripMode::DayNight);
+            const bool isNight = h <= 7 || h >= 20;
+            QCOMPARE(dn.hour, h);
+            QCOMPARE(dn.background, isNight ? night : day);
+            QCOMPARE(dn.text, isNight ? std::optional<QColor>(nightText) : std::nullopt);
+            const StripCell ap = Strip::cell(h, StripMode::AmPm);
+            QCOMPARE(ap.background, h >= 13 ? pm : day);
+            QVERIFY(!ap.text.has_value());
+        }
+        QCOMPARE(Strip::modeFromCaption(u"Day - Night"), StripMode::DayNight);
+        QCOMPARE(Strip::modeFromCaption(u"AM - PM"), StripMode::AmPm);
+        QCOMPARE(Strip::modeFromCaption(u"day - night"), StripMode::AmPm);
+        QCOMPARE(Strip::caption(Strip::toggled(Strip::toggled(StripMode::DayNight))),
+                 QStringLiteral("Day - Night"));
+    }
+};
+
 class TestListLayout : public QObject {
     Q_OBJECT
 
@@ -312,6 +361,8 @@ int main(int argc, char** argv)
     int status = 0;
     TestListClock clock;
     status |= QTest::qExec(&clock, argc, argv);
+    TestStrip strip;
+    status |= QTest::qExec(&strip, argc, argv);
     TestListLayout layout;
     status |= QTest::qExec(&layout, argc, argv);
     TestListButtons buttons;
