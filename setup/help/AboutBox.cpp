@@ -1,0 +1,88 @@
+#include "AboutBox.h"
+
+#include "AboutText.h"
+#include "BuildInfo.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFont>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace AboutBox {
+
+namespace {
+
+QLabel* addLabel(QDialog& box, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, &box);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QString thirdPartyNotice()
+{
+    QFile file(QStringLiteral(":/help/THIRD_PARTY.md"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+void show(QWidget* parent)
+{
+    QDialog box(parent);
+    box.setObjectName(QStringLiteral("aboutBox"));
+    const QString product = QString::fromUtf16(AboutText::kProductName);
+    box.setWindowTitle(QStringLiteral("About ") + product);
+
+    auto* icon = addLabel(box, "aboutIcon", {});
+    icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+    auto* name = addLabel(box, "aboutProductName", product);
+    QFont nameFont = name->font();
+    nameFont.setBold(true);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.4);
+    name->setFont(nameFont);
+    auto* version =
+        addLabel(box, "aboutVersion",
+                 AboutText::versionText(BuildInfo::kVersionMajor, BuildInfo::kVersionMinor,
+                                        BuildInfo::kVersionRevision));
+    auto* copyright = addLabel(box, "aboutCopyright", QString::fromUtf16(AboutText::kCopyright));
+    const QString home = QString::fromUtf16(BuildInfo::kHomePage);
+    auto* link = addLabel(box, "aboutHomePage",
+                          QStringLiteral("<a href=\"%1\">%1</a>").arg(home.toHtmlEscaped()));
+    link->setTextFormat(Qt::RichText);
+    link->setOpenExternalLinks(true);
+    link->setToolTip(QString::fromUtf16(AboutText::kLinkToolTip));
+
+    auto* notice = new QTextBrowser(&box);
+    notice->setObjectName(QStringLiteral("aboutThirdParty"));
+    notice->setOpenExternalLinks(true);
+    notice->setMarkdown(thirdPartyNotice());
+    notice->setMinimumSize(560, 300);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    buttons->setObjectName(QStringLiteral("aboutButtons"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+
+    auto* head = new QGridLayout;
+    head->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
+    head->addWidget(name, 0, 1);
+    head->addWidget(version, 1, 1);
+    head->addWidget(copyright, 2, 1);
+    head->addWidget(link, 3, 1);
+    head->setColumnStretch(1, 1);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addLayout(head);
+    layout->addWidget(notice);
+    layout->addWidget(buttons);
+    box.exec();
+}
+
+} // namespace AboutBox

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// Where the settings program's help is and whether it can be shown, decided without a window.
+namespace HelpFile {
+
+enum class Outcome {
+    NotConfigured, // the program was built without a help file name
+    CannotOpen,    // the contents page is missing, unreadable, a folder or empty
+    Show,          // the contents page can be shown
+};
+
+struct Request {
+    Outcome outcome = Outcome::NotConfigured;
+    QString path;  // absolute path of the contents page; empty when not configured
+    QString error; // why it cannot be opened, for CannotOpen
+};
+
+// The contents page `fileName` in `helpDir` (relative to `programDir` unless absolute), checked
+// by opening it. A blank `fileName` means no help is configured.
+Request locate(const QString& programDir, const QString& helpDir, const QString& fileName);
+
+// The same for this program as built: its own folder, the installed help folder beside it and
+// the help file name of the build's settings.
+Request locateConfigured();
+
+// The description shown when the page cannot be opened: which file, and why.
+QString errorText(const Request& request);
+
+} // namespace HelpFile

@@ -1,0 +1,47 @@
+#include "HelpViewer.h"
+
+#include "HelpWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace HelpViewer {
+
+void showContents(QWidget* window)
+{
+    showContents(window, HelpFile::locateConfigured());
+}
+
+void showContents(QWidget* window, const HelpFile::Request& request)
+{
+    switch (request.outcome) {
+    case HelpFile::Outcome::NotConfigured: {
+        QMessageBox box(QMessageBox::Information, window->windowTitle(),
+                        QString::fromUtf16(kNoHelpText), QMessageBox::Ok, window);
+        box.setObjectName(QStringLiteral("helpMessage"));
+        box.exec();
+        return;
+    }
+    case HelpFile::Outcome::CannotOpen: {
+        // No title of our own: the application's name, as a message box of the platform has.
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                        HelpFile::errorText(request), QMessageBox::Ok, window);
+        box.setObjectName(QStringLiteral("helpMessage"));
+        box.exec();
+        return;
+    }
+    case HelpFile::Outcome::Show:
+        break;
+    }
+    // One help window per settings window: a second press brings it back to the contents.
+    auto* help = window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (help == nullptr)
+        help = new HelpWindow(window);
+    help->showPage(QUrl::fromLocalFile(request.path));
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+} // namespace HelpViewer

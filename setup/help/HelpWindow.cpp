@@ -1,0 +1,74 @@
+#include "HelpWindow.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Zel's World Clock Help");
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* owner)
+    : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this)),
+      m_contents(new QPushButton(QStringLiteral("Contents"), this)),
+      m_back(new QPushButton(QStringLiteral("Back"), this)),
+      m_forward(new QPushButton(QStringLiteral("Forward"), this)),
+      m_close(new QPushButton(QStringLiteral("Close"), this))
+{
+    setObjectName(QStringLiteral("helpWindow"));
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_contents->setObjectName(QStringLiteral("helpContents"));
+    m_back->setObjectName(QStringLiteral("helpBack"));
+    m_forward->setObjectName(QStringLiteral("helpForward"));
+    m_close->setObjectName(QStringLiteral("helpClose"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kTitle);
+    resize(680, 560);
+
+    // Pages of the help open here; addresses elsewhere (the home page) in the user's browser.
+    m_browser->setOpenLinks(false);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.isLocalFile() || url.isRelative())
+            m_browser->setSource(url);
+        else
+            QDesktopServices::openUrl(url);
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_contents);
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_forward);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser);
+
+    connect(m_contents, &QPushButton::clicked, this, [this] { m_browser->setSource(m_home); });
+    connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QWidget::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QWidget::setEnabled);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::updateTitle);
+    m_back->setEnabled(false);
+    m_forward->setEnabled(false);
+}
+
+void HelpWindow::showPage(const QUrl& contents)
+{
+    m_home = contents;
+    m_browser->setSource(contents);
+    m_browser->clearHistory();
+    updateTitle();
+}
+
+void HelpWindow::updateTitle()
+{
+    const QString page = m_browser->documentTitle();
+    setWindowTitle(page.isEmpty() ? kTitle : kTitle + QStringLiteral(" - ") + page);
+}
