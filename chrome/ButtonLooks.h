@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ButtonEntry.h"
+
 #include <QString>
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <vector>
@@ -24,6 +27,17 @@ public:
     using Assign = std::function<void(std::size_t button, int picture)>;
 
     ButtonLooks(std::vector<Entry> table, Assign assign);
+
+    // The looks of a window's button table, row for row.
+    template <typename Id, std::size_t N>
+    static std::vector<Entry> tableOf(const std::array<ButtonEntry<Id>, N>& buttons)
+    {
+        std::vector<Entry> out;
+        for (const ButtonEntry<Id>& b : buttons)
+            out.push_back({b.name, b.normalLook, b.hoverLook,
+                           b.resetsOthersOnHover ? Hover::ResetOthers : Hover::Alone});
+        return out;
+    }
 
     // Every button to its normal look, in table order, whether or not it shows it already.
     void resetAll();

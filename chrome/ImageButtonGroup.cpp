@@ -4,8 +4,15 @@
 
 ImageButtonGroup::ImageButtonGroup(const ButtonPictures& pictures, std::vector<Member> members,
                                    QObject* parent)
-    : QObject(parent), m_pictures(pictures), m_buttons(buttonsOf(members)),
-      m_colors(tableOf(members), [this](std::size_t i, int picture) {
+    : ImageButtonGroup(pictures, buttonsOf(members), tableOf(members), parent)
+{
+}
+
+ImageButtonGroup::ImageButtonGroup(const ButtonPictures& pictures,
+                                   std::vector<ImageButton*> buttons,
+                                   std::vector<ButtonLooks::Entry> table, QObject* parent)
+    : QObject(parent), m_pictures(pictures), m_buttons(std::move(buttons)),
+      m_colors(std::move(table), [this](std::size_t i, int picture) {
           m_buttons[i]->setPicture(m_pictures.at(picture), picture);
       })
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QRect>
 
 // Window positions and sizes are kept in twips (1/1440 inch). Qt's logical pixels are 1/96
 // inch at the usual density, so one logical pixel is 15 twips everywhere and a high-density
@@ -17,6 +17,12 @@ constexpr int toPixels(double twips)
 constexpr float fromPixels(int pixels)
 {
     return float(pixels) * kPerPixel;
+}
+
+// A rectangle given in twips, in pixels.
+constexpr QRect rect(int left, int top, int width, int height)
+{
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
 }
 
 } // namespace Twips

@@ -1,19 +1,17 @@
 #include "ListButtons.h"
 
-#include <algorithm>
-
 namespace ListButtons {
 
 const std::array<ListButtonEntry, 5>& table()
 {
     static const std::array<ListButtonEntry, 5> buttons{{
-        {ListButton::Change, QStringLiteral("imgChange"), 240, 8, 9, true,
+        {ListButton::Change, QStringLiteral("imgChange"), 240, 0, 8, 9, true,
          QStringLiteral("環境設定")},
-        {ListButton::End, QStringLiteral("imgend"), 360, 2, 3, true, QStringLiteral("終了")},
-        {ListButton::DW, QStringLiteral("imgDW"), 6240, 8, 9, false, QString()},
-        {ListButton::View, QStringLiteral("imgView"), 120, 6, 7, true,
+        {ListButton::End, QStringLiteral("imgend"), 360, 0, 2, 3, true, QStringLiteral("終了")},
+        {ListButton::DW, QStringLiteral("imgDW"), 6240, 0, 8, 9, false, QString()},
+        {ListButton::View, QStringLiteral("imgView"), 120, 0, 6, 7, true,
          QStringLiteral("独立した時計で表示")},
-        {ListButton::TitleCng, QStringLiteral("imgTitleCng"), 0, 0, 1, true,
+        {ListButton::TitleCng, QStringLiteral("imgTitleCng"), 0, 0, 0, 1, true,
          QStringLiteral("タイトルバーの中に入れる")},
     }};
     return buttons;
@@ -21,8 +19,7 @@ const std::array<ListButtonEntry, 5>& table()
 
 const ListButtonEntry& entry(ListButton id)
 {
-    const auto& t = table();
-    return *std::find_if(t.begin(), t.end(), [id](const ListButtonEntry& s) { return s.id == id; });
+    return entryOf(table(), id);
 }
 
 std::optional<SwitchTarget> switchTarget(ListButton id)

@@ -1,25 +1,16 @@
 #pragma once
 
+#include "ButtonEntry.h"
 #include "HandOver.h"
 
-#include <QString>
 #include <array>
 #include <optional>
 
-// The five image buttons of the list clock: where they sit, which pictures of the store they
-// show, and which program the three switch buttons hand over to.
+// The five image buttons of the list clock, all in the band at the top, and which program the
+// three switch buttons hand over to.
 enum class ListButton { TitleCng, View, Change, End, DW };
 
-struct ListButtonEntry {
-    ListButton id;
-    QString name; // objectName: the control's name
-    int left;     // twips; every button is at the top, 120 x 240
-    int normalLook;
-    int hoverLook;
-    // The mode switch only lights itself up: another button keeps its hover look.
-    bool resetsOthersOnHover;
-    QString toolTip;
-};
+using ListButtonEntry = ButtonEntry<ListButton>;
 
 namespace ListButtons {
 

@@ -9,7 +9,7 @@ ListClock::ListClock(SettingsStore& store, const Clock& clock, QLocale locale)
 {
 }
 
-void ListClock::loadData()
+void ListClock::loadPlaces()
 {
     m_places.load(m_store);
     m_windowHeight = ListLayout::windowHeight(m_places.plcCount);
@@ -19,7 +19,7 @@ ListClock::Tick ListClock::tick()
 {
     Tick out;
     if (PlaceTable::reloadRequested(m_store)) {
-        loadData();
+        loadPlaces();
         out.reloaded = true;
     }
     const QDateTime utc = PlaceTime::utcSnapshot(m_clock);

@@ -28,8 +28,8 @@ class ListClock {
 public:
     ListClock(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
 
-    // loadPlaces: the place table, and with it the window height.
-    void loadData();
+    // The place table, and with it the window height.
+    void loadPlaces();
     int windowHeight() const { return m_windowHeight; }
     const PlaceTable& places() const { return m_places; }
 
@@ -37,14 +37,14 @@ public:
         bool reloaded = false;     // the place table (and the height) changed
         std::vector<RowText> rows; // row 0 is "Local", row i + 1 is place i
     };
-    // onTick: reload check, then every shown row from one snapshot of the time.
+    // One 100 ms tick: reload check, then every shown row from one snapshot of the time.
     Tick tick();
 
     StripMode mode() const { return m_mode; }
     QString modeCaption() const { return Strip::caption(m_mode); }
     void toggleMode() { m_mode = Strip::toggled(m_mode); }
 
-    // repaintStrips: the strips of the local row and of every place, from one snapshot.
+    // The strips of the local row and of every place, from one snapshot.
     std::vector<StripRow> strips() const;
 
     // The strip of a row whose place is at `placeNow`; also used for the tool tips' dates.

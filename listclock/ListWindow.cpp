@@ -1,6 +1,6 @@
 #include "ListWindow.h"
 
-#include "CaptionLook.h"
+#include "ClockLook.h"
 #include "DisplayLabel.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
@@ -17,23 +17,7 @@
 
 namespace {
 
-const QColor kDateHighlight(128, 64, 0);
-const QColor kNightHighlight(0, 0, 64);
 const QColor kCellInitial(255, 255, 128);
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
-            Twips::toPixels(height)};
-}
-
-QFont labelFont()
-{
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPointSizeF(9.75);
-    f.setBold(true);
-    return f;
-}
 
 } // namespace
 
@@ -44,9 +28,9 @@ ListWindow::ListWindow(SettingsStore& store, const Clock& clock, ProgramStarter&
 {
     setObjectName(QStringLiteral("fMainList"));
     setWindowTitle(QStringLiteral("zelroll"));
-    CaptionLook::apply(*this);
+    ClockLook::apply(*this);
     buildControls();
-    Form_Load();
+    start();
 }
 
 ListWindow::~ListWindow() = default;
@@ -54,18 +38,16 @@ ListWindow::~ListWindow() = default;
 void ListWindow::buildControls()
 {
     using namespace ListLayout;
-    std::vector<ImageButtonGroup::Member> members;
+    std::vector<ImageButton*> buttons;
     for (const ListButtonEntry& entry : ListButtons::table()) {
         auto* b = new ImageButton(entry.name, entry.toolTip, this);
-        b->move(Twips::toPixels(entry.left), 0);
-        members.push_back({b, entry.normalLook, entry.hoverLook,
-                           entry.resetsOthersOnHover ? ButtonLooks::Hover::ResetOthers
-                                                     : ButtonLooks::Hover::Alone});
+        b->move(Twips::toPixels(entry.left), Twips::toPixels(entry.top));
+        buttons.push_back(b);
         const ListButton id = entry.id;
         connect(b, &ImageButton::clicked, this, [this, id] {
             switch (id) {
             case ListButton::DW:
-                imgDW_Click();
+                toggleMode();
                 break;
             case ListButton::End:
                 close();
@@ -76,25 +58,26 @@ void ListWindow::buildControls()
             }
         });
     }
-    m_buttons = new ImageButtonGroup(m_pictures, std::move(members), this);
+    m_buttons = new ImageButtonGroup(m_pictures, std::move(buttons),
+                                     ButtonLooks::tableOf(ListButtons::table()), this);
 
     // The mode label only shows the mode: it neither drags nor resets the buttons.
-    m_lblDW = new DisplayLabel(QStringLiteral("lblDW"), QColor(), this);
-    m_lblDW->setGeometry(twipsRect(kModeLabelLeft, 0, modeLabelWidth(kMinWidth), kRowHeight));
+    m_modeLabel = new DisplayLabel(QStringLiteral("lblDW"), QColor(), this);
+    m_modeLabel->setGeometry(Twips::rect(kModeLabelLeft, 0, modeLabelWidth(kMinWidth), kRowHeight));
 
     const auto makeRowLabel = [this](const QString& name, int row, QColor background) {
         auto* l = new DisplayLabel(name, background, this);
         l->setProperty("index", row);
         connect(l, &DisplayLabel::mouseMoved, this, [this](Qt::MouseButtons buttons) {
-            resetAll();
+            m_buttons->resetAll();
             startWindowDrag(this, buttons);
         });
         return l;
     };
     for (int r = 0; r < kRowCount; ++r) {
         const int top = rowTop(r);
-        m_lblDate[r] = makeRowLabel(QStringLiteral("lblDate"), r, kDateHighlight);
-        m_lblDate[r]->setGeometry(twipsRect(0, top, kDateWidth, kRowHeight));
+        m_dateLabels[r] = makeRowLabel(QStringLiteral("lblDate"), r, ClockLook::dateHighlight());
+        m_dateLabels[r]->setGeometry(Twips::rect(0, top, kDateWidth, kRowHeight));
         for (int c = 0; c < kCellsPerRow; ++c) {
             auto* cell = new QLabel(QStringLiteral("24"), this);
             cell->setObjectName(QStringLiteral("lblTimeZone"));
@@ -108,26 +91,26 @@ void ListWindow::buildControls()
             cp.setColor(QPalette::Window, kCellInitial);
             cp.setColor(QPalette::WindowText, cp.color(QPalette::Active, QPalette::ButtonText));
             cell->setPalette(cp);
-            cell->setGeometry(twipsRect(cellLeft(c), top, kCellWidth, kRowHeight));
-            m_lblTimeZone[std::size_t(r * kCellsPerRow + c)] = cell;
+            cell->setGeometry(Twips::rect(cellLeft(c), top, kCellWidth, kRowHeight));
+            m_cells[std::size_t(r * kCellsPerRow + c)] = cell;
         }
-        m_lblTime[r] = makeRowLabel(QStringLiteral("lblTime"), r, kNightHighlight);
-        m_lblTime[r]->setFont(labelFont());
-        m_lblTime[r]->setGeometry(twipsRect(kTimeLeft, top, kTimeWidth, kRowHeight));
-        m_lblPlace[r] = makeRowLabel(QStringLiteral("lblPlace"), r, QColor());
-        m_lblPlace[r]->setFont(labelFont());
-        m_lblPlace[r]->setGeometry(
-            twipsRect(kPlaceLeft, top, placeLabelWidth(kMinWidth), kRowHeight));
+        m_timeLabels[r] = makeRowLabel(QStringLiteral("lblTime"), r, ClockLook::nightHighlight());
+        m_timeLabels[r]->setFont(ClockLook::labelFont());
+        m_timeLabels[r]->setGeometry(Twips::rect(kTimeLeft, top, kTimeWidth, kRowHeight));
+        m_placeLabels[r] = makeRowLabel(QStringLiteral("lblPlace"), r, QColor());
+        m_placeLabels[r]->setFont(ClockLook::labelFont());
+        m_placeLabels[r]->setGeometry(
+            Twips::rect(kPlaceLeft, top, placeLabelWidth(kMinWidth), kRowHeight));
     }
     // The time labels overlap the strip's last border: they lie above it.
-    for (DisplayLabel* l : m_lblTime)
+    for (DisplayLabel* l : m_timeLabels)
         l->raise();
 
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, &ListWindow::onTick);
 }
 
-void ListWindow::Form_Load()
+void ListWindow::start()
 {
     loadPlaces();
     keepOnTop(this);
@@ -137,7 +120,7 @@ void ListWindow::Form_Load()
     m_requestedPos = QPoint(Twips::toPixels(at.left), Twips::toPixels(at.top));
     move(m_requestedPos);
     resize(Twips::toPixels(at.width), height());
-    m_lblDW->display(m_list.modeCaption(), false);
+    m_modeLabel->display(m_list.modeCaption(), false);
     repaintStrips();
     onTick(); // the first texts are there when the window first shows
     m_timer.start();
@@ -145,7 +128,7 @@ void ListWindow::Form_Load()
 
 void ListWindow::loadPlaces()
 {
-    m_list.loadData();
+    m_list.loadPlaces();
     applyHeight();
 }
 
@@ -161,11 +144,11 @@ void ListWindow::applyHeight()
     for (int r = 0; r < ListLayout::kRowCount; ++r) {
         const bool shown = r < shownRows;
         const auto row = std::size_t(r);
-        m_lblDate[row]->setVisible(shown);
-        m_lblTime[row]->setVisible(shown);
-        m_lblPlace[row]->setVisible(shown);
+        m_dateLabels[row]->setVisible(shown);
+        m_timeLabels[row]->setVisible(shown);
+        m_placeLabels[row]->setVisible(shown);
         for (int c = 0; c < ListLayout::kCellsPerRow; ++c)
-            m_lblTimeZone[row * ListLayout::kCellsPerRow + std::size_t(c)]->setVisible(shown);
+            m_cells[row * ListLayout::kCellsPerRow + std::size_t(c)]->setVisible(shown);
     }
 }
 
@@ -175,7 +158,7 @@ void ListWindow::repaintStrips()
     for (std::size_t r = 0; r < strips.size(); ++r) {
         for (std::size_t c = 0; c < strips[r].size(); ++c) {
             const StripCellView& v = strips[r][c];
-            QLabel* cell = m_lblTimeZone[r * ListLayout::kCellsPerRow + c];
+            QLabel* cell = m_cells[r * ListLayout::kCellsPerRow + c];
             cell->setText(QString::number(v.cell.hour));
             QPalette cp = cell->palette();
             cp.setColor(QPalette::Window, v.cell.background);
@@ -207,22 +190,17 @@ void ListWindow::onTick()
         applyHeight();
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         const RowText& row = t.rows[r];
-        m_lblDate[r]->display(row.date, row.dateHighlight);
-        m_lblTime[r]->display(row.time, row.nightHighlight);
-        m_lblPlace[r]->display(row.place, false);
+        m_dateLabels[r]->display(row.date, row.dateHighlight);
+        m_timeLabels[r]->display(row.time, row.nightHighlight);
+        m_placeLabels[r]->display(row.place, false);
     }
 }
 
-void ListWindow::imgDW_Click()
+void ListWindow::toggleMode()
 {
     m_list.toggleMode();
-    m_lblDW->display(m_list.modeCaption(), false);
+    m_modeLabel->display(m_list.modeCaption(), false);
     repaintStrips();
-}
-
-void ListWindow::resetAll()
-{
-    m_buttons->resetAll();
 }
 
 void ListWindow::switchTo(ListButton id)
@@ -240,9 +218,9 @@ void ListWindow::applyLayout()
     if (px != size())
         resize(px);
     const int client = int(Twips::fromPixels(width()));
-    for (DisplayLabel* l : m_lblPlace)
+    for (DisplayLabel* l : m_placeLabels)
         l->resize(Twips::toPixels(ListLayout::placeLabelWidth(client)), l->height());
-    m_lblDW->resize(Twips::toPixels(ListLayout::modeLabelWidth(client)), m_lblDW->height());
+    m_modeLabel->resize(Twips::toPixels(ListLayout::modeLabelWidth(client)), m_modeLabel->height());
 }
 
 void ListWindow::resizeEvent(QResizeEvent* event)
@@ -273,5 +251,5 @@ void ListWindow::closeEvent(QCloseEvent* event)
         p.width = Twips::fromPixels(width());
     m_store.setListPlacement(p);
     event->accept();
-    emit unloaded();
+    emit closed();
 }

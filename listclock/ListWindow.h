@@ -31,14 +31,13 @@ public:
 
     const ListClock& model() const { return m_list; }
 
-    // The handlers, public so that the start-up and tests can drive them as the events would.
+    // Public so that tests can drive the clock without waiting for its timer or a click.
     void onTick();
-    void imgDW_Click();
-    void resetAll();
+    void toggleMode();
 
 signals:
-    // Form_Unload has run: the program ends (a tool window alone does not end it).
-    void unloaded();
+    // The position is saved: the program ends (a tool window alone does not end it).
+    void closed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -46,27 +45,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
+    void buildControls();
+    void start();
     void loadPlaces();
     void repaintStrips();
     void applyLayout();
     void applyHeight();
     void switchTo(ListButton button);
-    void buildControls();
     QPoint savedPosition() const;
 
     SettingsStore& m_store;
     ProgramStarter& m_starter;
     QString m_programFolder;
     ListClock m_list;
-    ButtonPictures m_pictures; // imgBtnKP
+    ButtonPictures m_pictures;
     ImageButtonGroup* m_buttons = nullptr;
-    DisplayLabel* m_lblDW = nullptr;
-    std::array<DisplayLabel*, ListLayout::kRowCount> m_lblDate{};
-    std::array<DisplayLabel*, ListLayout::kRowCount> m_lblTime{};
-    std::array<DisplayLabel*, ListLayout::kRowCount> m_lblPlace{};
-    std::array<QLabel*, ListLayout::kRowCount * ListLayout::kCellsPerRow> m_lblTimeZone{};
-    QTimer m_timer; // Timer1
+    DisplayLabel* m_modeLabel = nullptr;
+    std::array<DisplayLabel*, ListLayout::kRowCount> m_dateLabels{};
+    std::array<DisplayLabel*, ListLayout::kRowCount> m_timeLabels{};
+    std::array<DisplayLabel*, ListLayout::kRowCount> m_placeLabels{};
+    std::array<QLabel*, ListLayout::kRowCount * ListLayout::kCellsPerRow> m_cells{};
+    QTimer m_timer;
     WindowPlacement m_loadedPlacement;
     QPoint m_requestedPos;
     std::optional<QPoint> m_placeOffset;

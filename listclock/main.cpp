@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     SystemClock clock;
     ProcessStarter starter;
     ListWindow window(store, clock, starter);
-    QObject::connect(&window, &ListWindow::unloaded, &app, &QCoreApplication::quit,
+    QObject::connect(&window, &ListWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
     return app.exec();

@@ -1,19 +1,16 @@
 #include "PanelClock.h"
 
+#include "PanelButtons.h"
+
 PanelClock::PanelClock(SettingsStore& store, const Clock& clock, QLocale locale)
     : m_rotation(store, clock, std::move(locale))
 {
 }
 
-QString PanelClock::initialFollowToolTip()
-{
-    return QString::fromUtf8("タイトルバーを追わない");
-}
-
 QString PanelClock::followToolTip() const
 {
     if (!m_toggled)
-        return initialFollowToolTip();
+        return PanelButtons::entry(PanelButton::Follow).toolTip;
     return m_following ? QString::fromUtf8("「タイトルバーを追わない」に変更")
                        : QString::fromUtf8("「タイトルバーを追う」に変更");
 }

@@ -14,8 +14,8 @@ class PanelClock {
 public:
     PanelClock(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
 
-    // The window's load: the places, then the rotation's starting moment.
-    void Form_Load() { m_rotation.start(); }
+    // The places, then the rotation's starting moment.
+    void start() { m_rotation.start(); }
     void loadPlaces() { m_rotation.loadPlaces(); }
 
     // One 100 ms tick: reload check, rotation, and the shown place's row.
@@ -34,9 +34,8 @@ public:
         m_following = !m_following;
         m_toggled = true;
     }
-    // The follow button's tool tip: what a click would change to.
+    // The follow button's tool tip: what a click would change to, once it has been clicked.
     QString followToolTip() const;
-    static QString initialFollowToolTip();
 
 private:
     PlaceRotation m_rotation;

@@ -1,10 +1,11 @@
 #include "PanelWindow.h"
 
-#include "CaptionLook.h"
+#include "ClockLook.h"
 #include "DisplayLabel.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
 #include "KeepOnTop.h"
+#include "PanelLayout.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
 #include "TitleBarPlacement.h"
@@ -13,7 +14,6 @@
 #include "platform/ForegroundWindow.h"
 
 #include <QCloseEvent>
-#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -24,95 +24,78 @@ constexpr int px(double twips)
     return Twips::toPixels(twips);
 }
 
-QFont captionFont()
-{
-    QFont font(QString::fromUtf8("ＭＳ Ｐゴシック"));
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    return font;
-}
-
 } // namespace
 
 PanelWindow::PanelWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
-                         ForegroundWindow& foreground, QString programFolder)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_store(store), m_starter(starter),
-      m_foreground(foreground), m_programFolder(std::move(programFolder)), m_panel(store, clock),
-      imgTitleCng(
-          new ImageButton("imgTitleCng", QString::fromUtf8("タイトルバーの中に入れる"), this)),
-      imgView(new ImageButton("imgView", QString::fromUtf8("時差を絵で表示"), this)),
-      imgChange(new ImageButton("imgChange", QString::fromUtf8("環境設定"), this)),
-      imgMinimize(new ImageButton("imgMinimize", PanelClock::initialFollowToolTip(), this)),
-      imgend(new ImageButton("imgend", QString::fromUtf8("終了"), this)),
-      lblDate(new DisplayLabel("lblDate", QColor(128, 64, 0), this)),
-      lblTime(new DisplayLabel("lblTime", QColor(0, 0, 64), this)),
-      lblPlace(new DisplayLabel("lblPlace", palette().color(QPalette::Highlight), this)),
-      m_buttons(new ImageButtonGroup(imgBtnKP,
-                                     {{imgChange, 8, 9},
-                                      {imgend, 2, 3},
-                                      {imgMinimize, 4, 5},
-                                      {imgView, 6, 7},
-                                      {imgTitleCng, 0, 1}},
-                                     this)),
-      Timer1(new QTimer(this))
+                         ForegroundWindow& foreground, QString programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_store(store), m_starter(starter),
+      m_foreground(foreground), m_programFolder(std::move(programFolder)), m_panel(store, clock)
 {
     setObjectName(QStringLiteral("fMain2"));
     setWindowTitle(QStringLiteral("zelpane"));
-    CaptionLook::apply(*this);
+    ClockLook::apply(*this);
+    buildControls();
+    start();
+}
 
-    imgTitleCng->move(px(0), px(10));
-    imgView->move(px(120), px(10));
-    imgChange->move(px(240), px(10));
-    imgMinimize->move(px(360), px(15));
-    imgend->move(px(480), px(15));
-    lblDate->setGeometry(px(600), 0, px(600), px(255));
-    lblTime->setGeometry(px(1200), 0, px(615), px(255));
-    lblPlace->setGeometry(px(1800), 0, 0, px(255));
-    lblTime->setFont(captionFont());
-    lblPlace->setFont(captionFont());
+PanelWindow::~PanelWindow() = default;
 
-    connect(imgTitleCng, &ImageButton::clicked, this, [this] { click(PanelButton::TitleCng); });
-    connect(imgView, &ImageButton::clicked, this, [this] { click(PanelButton::View); });
-    connect(imgChange, &ImageButton::clicked, this, [this] { click(PanelButton::Change); });
-    connect(imgMinimize, &ImageButton::clicked, this, [this] { click(PanelButton::Follow); });
-    connect(imgend, &ImageButton::clicked, this, [this] { click(PanelButton::End); });
-    for (DisplayLabel* label : {lblDate, lblTime, lblPlace}) {
+void PanelWindow::buildControls()
+{
+    using namespace PanelLayout;
+    std::vector<ImageButton*> buttons;
+    for (const PanelButtonEntry& entry : PanelButtons::table()) {
+        auto* b = new ImageButton(entry.name, entry.toolTip, this);
+        b->move(px(entry.left), px(entry.top));
+        buttons.push_back(b);
+        if (entry.id == PanelButton::Follow)
+            m_followButton = b;
+        const PanelButton id = entry.id;
+        connect(b, &ImageButton::clicked, this, [this, id] { click(id); });
+    }
+    m_buttons = new ImageButtonGroup(m_pictures, std::move(buttons),
+                                     ButtonLooks::tableOf(PanelButtons::table()), this);
+
+    m_dateLabel = new DisplayLabel(QStringLiteral("lblDate"), ClockLook::dateHighlight(), this);
+    m_dateLabel->setGeometry(Twips::rect(kDateLeft, 0, kDateWidth, kLabelHeight));
+    m_timeLabel = new DisplayLabel(QStringLiteral("lblTime"), ClockLook::nightHighlight(), this);
+    m_timeLabel->setGeometry(Twips::rect(kTimeLeft, 0, kTimeWidth, kLabelHeight));
+    m_timeLabel->setFont(ClockLook::labelFont());
+    m_placeLabel = new DisplayLabel(QStringLiteral("lblPlace"), QColor(), this);
+    m_placeLabel->setGeometry(Twips::rect(kPlaceLeft, 0, 0, kLabelHeight));
+    m_placeLabel->setFont(ClockLook::labelFont());
+    for (DisplayLabel* label : {m_dateLabel, m_timeLabel, m_placeLabel}) {
         connect(label, &DisplayLabel::mouseMoved, this, [this, label](Qt::MouseButtons b) {
             m_buttons->resetAll();
             startWindowDrag(label, b);
         });
     }
 
-    // Narrower than the buttons, date and time leaves no room for the place: it vanishes.
-    setMinimumWidth(px(1800));
-    setFixedHeight(px(kHeightTwips));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &PanelWindow::onTick);
-    Form_Load();
-    Timer1->start();
+    setMinimumWidth(px(kMinWidth));
+    setFixedHeight(px(kHeight));
+    m_timer.setInterval(100);
+    connect(&m_timer, &QTimer::timeout, this, &PanelWindow::onTick);
 }
 
-PanelWindow::~PanelWindow() = default;
-
-void PanelWindow::Form_Load()
+void PanelWindow::start()
 {
     m_panel.loadPlaces();
     keepOnTop(this);
     const WindowPlacement at = m_store.panelPlacement();
     move(px(at.left), px(at.top));
-    resize(std::max(px(at.width), minimumWidth()), px(kHeightTwips));
-    layOutPlace();
-    m_panel.Form_Load();
-    onTick(); // no empty strip for the first 100 ms
+    resize(std::max(px(at.width), minimumWidth()), px(PanelLayout::kHeight));
+    applyLayout();
+    m_panel.start();
+    onTick(); // the first texts are there when the window first shows
+    m_timer.start();
 }
 
 void PanelWindow::onTick()
 {
     const RowText row = m_panel.onTick();
-    lblDate->display(row.date, row.dateHighlight);
-    lblTime->display(row.time, row.nightHighlight);
-    lblPlace->display(row.place, false);
+    m_dateLabel->display(row.date, row.dateHighlight);
+    m_timeLabel->display(row.time, row.nightHighlight);
+    m_placeLabel->display(row.place, false);
     if (m_panel.following())
         followTitleBar();
 }
@@ -133,13 +116,13 @@ void PanelWindow::followTitleBar()
 
 void PanelWindow::click(PanelButton button)
 {
-    if (const std::optional<SwitchTarget> to = panelSwitch(button)) {
+    if (const std::optional<SwitchTarget> to = PanelButtons::switchTarget(button)) {
         SwitchProgram(this, m_store, m_starter, *to, m_programFolder);
         return;
     }
     if (button == PanelButton::Follow) {
         m_panel.toggleFollow();
-        imgMinimize->setToolTip(m_panel.followToolTip());
+        m_followButton->setToolTip(m_panel.followToolTip());
     } else {
         close();
     }
@@ -147,19 +130,21 @@ void PanelWindow::click(PanelButton button)
 
 void PanelWindow::holdHeight()
 {
-    if (height() != px(kHeightTwips))
-        resize(width(), px(kHeightTwips));
+    if (height() != px(PanelLayout::kHeight))
+        resize(width(), px(PanelLayout::kHeight));
 }
 
-void PanelWindow::layOutPlace()
+void PanelWindow::applyLayout()
 {
-    lblPlace->resize(std::max(0, width() - px(1800)), lblPlace->height());
+    const int client = int(Twips::fromPixels(width()));
+    m_placeLabel->resize(px(PanelLayout::placeLabelWidth(client)), m_placeLabel->height());
 }
 
-void PanelWindow::resizeEvent(QResizeEvent*)
+void PanelWindow::resizeEvent(QResizeEvent* event)
 {
+    QWidget::resizeEvent(event);
     holdHeight();
-    layOutPlace();
+    applyLayout();
 }
 
 void PanelWindow::mousePressEvent(QMouseEvent*)
@@ -169,9 +154,10 @@ void PanelWindow::mousePressEvent(QMouseEvent*)
 
 void PanelWindow::closeEvent(QCloseEvent* event)
 {
+    m_timer.stop();
     const QRect frame = frameGeometry();
     m_store.setPanelPlacement({Twips::fromPixels(frame.x()), Twips::fromPixels(frame.y()),
-                                  Twips::fromPixels(frame.width())});
+                               Twips::fromPixels(frame.width())});
     event->accept();
     emit closed();
 }

@@ -5,6 +5,7 @@
 #include "PanelButtons.h"
 #include "PanelClock.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class Clock;
@@ -13,37 +14,39 @@ class ForegroundWindow;
 class ImageButton;
 class ImageButtonGroup;
 class ProgramStarter;
-class QTimer;
 class SettingsStore;
 
 // The panel clock's window: a strip one line high with five image buttons and the shown
 // place's date, time and name, laid over the foreground window's title bar while following.
-// It shows what PanelClock says and forwards the user's actions.
+// It shows what PanelClock computes and forwards the user's actions.
 class PanelWindow final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kHeightTwips = 360;
-
+    // `programFolder` is where the other programs of the suite are looked for.
     PanelWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
-                ForegroundWindow& foreground, QString programFolder = HandOver::ownDirectory());
+                ForegroundWindow& foreground, QString programFolder = HandOver::ownDirectory(),
+                QWidget* parent = nullptr);
     ~PanelWindow() override;
 
+    const PanelClock& model() const { return m_panel; }
+
+    // Public so that tests can drive the clock without waiting for its timer.
     void onTick();
-    const PanelClock& panel() const { return m_panel; }
 
 signals:
-    // After the position is saved. A tool window's close does not end the program by itself.
+    // The position is saved: the program ends (a tool window alone does not end it).
     void closed();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;    // Form_Resize
-    void mousePressEvent(QMouseEvent* event) override; // Form_MouseDown
-    void closeEvent(QCloseEvent* event) override;      // Form_Unload
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
+    void buildControls();
+    void start();
     void holdHeight();
-    void layOutPlace();
+    void applyLayout();
     void click(PanelButton button);
     void followTitleBar();
 
@@ -52,16 +55,11 @@ private:
     ForegroundWindow& m_foreground;
     QString m_programFolder;
     PanelClock m_panel;
-    const ButtonPictures imgBtnKP;
-
-    ImageButton* imgTitleCng;
-    ImageButton* imgView;
-    ImageButton* imgChange;
-    ImageButton* imgMinimize;
-    ImageButton* imgend;
-    DisplayLabel* lblDate;
-    DisplayLabel* lblTime;
-    DisplayLabel* lblPlace;
-    ImageButtonGroup* m_buttons;
-    QTimer* Timer1;
+    ButtonPictures m_pictures;
+    ImageButtonGroup* m_buttons = nullptr;
+    ImageButton* m_followButton = nullptr;
+    DisplayLabel* m_dateLabel = nullptr;
+    DisplayLabel* m_timeLabel = nullptr;
+    DisplayLabel* m_placeLabel = nullptr;
+    QTimer m_timer;
 };

@@ -1,6 +1,8 @@
 // The picture store's pixels and the button-look rules, without any window.
 #include "ButtonLooks.h"
 #include "ButtonPictures.h"
+#include "ListButtons.h"
+#include "PanelButtons.h"
 
 #include <QSet>
 #include <QTest>
@@ -10,24 +12,16 @@ using Assignment = std::pair<std::size_t, int>;
 
 namespace {
 
-// The panel clock's table, in its reset order.
+// The clocks' own tables: the list clock's imgDW shares the settings pictures and its hover
+// resets nobody.
 std::vector<ButtonLooks::Entry> panelTable()
 {
-    return {{"imgChange", 8, 9},
-            {"imgend", 2, 3},
-            {"imgMinimize", 4, 5},
-            {"imgView", 6, 7},
-            {"imgTitleCng", 0, 1}};
+    return ButtonLooks::tableOf(PanelButtons::table());
 }
 
-// The list clock's: imgDW shares the settings pictures and its hover resets nobody.
 std::vector<ButtonLooks::Entry> listTable()
 {
-    return {{"imgChange", 8, 9},
-            {"imgend", 2, 3},
-            {"imgDW", 8, 9, ButtonLooks::Hover::Alone},
-            {"imgView", 6, 7},
-            {"imgTitleCng", 0, 1}};
+    return ButtonLooks::tableOf(ListButtons::table());
 }
 
 } // namespace

@@ -64,7 +64,7 @@ private slots:
     {
         Fixture f;
         f.setNow(utcAt(2026, 1, 1, 12, 34, 56));
-        f.list.loadData();
+        f.list.loadPlaces();
         QCOMPARE(f.list.windowHeight(), 1200);
         const ListClock::Tick t = f.list.tick();
         QCOMPARE(placeNames(t.rows), (QStringList{"Local", "Japan", "Japan"}));
@@ -94,7 +94,7 @@ private slots:
         QFETCH(int, rows);
         Fixture f;
         f.store.writeText(SettingsStore::Section::Data, u"PlcCount", stored);
-        f.list.loadData();
+        f.list.loadPlaces();
         QCOMPARE(f.list.windowHeight(), height);
         QCOMPARE(int(f.list.tick().rows.size()), rows);
         QCOMPARE(int(f.list.strips().size()), rows);
@@ -107,7 +107,7 @@ private slots:
         f.addPlace(0, "Here", 0, 0);
         // Three in the morning: a place at the same time is a night hour, the local row is not.
         f.setNow(utcAt(2026, 5, 10, 3, 0));
-        f.list.loadData();
+        f.list.loadPlaces();
         const auto rows = f.list.tick().rows;
         QVERIFY(rows[1].nightHighlight);
         QVERIFY(!rows[0].nightHighlight);
@@ -122,7 +122,7 @@ private slots:
         f.addPlace(0, "East", 1, 0);
         f.addPlace(1, "West", -1, 0);
         f.setNow(utcAt(2026, 1, 31, 23, 30));
-        f.list.loadData();
+        f.list.loadPlaces();
         auto rows = f.list.tick().rows;
         QCOMPARE(rows[1].date, QStringLiteral("Feb 01 "));
         QVERIFY(rows[1].dateHighlight);
@@ -143,7 +143,7 @@ private slots:
         for (int i = 0; i <= 5; ++i)
             f.addPlace(i, QStringLiteral("P%1").arg(i), 0, 0);
         f.setNow(utcAt(2026, 1, 1, 9, 59, 59));
-        f.list.loadData();
+        f.list.loadPlaces();
         for (const RowText& r : f.list.tick().rows)
             QCOMPARE(r.time, QStringLiteral("09:59 "));
     }
@@ -152,7 +152,7 @@ private slots:
     {
         Fixture f;
         f.setNow(utcAt(2026, 1, 1, 10, 0));
-        f.list.loadData();
+        f.list.loadPlaces();
         QVERIFY(!f.list.tick().reloaded);
 
         f.store.setPlcCount(3);
@@ -181,7 +181,7 @@ private slots:
     {
         QFETCH(QString, value);
         Fixture f;
-        f.list.loadData();
+        f.list.loadPlaces();
         f.store.setPlcCount(4);
         f.store.writeText(SettingsStore::Section::Data, u"Change", value);
         QVERIFY(!f.list.tick().reloaded);
@@ -197,7 +197,7 @@ private slots:
         f.addPlace(1, "Midnight", -23, 0);
         f.addPlace(2, "Five", -18, 0);
         f.setNow(utcAt(2026, 3, 1, 23, 30));
-        f.list.loadData();
+        f.list.loadPlaces();
         const auto strips = f.list.strips();
         QCOMPARE(strips[0][0].cell.hour, 23); // local
         QCOMPARE(strips[0][1].cell.hour, 24);
@@ -217,7 +217,7 @@ private slots:
         f.addPlace(0, "Tokyo", 9, 0);
         f.addPlace(1, "New York", -5, 0);
         f.setNow(utcAt(1998, 12, 31, 23, 30));
-        f.list.loadData();
+        f.list.loadPlaces();
         const auto strips = f.list.strips();
         QCOMPARE(strips[1][0].toolTip, QStringLiteral("Jan 01 08:00"));
         QCOMPARE(strips[1][16].toolTip, QStringLiteral("Jan 02 00:00")); // the cell reads 24
@@ -245,7 +245,7 @@ private slots:
         f.store.setPlcCount(0);
         f.addPlace(0, "X", hours, minutes);
         f.setNow(utcAt(2024, 2, 28, 22, 50));
-        f.list.loadData();
+        f.list.loadPlaces();
         for (const StripRow& row : f.list.strips()) {
             for (const StripCellView& v : row) {
                 const int tipHour = v.toolTip.mid(7, 2).toInt();

@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(f.control<QLabel>("lblTimeZone", 24)->toolTip(), "Jan 01 00:00");
         QCOMPARE(f.control<QLabel>("lblTimeZone", 2 * 24 + 19)->toolTip(), "Jan 02 00:00");
 
-        w.imgDW_Click();
+        w.toggleMode();
         QCOMPARE(w.findChild<QLabel*>("lblDW")->text(), QStringLiteral("AM - PM"));
         QCOMPARE(f.cellBackground(1, 7), QColor(255, 255, 128));
         QCOMPARE(f.cellBackground(1, 13), QColor(128, 255, 128));

@@ -61,7 +61,7 @@ private slots:
         Fixture f;
         f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(15, 0), Qt::UTC);
         PanelClock panel(f.store, f.clock, QLocale(QLocale::English));
-        panel.Form_Load();
+        panel.start();
         QCOMPARE(panel.places().plcCount, 1);
         QCOMPARE(panel.changeInterval(), 1);
         QCOMPARE(f.backend->writes, QStringList{"Data/Change=0"});
@@ -98,7 +98,7 @@ private slots:
         f.set("CT", QString::number(ct));
         f.set("PlcCount", QString::number(plcCount));
         PanelClock panel(f.store, f.clock);
-        panel.Form_Load();
+        panel.start();
         const QList<int> shown = run(panel, f.clock, 12.0);
         QCOMPARE(changeTicks(shown, 0), changes);
         QCOMPARE(shown.last(), finalIndex);
@@ -110,7 +110,7 @@ private slots:
         f.set("PlcCount", "-1");
         f.clock.utc = QDateTime(QDate(2026, 3, 4), QTime(12, 34, 56), Qt::UTC);
         PanelClock panel(f.store, f.clock);
-        panel.Form_Load();
+        panel.start();
         const RowText row = panel.onTick();
         QCOMPARE(row.place, QString());
         QCOMPARE(row.time, QStringLiteral("12:34 "));
@@ -124,7 +124,7 @@ private slots:
         PanelClock panel(f.store, f.clock);
         f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(23, 59, 57), Qt::UTC);
         f.clock.secs = 86395.0; // the seconds counter does not wrap at midnight
-        panel.Form_Load();
+        panel.start();
         QList<int> shown;
         for (int i = 0; i < 110; ++i) {
             f.clock.secs += kStep;
@@ -140,7 +140,7 @@ private slots:
         Fixture f;
         f.set("PlcCount", "3");
         PanelClock panel(f.store, f.clock);
-        panel.Form_Load();
+        panel.start();
         run(panel, f.clock, 3.5); // shown index 3
         QCOMPARE(panel.shownIndex(), 3);
         f.set("PlcCount", "1");
@@ -168,7 +168,7 @@ private slots:
         f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::UTC);
         f.clock.local = QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::LocalTime);
         PanelClock panel(f.store, f.clock, QLocale(QLocale::English));
-        panel.Form_Load();
+        panel.start();
         RowText row = panel.onTick();
         QCOMPARE(row.time, QStringLiteral("01:00 "));
         QCOMPARE(row.date, QStringLiteral("Jan 02 "));
@@ -213,14 +213,14 @@ private slots:
 
     void buttonTable()
     {
-        QCOMPARE(panelSwitch(PanelButton::TitleCng),
+        QCOMPARE(PanelButtons::switchTarget(PanelButton::TitleCng),
                  (std::optional<SwitchTarget>{{SuiteProgram::TitleBarClock, 1}}));
-        QCOMPARE(panelSwitch(PanelButton::View),
+        QCOMPARE(PanelButtons::switchTarget(PanelButton::View),
                  (std::optional<SwitchTarget>{{SuiteProgram::ListClock, std::nullopt}}));
-        QCOMPARE(panelSwitch(PanelButton::Change),
+        QCOMPARE(PanelButtons::switchTarget(PanelButton::Change),
                  (std::optional<SwitchTarget>{{SuiteProgram::Settings, std::nullopt}}));
-        QVERIFY(!panelSwitch(PanelButton::Follow));
-        QVERIFY(!panelSwitch(PanelButton::End));
+        QVERIFY(!PanelButtons::switchTarget(PanelButton::Follow));
+        QVERIFY(!PanelButtons::switchTarget(PanelButton::End));
     }
 };
 

@@ -95,12 +95,12 @@ private slots:
         QCOMPARE(label(*w, "lblTime")->text(), QStringLiteral("09:00 "));
         QVERIFY(!label(*w, "lblTime")->opaque());
         QVERIFY(!label(*w, "lblDate")->opaque());
-        QCOMPARE(w->panel().shownIndex(), 0);
+        QCOMPARE(w->model().shownIndex(), 0);
         QList<int> shown;
         for (int i = 0; i < 3; ++i) {
             f.clock.secs += 1.5;
             w->onTick();
-            shown.push_back(w->panel().shownIndex());
+            shown.push_back(w->model().shownIndex());
         }
         QCOMPARE(shown, (QList<int>{1, 0, 1}));
         QCOMPARE(label(*w, "lblPlace")->text(), QStringLiteral("Japan"));

@@ -1,10 +1,9 @@
-#include "CaptionLook.h"
+#include "ClockLook.h"
 
-#include <QFont>
 #include <QPalette>
 #include <QWidget>
 
-namespace CaptionLook {
+namespace ClockLook {
 
 void apply(QWidget& window)
 {
@@ -17,4 +16,12 @@ void apply(QWidget& window)
     window.setFont(font);
 }
 
-} // namespace CaptionLook
+QFont labelFont()
+{
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace ClockLook

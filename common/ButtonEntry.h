@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <algorithm>
+#include <array>
+
+// One image button of a clock window's button table: where it sits, which pictures of the
+// picture store it shows, and its tool tip. Each window keeps its table in the order its
+// resetAll gives the buttons their normal looks.
+template <typename Id> struct ButtonEntry {
+    Id id;
+    QString name; // objectName: the control's name
+    int left;     // twips; every button is 120 x 240
+    int top;
+    int normalLook;
+    int hoverLook;
+    // A button whose hover leaves the others' looks alone lights up only itself.
+    bool resetsOthersOnHover;
+    QString toolTip;
+};
+
+// The row of `id`; every id of a window has exactly one row.
+template <typename Id, std::size_t N>
+const ButtonEntry<Id>& entryOf(const std::array<ButtonEntry<Id>, N>& table, Id id)
+{
+    return *std::find_if(table.begin(), table.end(),
+                         [id](const ButtonEntry<Id>& e) { return e.id == id; });
+}
