@@ -3,7 +3,6 @@
 #include "AboutText.h"
 #include "BuildInfo.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -43,7 +42,7 @@ void show(QWidget* parent)
     box.setWindowTitle(QStringLiteral("About ") + product);
 
     auto* icon = addLabel(box, "aboutIcon", {});
-    icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+    icon->setPixmap(QIcon(QStringLiteral(":/chrome/zelclock.png")).pixmap(48, 48));
     auto* name = addLabel(box, "aboutProductName", product);
     QFont nameFont = name->font();
     nameFont.setBold(true);

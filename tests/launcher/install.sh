@@ -29,7 +29,18 @@ value() { sed -n "s/^$1=//p" "$entry"; }
 [ "$(value Exec)" = "\"$bin/zelhome\"" ] || zel_fail "Exec is '$(value Exec)'"
 [ "$(value Icon)" = "$png" ] || zel_fail "Icon is '$(value Icon)'"
 [ "$(value Type)" = Application ] || zel_fail "Type is '$(value Type)'"
-zel_log "installed: programs, icon and desktop entry in $prefix"
+# The settings program's help: every page of docs/help, where zelsetup looks for it (the
+# folder share/zelclock/help beside its own bin/).
+source_dir=$(cd "$(dirname "$ZEL_E2E_LIB")/../.." && pwd)
+help="$bin/../share/zelclock/help"
+[ -s "$help/index.html" ] || zel_fail "no help contents page in $help"
+for page in "$source_dir"/docs/help/*; do
+    cmp -s "$page" "$help/$(basename "$page")" || zel_fail "help page $(basename "$page") not installed"
+done
+for picture in $(sed -n 's/.*<img src="\([^"]*\)".*/\1/p' "$help"/*.html | sort -u); do
+    [ -s "$help/$picture" ] || zel_fail "the help shows $picture, which is not installed"
+done
+zel_log "installed: programs, icon, desktop entry and help in $prefix"
 
 zel_start_x
 
