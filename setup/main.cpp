@@ -1,9 +1,13 @@
+#include "Clock.h"
 #include "GuiStartup.h"
 #include "HandOver.h"
+#include "ProgramStarter.h"
+#include "SettingsModel.h"
 #include "SettingsStore.h"
+#include "SettingsWindow.h"
+#include "WorldDb.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
@@ -14,9 +18,14 @@ int main(int argc, char** argv)
         return *code;
     QApplication app(argc, argv);
     GuiStartup::setUpApplication();
-    QWidget window;
-    window.setObjectName(QStringLiteral("fMainSet"));
-    window.setWindowTitle(QStringLiteral("zelsetup"));
+
+    const QString startDir = HandOver::startDirectory();
+    const WorldDb db;
+    const SystemClock clock;
+    ProcessStarter starter;
+    SettingsModel model(db, store, clock);
+    model.load();
+    SettingsWindow window(model, starter, startDir, HandOver::ownDirectory());
     window.show();
     return app.exec();
 }

@@ -30,12 +30,72 @@ QStringList readTable(const char* name)
     return text.split(QLatin1Char('\n'));
 }
 
+std::optional<int> wholeNumber(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// Row 0 stands in for a row outside the group; every group has one.
+template <typename Row> const Row& rowOrNone(const std::vector<Row>& rows, int row)
+{
+    static const Row none;
+    if (row >= 0 && std::size_t(row) < rows.size())
+        return rows[std::size_t(row)];
+    return rows.empty() ? none : rows.front();
+}
+
 } // namespace
 
 WorldDb::WorldDb()
 {
     for (std::size_t i = 0; i < TableCount; ++i)
         m_tables[i] = readTable(tableNames[i]);
+
+    using T = WorldTable;
+    for (int r = 0; r < rowCount(T::lstCountryName); ++r) {
+        m_countries.push_back({item(T::lstCountryName, r), number(T::lstCoNo, r),
+                               number(T::lstSummer, r), number(T::lstTimeDiffer, r),
+                               number(T::lstMinDiffer, r), number(T::lstMnoCo, r),
+                               number(T::lstCotoCi, r), item(T::lstTimeZone, r)});
+    }
+    for (int r = 0; r < rowCount(T::lstCountryNameJ); ++r)
+        m_countriesJ.push_back({item(T::lstCountryNameJ, r), number(T::lstCoNoCoJ, r)});
+    for (int r = 0; r < rowCount(T::lstCityName); ++r)
+        m_cities.push_back(
+            {item(T::lstCityName, r), number(T::lstCoNoCi, r), number(T::lstCiNoCi, r)});
+    for (int r = 0; r < rowCount(T::lstCityNameJ); ++r) {
+        m_citiesJ.push_back(
+            {item(T::lstCityNameJ, r), number(T::lstCoNoCiJ, r), number(T::lstCiNoCiJ, r)});
+    }
+    for (int r = 0; r < rowCount(T::lstMNo); ++r) {
+        m_details.push_back({item(T::lstCountryM, r), item(T::lstCapital, r),
+                             wholeNumber(item(T::lstSN, r)), wholeNumber(item(T::lstEW, r)),
+                             number(T::lstFlag, r), item(T::lstCurrency, r),
+                             item(T::lstLanguage, r), item(T::lstExchange, r)});
+    }
+}
+
+const CountryEntry& WorldDb::country(int row) const
+{
+    return rowOrNone(m_countries, row);
+}
+const CountryName& WorldDb::countryJ(int row) const
+{
+    return rowOrNone(m_countriesJ, row);
+}
+const City& WorldDb::city(int row) const
+{
+    return rowOrNone(m_cities, row);
+}
+const City& WorldDb::cityJ(int row) const
+{
+    return rowOrNone(m_citiesJ, row);
+}
+const CountryDetails& WorldDb::details(int mNo) const
+{
+    return rowOrNone(m_details, mNo);
 }
 
 QString WorldDb::tableName(WorldTable table)

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <vector>
 
 // The settings program's read-only world database: 25 aligned text tables and 199 pictures
 // (198 flags and the time-zone map), embedded as resources under ":/worlddb". Every value is
@@ -45,6 +47,47 @@ enum class WorldTable {
     lstTimeZone, // IANA zone of the entry's representative city; row 0 empty
 };
 
+// Typed rows of the aligned table groups, their numbers parsed once when the database loads.
+// A row outside its group reads as the group's row 0, the "none" row.
+
+// An English country row: a country entry.
+struct CountryEntry {
+    QString name;
+    int coNo = 0;
+    int summer = 0;   // 0 none, 1 the summer rule applies, 2 undetermined
+    int hours = 0;    // of the standard UTC offset
+    int minutes = 0;  // added to the hours, sign of its own
+    int mNo = 0;      // details record
+    int cityNo = 0;   // representative city
+    QString timeZone; // IANA id; empty for row 0
+    int offsetMinutes() const { return 60 * hours + minutes; }
+};
+
+// A Japanese country row.
+struct CountryName {
+    QString name;
+    int coNo = 0;
+};
+
+// An English or Japanese city row.
+struct City {
+    QString name;
+    int coNo = 0;
+    int ciNo = 0;
+};
+
+// A details record.
+struct CountryDetails {
+    QString officialName;
+    QString capital;
+    std::optional<int> south; // latitude in degrees, south positive; none for row 0's "x"
+    std::optional<int> east;  // longitude in degrees, east positive
+    int flag = 0;             // picture index
+    QString currency;
+    QString language;
+    QString exchange;
+};
+
 class WorldDb {
 public:
     static constexpr std::size_t TableCount = 25;
@@ -72,6 +115,12 @@ public:
     // The IANA time-zone id of an English country row (as QTimeZone knows it); empty for row 0.
     QString timeZone(int englishRow) const;
 
+    const CountryEntry& country(int row) const; // English country row
+    const CountryName& countryJ(int row) const; // Japanese country row
+    const City& city(int row) const;            // English city row
+    const City& cityJ(int row) const;           // Japanese city row
+    const CountryDetails& details(int mNo) const;
+
     // Flag picture 0 .. FlagCount - 1 (a 16-colour bitmap, 36 pixels high); a null image for
     // an index outside that range.
     static QImage flag(int index);
@@ -82,4 +131,9 @@ private:
     int search(WorldTable table, int number) const;
 
     std::array<QStringList, TableCount> m_tables;
+    std::vector<CountryEntry> m_countries;
+    std::vector<CountryName> m_countriesJ;
+    std::vector<City> m_cities;
+    std::vector<City> m_citiesJ;
+    std::vector<CountryDetails> m_details;
 };

@@ -137,6 +137,7 @@ private slots:
     void detailsRecords();
     void flagPictures();
     void worldMap();
+    void typedRowsAgreeWithTables();
 };
 
 void TestWorldDb::tableShapeAndNoneRows()
@@ -576,6 +577,46 @@ void TestWorldDb::worldMap()
     QVERIFY(recordPixel(7) != recordPixel(15));  // Japan +9, China +8
     // The zone-number bands at top and bottom are not sea.
     QVERIFY(map.pixel(0, 0) != sea && map.pixel(0, 205) != sea);
+}
+
+// The typed rows are the tables' texts with their numbers read once; rows outside a group read
+// as its none row, and row 0's "x" position is no number at all.
+void TestWorldDb::typedRowsAgreeWithTables()
+{
+    for (int r = 0; r < m_db.rowCount(T::lstCountryName); ++r) {
+        const CountryEntry& e = m_db.country(r);
+        QCOMPARE(e.name, m_db.item(T::lstCountryName, r));
+        QCOMPARE(e.coNo, m_db.number(T::lstCoNo, r));
+        QCOMPARE(e.summer, m_db.number(T::lstSummer, r));
+        QCOMPARE(e.offsetMinutes(),
+                 60 * m_db.number(T::lstTimeDiffer, r) + m_db.number(T::lstMinDiffer, r));
+        QCOMPARE(e.mNo, m_db.number(T::lstMnoCo, r));
+        QCOMPARE(e.cityNo, m_db.number(T::lstCotoCi, r));
+        QCOMPARE(e.timeZone, m_db.timeZone(r));
+    }
+    for (int r = 0; r < m_db.rowCount(T::lstCityNameJ); ++r) {
+        QCOMPARE(m_db.cityJ(r).name, m_db.item(T::lstCityNameJ, r));
+        QCOMPARE(m_db.cityJ(r).ciNo, m_db.number(T::lstCiNoCiJ, r));
+        QCOMPARE(m_db.city(r).coNo, m_db.number(T::lstCoNoCi, r));
+    }
+    const int nepal = m_db.coNoSearch(22);
+    QCOMPARE(m_db.country(nepal).offsetMinutes(), 5 * 60 + 45);
+    QCOMPARE(m_db.countryJ(m_db.coNojSearch(7)).coNo, 7);
+
+    const CountryDetails& usa = m_db.details(1);
+    QCOMPARE(usa.south, std::optional<int>(-38));
+    QCOMPARE(usa.east, std::optional<int>(-97));
+    QCOMPARE(usa.flag, 2);
+    QCOMPARE(usa.officialName, m_db.item(T::lstCountryM, 1));
+    QVERIFY(!m_db.details(0).south && !m_db.details(0).east);
+    QCOMPARE(m_db.details(0).officialName, QStringLiteral("none"));
+
+    for (int outside : {-1, 216, 100000}) {
+        QCOMPARE(m_db.country(outside).name, QStringLiteral(" none"));
+        QCOMPARE(m_db.countryJ(outside).coNo, 0);
+    }
+    QCOMPARE(m_db.city(382).name, QStringLiteral(" none"));
+    QCOMPARE(m_db.details(197).flag, 0);
 }
 
 QTEST_GUILESS_MAIN(TestWorldDb)

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "HandOver.h"
+#include "SummerRule.h"
+
+#include <QPointF>
+#include <QString>
+#include <array>
+#include <optional>
+
+class Clock;
+class ProgramStarter;
+class SettingsStore;
+class WorldDb;
+
+// Which of the four pick lists is in use: the language of the names and what is picked.
+enum class PickList { CountryEnglish, CityEnglish, CountryJapanese, CityJapanese };
+
+// The summer mark beside a slot's time: hidden for places without summer time, light orange
+// where the summer rule applies, cyan where it is unknown whether the place observes it.
+enum class SummerMark { Hidden, Orange, Cyan };
+
+struct SlotView {
+    QString name; // the pick list's row text; empty for an empty slot
+    QString time; // "hh:mm", "24:00" before the first tick, empty for an empty slot
+    bool filled = false;
+    SummerMark mark = SummerMark::Hidden;
+    bool summer = false; // the mark reads "+1"
+};
+
+// What the details panel shows for the place of the current slot.
+struct DetailsView {
+    QString officialName;
+    QString capital;
+    QString language;
+    QString currency;
+    QString exchange;
+    int flag = -1; // picture index; -1 before the first display
+    QString utcOffset = QStringLiteral("Label1");
+    QString localOffset = QStringLiteral("Label1");
+    // Where the cross-hair lines cross, in twips of the window; none for the "none" row.
+    std::optional<QPointF> crossHair;
+};
+
+// The settings program's state and every user action on it, without any widget. The window
+// shows what this holds and forwards clicks and key presses here. Selecting a slot or a list
+// row from code behaves as the user's own click would, so the handlers call one another here
+// directly, in a fixed order, instead of relying on widget signals.
+class SettingsModel {
+public:
+    static constexpr int kSlots = 6;
+
+    SettingsModel(const WorldDb& db, SettingsStore& store, const Clock& clock);
+
+    // Reads the stored choices and draws the slots with slot 0 current.
+    void load();
+
+    // User actions.
+    void pick(int row);                  // a row of the pick list in use
+    void selectSlot(int slot);           // a slot's option button
+    void switchLanguage(int index);      // 0 Japanese, 1 English
+    void switchSelectPattern(int index); // 0 by country, 1 by city
+    void toggleSummer(int slot);         // the slot's summer mark
+    void nextStyle();                    // the style chooser
+    void nextInterval();                 // the interval chooser
+    void tick();                         // the 500 ms timer
+
+    // OK: packs the filled slots to the front and writes every choice, then "Change".
+    void save();
+    // OK and Cancel: hands over to the program of the style shown. On failure "Start" is back at
+    // "0" and the failure is returned; the window then stays open.
+    std::optional<StartFailure> startDisplay(ProgramStarter& starter, const QString& startDir,
+                                             const QString& ownDir);
+
+    // What the window shows.
+    PickList pickList() const;
+    int rowCount(PickList list) const;
+    QString rowText(PickList list, int row) const;
+    int selectedRow() const { return m_no[m_current]; } // of the list in use
+    int currentSlot() const { return m_current; }
+    int checkedSlot() const { return m_checkedSlot; } // whose option is on; -1 before load
+    SlotView slot(int n) const;
+    const DetailsView& details() const { return m_details; }
+    QString styleCaption() const;
+    QString intervalCaption() const { return intervalText(m_interval); }
+
+    // State as the store keeps it.
+    int language() const { return m_language; }
+    int selectPattern() const { return m_selectPattern; }
+    int kind() const { return m_kind; }
+    int interval() const { return m_interval; }
+    int plcCount() const { return m_plcCount; }
+    int slotRow(int n) const { return m_no[n]; }
+    int slotSummer(int n) const { return m_sa[n]; }
+    int offsetHours(int n) const { return m_wd[n]; } // with the summer hour
+    int offsetMinutes(int n) const { return m_wdm[n]; }
+    bool loaded() const { return m_loaded; }
+    // The English country row of the slot's place.
+    int countryRow(int n) const;
+    const SummerRule& summerRule() const { return m_summerRule; }
+
+    // " 5 Sec.": the number with a blank (or its "-") in front.
+    static QString intervalText(int seconds);
+    // "+5:45", "-0:30", "+13:00".
+    static QString offsetText(int minutes);
+    // The style's name; empty for a style outside 0 to 3.
+    static QString styleName(int kind);
+    static std::optional<SuiteProgram> styleProgram(int kind);
+
+private:
+    bool byCity() const { return m_selectPattern == 1; }
+    bool english() const { return m_language != 0; }
+    void placeSet(int current);
+    void drawSlot(int n, int target);
+    void decideSummer(int n, int row);
+    void showDetails(int row);
+    static int found(int row) { return row < 0 ? 0 : row; }
+
+    const WorldDb& m_db;
+    SettingsStore& m_store;
+    const Clock& m_clock;
+    SummerRule m_summerRule;
+
+    std::array<int, kSlots> m_no{};
+    std::array<int, kSlots> m_sa{};
+    std::array<int, kSlots> m_wd{};
+    std::array<int, kSlots> m_wdm{};
+    std::array<QString, kSlots> m_time;
+    int m_current = 0;
+    int m_checkedSlot = -1;
+    std::optional<int> m_pickedSlot; // a new place was just picked there
+    int m_plcCount = 0;
+    int m_language = 2;
+    qint16 m_selectPattern = 0;
+    int m_kind = 1;
+    int m_interval = 1;
+    bool m_loaded = false;
+    DetailsView m_details;
+};

@@ -1,0 +1,393 @@
+#include "SettingsWindow.h"
+
+#include "AboutBox.h"
+#include "ChooserLabel.h"
+#include "HelpViewer.h"
+#include "Twips.h"
+#include "WorldDb.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+
+const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+const QString kSummerTip = QStringLiteral("夏時間の調整（水色＝サマータイム制有無不明）");
+const QString kUtcTip = QStringLiteral("UTC=universal time coordinated (=GMT)");
+
+void place(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
+                   Twips::toPixels(height));
+}
+
+void setGround(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+template <typename Widget> Widget* make(const QString& objectName, QWidget* parent)
+{
+    auto* w = new Widget(parent);
+    w->setObjectName(objectName);
+    return w;
+}
+
+QString indexed(const char* name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+// A caption of the details panel: white bold text on the window's ground.
+void captionLabel(QWidget* parent, int index, const QString& text, int left, int top, int width,
+                  int height)
+{
+    auto* label = make<QLabel>(indexed("lblTitle", index), parent);
+    label->setText(text);
+    QFont font(kFontFamily, 9);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true); // "Exchange Rate" takes two lines
+    place(label, left, top, width, height);
+}
+
+// A value of the details panel: wraps at words and cuts off what does not fit its fixed size.
+QLabel* valueLabel(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* label = make<QLabel>(QLatin1String(name), parent);
+    setGround(label, SettingsWindow::kValueGround);
+    setTextColour(label, Qt::black);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(label, left, top, width, height);
+    return label;
+}
+
+QColor buttonFace(const QWidget* w)
+{
+    return w->palette().color(QPalette::Button);
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(SettingsModel& model, ProgramStarter& starter, QString startDir,
+                               QString ownDir, QWidget* parent)
+    : QWidget(parent), m_model(model), m_starter(starter), m_startDir(std::move(startDir)),
+      m_ownDir(std::move(ownDir))
+{
+    setObjectName(QStringLiteral("fMainSet"));
+    setWindowTitle(QStringLiteral("Zel's World Clock"));
+    setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));
+    setFont(QFont(kFontFamily, 9));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kGround);
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    buildFrame();
+    // The four pick lists, one shown at a time, under the frame.
+    const std::array<std::pair<PickList, const char*>, 4> lists{{
+        {PickList::CountryEnglish, "lstCountryName"},
+        {PickList::CityEnglish, "lstCityName"},
+        {PickList::CountryJapanese, "lstCountryNameJ"},
+        {PickList::CityJapanese, "lstCityNameJ"},
+    }};
+    for (const auto& [list, name] : lists) {
+        auto* widget = make<QListWidget>(QLatin1String(name), this);
+        for (int row = 0; row < m_model.rowCount(list); ++row)
+            widget->addItem(m_model.rowText(list, row));
+        place(widget, 120, 2760, 3495, 1500);
+        widget->setUniformItemSizes(true);
+        // Moving the selection, by arrow keys or by typing a name's first letters, is a pick.
+        connect(widget, &QListWidget::currentRowChanged, this, [this](int row) {
+            if (row >= 0 && row != m_model.selectedRow()) {
+                m_model.pick(row);
+                refresh();
+            }
+        });
+        m_lists.emplace(list, widget);
+    }
+    buildDetails();
+    buildButtons();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(kTickMs);
+    connect(m_timer, &QTimer::timeout, this, &SettingsWindow::onTick);
+    m_timer->start();
+
+    refresh();
+    m_lists.at(m_model.pickList())->setFocus();
+}
+
+void SettingsWindow::buildFrame()
+{
+    m_frame = make<QGroupBox>(QStringLiteral("Frame1"), this);
+    m_frame->setTitle(QStringLiteral("Clock"));
+    place(m_frame, 120, 0, 3495, 2415);
+
+    m_interval = new ChooserLabel(QStringLiteral("lblCT"), m_frame);
+    m_interval->setToolTip(QStringLiteral("クリックすると表示切り替えの間隔が変わる"));
+    place(m_interval, 120, 240, 975, 255);
+    connect(m_interval, &ChooserLabel::activated, this, [this] {
+        m_model.nextInterval();
+        refresh();
+    });
+
+    auto* languageBox = make<QWidget>(QStringLiteral("picJE"), m_frame);
+    place(languageBox, 1200, 240, 2175, 255);
+    const std::array<const char*, 2> languageNames{"Japanese", "English"};
+    for (int i = 0; i < 2; ++i) {
+        m_language[i] = make<QRadioButton>(indexed("optJE", i), languageBox);
+        m_language[i]->setText(QLatin1String(languageNames[i]));
+        place(m_language[i], 1200 * i, 0, i == 0 ? 1200 : 975, 255);
+        connect(m_language[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) {
+                m_model.switchLanguage(i);
+                refresh();
+            }
+        });
+    }
+
+    m_style = new ChooserLabel(QStringLiteral("lblCltp"), m_frame);
+    m_style->setToolTip(QStringLiteral("クリックすると時計の種類が変わる"));
+    place(m_style, 120, 520, 1335, 255);
+    connect(m_style, &ChooserLabel::activated, this, [this] {
+        m_model.nextStyle();
+        refresh();
+    });
+    for (ChooserLabel* chooser : {m_interval, m_style}) {
+        setGround(chooser, buttonFace(chooser));
+        setTextColour(chooser, Qt::black);
+        chooser->setAlignment(Qt::AlignCenter);
+    }
+
+    auto* patternBox = make<QWidget>(QStringLiteral("picSelectPattern"), m_frame);
+    place(patternBox, 1680, 555, 1695, 255);
+    const std::array<const char*, 2> patternNames{"Country", "City"};
+    for (int i = 0; i < 2; ++i) {
+        m_pattern[i] = make<QRadioButton>(indexed("optSelectPattern", i), patternBox);
+        m_pattern[i]->setText(QLatin1String(patternNames[i]));
+        place(m_pattern[i], 960 * i, 0, i == 0 ? 960 : 735, 255);
+        connect(m_pattern[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) {
+                m_model.switchSelectPattern(i);
+                refresh();
+            }
+        });
+    }
+
+    // An etched rule under the choosers: a dark line and a light one below it.
+    for (int i = 0; i < 2; ++i) {
+        auto* line = make<QFrame>(indexed("Line1", i), m_frame);
+        setGround(line, i == 0 ? QColor(128, 128, 128) : QColor(Qt::white));
+        line->setGeometry(Twips::toPixels(60), Twips::toPixels(815 + 15 * i),
+                          Twips::toPixels(3495 - 120), 1);
+    }
+
+    for (int n = 0; n < SettingsModel::kSlots; ++n) {
+        m_slotOptions[n] = make<QRadioButton>(indexed("optClock", n), m_frame);
+        place(m_slotOptions[n], 120, 840 + 240 * n, 255, 255);
+        connect(m_slotOptions[n], &QRadioButton::toggled, this, [this, n](bool on) {
+            if (on) {
+                m_model.selectSlot(n);
+                refresh();
+            }
+        });
+        m_names[n] = make<QLabel>(indexed("lblClock", n), m_frame);
+        place(m_names[n], 480, 900 + 240 * n, 2175, 255);
+        m_times[n] = make<QLabel>(indexed("lblTime", n), m_frame);
+        place(m_times[n], 2640, 900 + 240 * n, 495, 255);
+        m_times[n]->setAlignment(Qt::AlignCenter);
+        for (QLabel* label : {m_names[n], m_times[n]}) {
+            setTextColour(label, Qt::black);
+            label->setAutoFillBackground(true);
+        }
+        m_marks[n] = new ChooserLabel(indexed("lblSummer", n), m_frame);
+        m_marks[n]->setToolTip(kSummerTip);
+        m_marks[n]->setAlignment(Qt::AlignCenter);
+        setTextColour(m_marks[n], Qt::black);
+        place(m_marks[n], 3120, 900 + 240 * n, 255, 255);
+        connect(m_marks[n], &ChooserLabel::activated, this, [this, n] {
+            m_model.toggleSummer(n);
+            refresh();
+        });
+    }
+}
+
+void SettingsWindow::buildDetails()
+{
+    m_map = make<QLabel>(QStringLiteral("imgWorld"), this);
+    m_map->setPixmap(QPixmap::fromImage(WorldDb::worldMap()));
+    place(m_map, 3720, 120, 5235, 3090);
+
+    captionLabel(this, 1, QStringLiteral("Country Name"), 3720, 3360, 1455, 255);
+    m_countryName = valueLabel(this, "lblCountryName", 5160, 3360, 3855, 255);
+    captionLabel(this, 2, QStringLiteral("National capital"), 3720, 3720, 1815, 255);
+    m_capital = valueLabel(this, "lblCapital", 5160, 3720, 3855, 495);
+    captionLabel(this, 8, QStringLiteral("Language"), 1320, 4320, 1095, 255);
+    m_languages = valueLabel(this, "lblLanguage", 2400, 4320, 6615, 615);
+    captionLabel(this, 3, QStringLiteral("Currency"), 120, 5040, 1815, 255);
+    m_currency = valueLabel(this, "lblCurrency", 1200, 5040, 7815, 255);
+    captionLabel(this, 9, QStringLiteral("Exchange Rate"), 120, 5400, 855, 495);
+    m_exchange = valueLabel(this, "lblExchange", 1200, 5400, 3975, 495);
+
+    m_flag = make<QLabel>(QStringLiteral("imgFlag"), this);
+    m_flag->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_flag->setLineWidth(1);
+    m_flag->setScaledContents(true);
+    place(m_flag, 120, 4320, 870, 600);
+
+    captionLabel(this, 4, QStringLiteral("(UTC)"), 240, 2520, 615, 255);
+    captionLabel(this, 5, QStringLiteral("(Local)"), 1920, 2520, 735, 255);
+    for (int index : {4, 5})
+        findChild<QLabel*>(indexed("lblTitle", index))->setToolTip(kUtcTip);
+    m_utcOffset = make<QLabel>(QStringLiteral("lblTimeDifUTC"), this);
+    place(m_utcOffset, 960, 2475, 855, 255);
+    m_localOffset = make<QLabel>(QStringLiteral("lblTimeDifLocal"), this);
+    place(m_localOffset, 2760, 2475, 855, 255);
+
+    // The cross-hair over the map: each line keeps its span and moves across it.
+    m_lineEW = make<QFrame>(QStringLiteral("LineEW"), this);
+    m_lineNS = make<QFrame>(QStringLiteral("lineNS"), this);
+    for (QFrame* line : {m_lineEW, m_lineNS}) {
+        setGround(line, kCrossHair);
+        line->hide();
+    }
+}
+
+void SettingsWindow::buildButtons()
+{
+    const auto button = [this](const QString& name, const QString& text, int left, int top) {
+        auto* b = make<QPushButton>(name, this);
+        b->setText(text);
+        b->setAutoDefault(true);
+        place(b, left, top, 975, 285);
+        return b;
+    };
+    QPushButton* ok = button(QStringLiteral("cmdOK_0"), QStringLiteral("O K"), 6960, 5760);
+    QPushButton* cancel = button(QStringLiteral("cmdOK_1"), QStringLiteral("Cancel"), 8040, 5760);
+    QPushButton* about = button(QStringLiteral("cmdAbout"), QStringLiteral("About"), 6960, 5400);
+    QPushButton* help = button(QStringLiteral("cmdHelp"), QStringLiteral("Help"), 8040, 5400);
+    connect(about, &QPushButton::clicked, this, [this] { AboutBox::show(this); });
+    connect(help, &QPushButton::clicked, this, [this] { HelpViewer::showContents(this); });
+    connect(ok, &QPushButton::clicked, this, [this] { finish(true); });
+    connect(cancel, &QPushButton::clicked, this, [this] { finish(false); });
+}
+
+void SettingsWindow::refresh()
+{
+    m_interval->setText(m_model.intervalCaption());
+    m_style->setText(m_model.styleCaption());
+    {
+        const int languageIndex = m_model.language() != 0 ? 1 : 0;
+        const QSignalBlocker b0(m_language[0]), b1(m_language[1]);
+        m_language[languageIndex]->setChecked(true);
+        const int patternIndex = m_model.selectPattern() == 1 ? 1 : 0;
+        const QSignalBlocker p0(m_pattern[0]), p1(m_pattern[1]);
+        m_pattern[patternIndex]->setChecked(true);
+    }
+    const int checked = m_model.checkedSlot();
+    if (checked >= 0) {
+        const QSignalBlocker block(m_slotOptions[checked]);
+        m_slotOptions[checked]->setChecked(true);
+    }
+    for (int n = 0; n < SettingsModel::kSlots; ++n) {
+        const SlotView slot = m_model.slot(n);
+        m_names[n]->setText(slot.name);
+        for (QLabel* label : {m_names[n], m_times[n]}) {
+            QPalette p = label->palette();
+            p.setColor(QPalette::Window, slot.filled ? kFilled : buttonFace(this));
+            label->setPalette(p);
+        }
+        ChooserLabel* mark = m_marks[n];
+        mark->setVisible(slot.mark != SummerMark::Hidden);
+        if (slot.mark != SummerMark::Hidden) {
+            setGround(mark, slot.mark == SummerMark::Cyan ? kSummerCyan : kSummerOrange);
+            mark->setText(slot.summer ? QStringLiteral("+1") : QStringLiteral("  "));
+        }
+    }
+    refreshTimes();
+
+    const PickList inUse = m_model.pickList();
+    for (auto& [list, widget] : m_lists) {
+        widget->setVisible(list == inUse);
+        if (list == inUse) {
+            const QSignalBlocker block(widget);
+            widget->setCurrentRow(m_model.selectedRow());
+            widget->scrollToItem(widget->currentItem());
+        }
+    }
+
+    const DetailsView& d = m_model.details();
+    m_countryName->setText(d.officialName);
+    m_capital->setText(d.capital);
+    m_languages->setText(d.language);
+    m_currency->setText(d.currency);
+    m_exchange->setText(d.exchange);
+    m_utcOffset->setText(d.utcOffset);
+    m_localOffset->setText(d.localOffset);
+    if (d.flag != m_shownFlag && d.flag >= 0) {
+        m_shownFlag = d.flag;
+        m_flag->setPixmap(QPixmap::fromImage(WorldDb::flag(d.flag)));
+    }
+    if (d.crossHair) {
+        const int x = Twips::toPixels(d.crossHair->x());
+        const int y = Twips::toPixels(d.crossHair->y());
+        const int top = Twips::toPixels(120);
+        const int left = Twips::toPixels(3720);
+        m_lineEW->setGeometry(x, top, 1, Twips::toPixels(3240) - top + 1);
+        m_lineNS->setGeometry(left, y, Twips::toPixels(9000) - left + 1, 1);
+        m_lineEW->raise();
+        m_lineNS->raise();
+    }
+    m_lineEW->setVisible(d.crossHair.has_value());
+    m_lineNS->setVisible(d.crossHair.has_value());
+}
+
+void SettingsWindow::refreshTimes()
+{
+    for (int n = 0; n < SettingsModel::kSlots; ++n)
+        m_times[n]->setText(m_model.slot(n).time);
+}
+
+void SettingsWindow::onTick()
+{
+    m_model.tick();
+    refreshTimes();
+}
+
+void SettingsWindow::finish(bool save)
+{
+    if (save)
+        m_model.save();
+    const std::optional<StartFailure> failure =
+        m_model.startDisplay(m_starter, m_startDir, m_ownDir);
+    if (!failure) {
+        emit finished();
+        close();
+        return;
+    }
+    // Saved (on OK) but nothing started: say so and stay, so that another style can be chosen.
+    refresh();
+    QMessageBox::warning(this, windowTitle(), failure->message());
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "SettingsModel.h"
+
+#include <QWidget>
+#include <array>
+#include <map>
+
+class ChooserLabel;
+class ProgramStarter;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+// The settings window: six place slots, the pick lists, the mode and style choosers, the
+// details panel with flag and map, and OK / Cancel. It shows what the model holds and hands
+// every click and key to it; after each it redraws itself from the model.
+class SettingsWindow final : public QWidget {
+    Q_OBJECT
+public:
+    static inline const QColor kGround{0, 64, 64};
+    static inline const QColor kFilled{255, 255, 128};
+    static inline const QColor kSummerOrange{255, 192, 128};
+    static inline const QColor kSummerCyan{0, 255, 255};
+    static inline const QColor kValueGround{255, 224, 192};
+    static inline const QColor kCrossHair{255, 0, 0};
+    static constexpr int kTickMs = 500;
+    // The client area: the 9225 x 6750 twips window less a 4-pixel border on each side and a
+    // 19-pixel caption.
+    static constexpr int kClientWidthTwips = 9105;
+    static constexpr int kClientHeightTwips = 6345;
+
+    // The model is loaded already; the window starts and stops with the program's two
+    // directories, where it looks for the display to start.
+    SettingsWindow(SettingsModel& model, ProgramStarter& starter, QString startDir, QString ownDir,
+                   QWidget* parent = nullptr);
+
+    QListWidget* pickListWidget(PickList list) const { return m_lists.at(list); }
+
+signals:
+    // OK or Cancel handed over to a display; the window closes.
+    void finished();
+
+private:
+    void buildFrame();
+    void buildDetails();
+    void buildButtons();
+    void refresh();
+    void refreshTimes();
+    void finish(bool save);
+    void onTick();
+
+    SettingsModel& m_model;
+    ProgramStarter& m_starter;
+    QString m_startDir;
+    QString m_ownDir;
+
+    QGroupBox* m_frame = nullptr;
+    ChooserLabel* m_style = nullptr;
+    ChooserLabel* m_interval = nullptr;
+    std::array<QRadioButton*, 2> m_language{};
+    std::array<QRadioButton*, 2> m_pattern{};
+    std::array<QRadioButton*, SettingsModel::kSlots> m_slotOptions{};
+    std::array<QLabel*, SettingsModel::kSlots> m_names{};
+    std::array<QLabel*, SettingsModel::kSlots> m_times{};
+    std::array<ChooserLabel*, SettingsModel::kSlots> m_marks{};
+    std::map<PickList, QListWidget*> m_lists;
+
+    QLabel* m_countryName = nullptr;
+    QLabel* m_capital = nullptr;
+    QLabel* m_languages = nullptr;
+    QLabel* m_currency = nullptr;
+    QLabel* m_exchange = nullptr;
+    QLabel* m_flag = nullptr;
+    QLabel* m_utcOffset = nullptr;
+    QLabel* m_localOffset = nullptr;
+    QLabel* m_map = nullptr;
+    QFrame* m_lineEW = nullptr;
+    QFrame* m_lineNS = nullptr;
+    int m_shownFlag = -2;
+    QTimer* m_timer = nullptr;
+};

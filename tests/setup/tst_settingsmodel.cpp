@@ -1,0 +1,557 @@
+// The settings logic with the real world database, a clock of the test's own and a store in
+// memory that records every write: conversions between the four lists, slots, the summer
+// decision and its period, the texts, and what OK and Cancel write and start.
+#include "FakeClock.h"
+#include "RecordingBackend.h"
+#include "RecordingStarter.h"
+#include "SettingsModel.h"
+#include "SettingsStore.h"
+#include "SummerRule.h"
+#include "WorldDb.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const WorldDb& db()
+{
+    static const WorldDb instance;
+    return instance;
+}
+
+// An English city whose country entry has the summer code (the data decides which places
+// observe summer time; the tests only need one of each kind), one with a minute part in its
+// offset where there is one.
+const City& cityWithCode(int code, bool preferMinutes = false)
+{
+    for (bool minutes : {preferMinutes, false}) {
+        for (int r = 1; r < db().rowCount(WorldTable::lstCityName); ++r) {
+            const CountryEntry& e = db().country(db().coNoSearch(db().city(r).coNo));
+            if (e.summer == code && (!minutes || e.minutes != 0))
+                return db().city(r);
+        }
+    }
+    qFatal("no city of summer code %d", code);
+}
+
+const CountryEntry& entryOf(const City& city)
+{
+    return db().country(db().coNoSearch(city.coNo));
+}
+
+QDateTime at(int y, int mo, int d, int h = 12, int mi = 0, int s = 0)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
+}
+
+// A model on a store in memory; set the store up with `store` before calling load().
+struct Fixture {
+    RecordingBackend* backend = new RecordingBackend;
+    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
+    FakeClock clock;
+    SettingsModel model{db(), store, clock};
+
+    explicit Fixture(QDateTime now = at(2026, 7, 15))
+    {
+        clock.utc = now;
+        clock.local = now;
+        store.setStart(1);
+    }
+    void load()
+    {
+        backend->writes.clear();
+        model.load();
+    }
+    int row(const QString& wanted) const
+    {
+        for (int r = 0; r < model.rowCount(model.pickList()); ++r) {
+            if (model.rowText(model.pickList(), r) == wanted)
+                return r;
+        }
+        qFatal("no row %s", qPrintable(wanted));
+    }
+    void pickIn(int slot, const QString& name)
+    {
+        model.selectSlot(slot);
+        model.pick(row(name));
+    }
+    QStringList dataWrites() const
+    {
+        QStringList out;
+        for (const QString& w : backend->writes) {
+            if (!w.startsWith(QLatin1String("Settings/Start")))
+                out << w;
+        }
+        return out;
+    }
+};
+
+} // namespace
+
+class TestSettingsModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void emptyStoreOpensOnBergenAndSavesIt();
+    void languageRoundTripsEveryRow();
+    void cityCountryConversionsTakeRepresentativeCities();
+    void slotsBeyondThePlaceCountAndTheNoneRow();
+    void summerPeriodEdges();
+    void pickDecidesOnlyThePickedSlot();
+    void savedSummerHourSurvivesReopening();
+    void manualSummerSwitch();
+    void okPacksSlotsAndWritesInOrder();
+    void cancelStartsTheShownStyle();
+    void failedStartClearsStart();
+    void texts();
+    void placeTimesAndDetails();
+    void damagedStoreRows();
+};
+
+void TestSettingsModel::emptyStoreOpensOnBergenAndSavesIt()
+{
+    Fixture f;
+    f.load();
+    QCOMPARE(f.model.pickList(), PickList::CityEnglish);
+    QCOMPARE(f.model.slot(0).name, QStringLiteral("Bergen"));
+    QCOMPARE(f.model.slotRow(0), 45);
+    QCOMPARE(f.model.styleCaption(), QStringLiteral("Independence"));
+    QCOMPARE(f.model.intervalCaption(), QStringLiteral(" 1 Sec."));
+    QVERIFY(f.model.loaded());
+    QVERIFY(f.backend->writes.isEmpty()); // opening writes nothing
+    QCOMPARE(f.model.slot(0).time, QStringLiteral("24:00"));
+    QCOMPARE(f.model.slot(1).time, QString());
+
+    f.model.save();
+    const QStringList expected{"Settings/JE=1",   "Settings/SelectPattern=1",
+                               "Settings/Kind=1", "Data/CT=1",
+                               "Data/PlcCount=0", "Data/No0=45",
+                               "Data/No1=0",      "Data/No2=0",
+                               "Data/No3=0",      "Data/No4=0",
+                               "Data/No5=0",      "Data/SA0=0",
+                               "Data/SA1=0",      "Data/SA2=0",
+                               "Data/SA3=0",      "Data/SA4=0",
+                               "Data/SA5=0",      "Data/WP0=Bergen",
+                               "Data/WP1=",       "Data/WP2=",
+                               "Data/WP3=",       "Data/WP4=",
+                               "Data/WP5=",       "Data/WD0=1",
+                               "Data/WDM0=0",     "Data/WD1=9",
+                               "Data/WDM1=0",     "Data/WD2=9",
+                               "Data/WDM2=0",     "Data/WD3=9",
+                               "Data/WDM3=0",     "Data/WD4=9",
+                               "Data/WDM4=0",     "Data/WD5=9",
+                               "Data/WDM5=0",     "Data/Change=1"};
+    QCOMPARE(f.dataWrites(), expected);
+}
+
+void TestSettingsModel::languageRoundTripsEveryRow()
+{
+    // Every row of every list, six at a time, goes to the other language and back unchanged.
+    for (int pattern : {0, 1}) {
+        Fixture f;
+        f.store.setSelectPattern(qint16(pattern));
+        f.store.setPlcCount(5);
+        f.load();
+        const PickList english = f.model.pickList();
+        const int rows = f.model.rowCount(english);
+        for (int first = 0; first < rows; first += 6) {
+            for (int n = 0; n < 6; ++n) {
+                f.model.selectSlot(n);
+                f.model.pick((first + n) % rows);
+            }
+            QStringList before;
+            for (int n = 0; n < 6; ++n)
+                before << f.model.slot(n).name;
+            f.model.switchLanguage(0);
+            for (int n = 0; n < 6; ++n) {
+                const int r = (first + n) % rows;
+                // The Japanese row names the same entry or city.
+                if (pattern == 0)
+                    QCOMPARE(db().countryJ(f.model.slotRow(n)).coNo, db().country(r).coNo);
+                else
+                    QCOMPARE(db().cityJ(f.model.slotRow(n)).ciNo, db().city(r).ciNo);
+            }
+            f.model.switchLanguage(1);
+            for (int n = 0; n < 6; ++n)
+                QCOMPARE(f.model.slotRow(n), (first + n) % rows);
+        }
+    }
+}
+
+void TestSettingsModel::cityCountryConversionsTakeRepresentativeCities()
+{
+    Fixture f;
+    f.store.setPlcCount(3);
+    f.load();
+    f.pickIn(0, "Osaka");
+    f.pickIn(1, "New York");
+    f.pickIn(2, "Chicago");
+    f.pickIn(3, "Darwin");
+    f.model.switchSelectPattern(0);
+    QCOMPARE(f.model.pickList(), PickList::CountryEnglish);
+    QCOMPARE(f.model.slot(0).name, QStringLiteral("Japan"));
+    QCOMPARE(f.model.slot(1).name, QStringLiteral("USA(Eastern)"));
+    QCOMPARE(f.model.slot(3).name, QStringLiteral("Australia(N.T.)"));
+    f.model.switchSelectPattern(1);
+    QCOMPARE(f.model.slot(0).name, QStringLiteral("Tokyo"));
+    QCOMPARE(f.model.slot(1).name, QStringLiteral("Washington"));
+    QCOMPARE(f.model.slot(2).name, QStringLiteral("Chicago"));
+    QCOMPARE(f.model.slot(3).name, QStringLiteral("Darwin"));
+
+    // In Japanese, a country goes to its representative city and back to itself, every row.
+    f.model.switchLanguage(0);
+    f.model.switchSelectPattern(0);
+    QCOMPARE(f.model.pickList(), PickList::CountryJapanese);
+    for (int j = 0; j < db().rowCount(WorldTable::lstCountryNameJ); ++j) {
+        f.model.selectSlot(0);
+        f.model.pick(j);
+        f.model.switchSelectPattern(1);
+        const City& city = db().cityJ(f.model.slotRow(0));
+        QCOMPARE(city.ciNo, db().country(db().coNoSearch(db().countryJ(j).coNo)).cityNo);
+        f.model.switchSelectPattern(0);
+        QCOMPARE(f.model.slotRow(0), j);
+    }
+    // Choosing the option that is on already changes nothing.
+    const int before = f.model.slotRow(0);
+    f.model.switchSelectPattern(0);
+    f.model.switchLanguage(0);
+    QCOMPARE(f.model.slotRow(0), before);
+}
+
+void TestSettingsModel::slotsBeyondThePlaceCountAndTheNoneRow()
+{
+    Fixture f;
+    f.store.setPlcCount(1);
+    f.store.setSlotNumber(1, 100);
+    f.load();
+    f.model.selectSlot(4);
+    QCOMPARE(f.model.currentSlot(), 4);
+    QCOMPARE(f.model.plcCount(), 4);
+    QVERIFY(!f.model.slot(4).filled);
+    QVERIFY(!f.model.slot(2).filled && !f.model.slot(3).filled);
+    QCOMPARE(f.model.selectedRow(), 0);
+
+    // The none row empties a slot; the count stays until OK recounts.
+    f.model.selectSlot(1);
+    QCOMPARE(f.model.selectedRow(), 100);
+    f.model.pick(0);
+    QVERIFY(!f.model.slot(1).filled);
+    QCOMPARE(f.model.slot(1).name, QString());
+    QCOMPARE(f.model.slot(1).mark, SummerMark::Hidden);
+    QCOMPARE(f.model.plcCount(), 4);
+    f.model.save();
+    QCOMPARE(f.store.plcCount(9), 0);
+    QCOMPARE(f.store.placeName(0, "?"), QStringLiteral("Bergen"));
+
+    // Nothing chosen at all: -1.
+    f.model.selectSlot(0);
+    f.model.pick(0);
+    f.model.save();
+    QCOMPARE(f.store.plcCount(9), -1);
+}
+
+void TestSettingsModel::summerPeriodEdges()
+{
+    CountryEntry observed;
+    observed.summer = 1;
+    CountryEntry unknown;
+    unknown.summer = 2;
+
+    const SummerRule y2026(QDate(2026, 1, 10));
+    QCOMPARE(y2026.firstDay(), QDate(2026, 4, 5));
+    QCOMPARE(y2026.lastDay(), QDate(2026, 10, 24)); // the Saturday before 25 October
+    QVERIFY(!y2026.automaticSummer(observed, at(2026, 4, 5, 0, 0, 0)));
+    QVERIFY(y2026.automaticSummer(observed, at(2026, 4, 5, 0, 0, 1)));
+    QVERIFY(y2026.automaticSummer(observed, at(2026, 10, 23, 23, 59, 59)));
+    QVERIFY(!y2026.automaticSummer(observed, at(2026, 10, 24, 0, 0, 0)));
+    QVERIFY(!y2026.automaticSummer(observed, at(2026, 10, 24, 12)));
+    QVERIFY(!y2026.automaticSummer(unknown, at(2026, 7, 1)));
+    QVERIFY(!y2026.automaticSummer(db().country(0), at(2026, 7, 1)));
+
+    // 1 April 2029 is a Sunday: the period starts that day. 31 October 2027 is a Sunday: it
+    // ends on Saturday 30 October.
+    QCOMPARE(SummerRule(QDate(2029, 6, 1)).firstDay(), QDate(2029, 4, 1));
+    QCOMPARE(SummerRule(QDate(2027, 6, 1)).lastDay(), QDate(2027, 10, 30));
+    QCOMPARE(SummerRule(QDate(2027, 6, 1)).firstDay(), QDate(2027, 4, 4));
+}
+
+void TestSettingsModel::pickDecidesOnlyThePickedSlot()
+{
+    Fixture f(at(2026, 7, 15));
+    f.store.setPlcCount(3);
+    f.load();
+    f.pickIn(0, "New York"); // code 1, July
+    QCOMPARE(f.model.slotSummer(0), 1);
+    QCOMPARE(f.model.offsetHours(0), -4);
+    const City& unknown = cityWithCode(2); // off, switched on by hand
+    f.pickIn(2, unknown.name);
+    QCOMPARE(f.model.slot(2).mark, SummerMark::Cyan);
+    QCOMPARE(f.model.slotSummer(2), 0);
+    f.model.toggleSummer(2);
+    f.model.toggleSummer(0); // New York back to standard time by hand
+    f.pickIn(3, "London");
+    QCOMPARE(f.model.slotSummer(3), 1);
+    QCOMPARE(f.model.slotSummer(0), 0);
+    QCOMPARE(f.model.slotSummer(2), 1);
+    QCOMPARE(f.model.slot(2).summer, true);
+    QCOMPARE(f.model.offsetHours(2), entryOf(unknown).hours + 1);
+
+    // Selecting a slot or switching the list keeps every slot's state.
+    f.model.selectSlot(2);
+    f.model.switchSelectPattern(0);
+    f.model.switchLanguage(0);
+    QCOMPARE(f.model.slotSummer(0), 0);
+    QCOMPARE(f.model.slotSummer(2), 1);
+    QCOMPARE(f.model.slotSummer(3), 1);
+
+    // Out of the period a new pick is standard time; a place without summer time shows no mark.
+    Fixture winter(at(2026, 1, 15));
+    winter.load();
+    winter.pickIn(0, "New York");
+    QCOMPARE(winter.model.slotSummer(0), 0);
+    QCOMPARE(winter.model.slot(0).mark, SummerMark::Orange);
+    winter.pickIn(0, "Tokyo");
+    QCOMPARE(winter.model.slot(0).mark, SummerMark::Hidden);
+    winter.model.toggleSummer(0);
+    QCOMPARE(winter.model.slotSummer(0), 0);
+}
+
+void TestSettingsModel::savedSummerHourSurvivesReopening()
+{
+    Fixture f(at(2026, 1, 15));
+    f.store.setPlcCount(1);
+    f.load();
+    f.pickIn(0, "London");
+    const City& unknown = cityWithCode(2, true);
+    f.pickIn(1, unknown.name);
+    f.model.toggleSummer(0);
+    f.model.toggleSummer(1);
+    f.model.save();
+    QCOMPARE(f.store.slotSummer(0, 9), 1);
+    QCOMPARE(f.store.placeHours(0, 99), 0); // the standard hours, never the summer one
+    QCOMPARE(f.store.placeHours(1, 99), entryOf(unknown).hours);
+    QCOMPARE(f.store.placeMinutes(1, 99), entryOf(unknown).minutes);
+
+    SettingsModel reopened(db(), f.store, f.clock);
+    reopened.load();
+    QCOMPARE(reopened.slot(0).name, QStringLiteral("London"));
+    QVERIFY(reopened.slot(0).summer);
+    QCOMPARE(reopened.offsetHours(0), 1);
+    QVERIFY(reopened.slot(1).summer);
+    QCOMPARE(reopened.offsetHours(1), entryOf(unknown).hours + 1);
+}
+
+void TestSettingsModel::manualSummerSwitch()
+{
+    Fixture f(at(2026, 1, 15, 23, 30));
+    f.load();
+    const City& unknown = cityWithCode(2, true);
+    f.pickIn(0, unknown.name);
+    const int hours = f.model.offsetHours(0);
+    const QDateTime standard = f.clock.utc.addSecs(entryOf(unknown).offsetMinutes() * 60);
+    f.model.tick();
+    QCOMPARE(f.model.slot(0).time, standard.toString("hh:mm"));
+    f.model.toggleSummer(0);
+    QCOMPARE(f.model.slot(0).summer, true);
+    f.model.tick();
+    QCOMPARE(f.model.slot(0).time, standard.addSecs(3600).toString("hh:mm"));
+    f.model.toggleSummer(0);
+    f.model.toggleSummer(0);
+    f.model.toggleSummer(0);
+    QCOMPARE(f.model.offsetHours(0), hours);
+    QCOMPARE(f.model.slot(0).summer, false);
+}
+
+void TestSettingsModel::okPacksSlotsAndWritesInOrder()
+{
+    Fixture f(at(2026, 1, 15));
+    f.store.setPlcCount(5);
+    f.load();
+    f.model.selectSlot(0);
+    f.model.pick(0);
+    f.pickIn(1, "Tokyo");
+    f.pickIn(3, "Kathmandu");
+    f.model.toggleSummer(3); // no summer time in Nepal: no mark to switch
+    f.model.switchLanguage(0);
+    f.model.switchSelectPattern(0);
+    f.model.nextStyle(); // 1 → 2
+    f.model.nextInterval();
+    f.backend->writes.clear();
+    f.model.save();
+    const int japan = db().coNojSearch(7);
+    const int nepal = db().coNojSearch(22);
+    const QStringList expected{"Settings/JE=0",
+                               "Settings/SelectPattern=0",
+                               "Settings/Kind=2",
+                               "Data/CT=2",
+                               "Data/PlcCount=1",
+                               QStringLiteral("Data/No0=%1").arg(japan),
+                               QStringLiteral("Data/No1=%1").arg(nepal),
+                               "Data/No2=0",
+                               "Data/No3=0",
+                               "Data/No4=0",
+                               "Data/No5=0",
+                               "Data/SA0=0",
+                               "Data/SA1=0",
+                               "Data/SA2=0",
+                               "Data/SA3=0",
+                               "Data/SA4=0",
+                               "Data/SA5=0",
+                               "Data/WP0=" + db().countryJ(japan).name,
+                               "Data/WP1=" + db().countryJ(nepal).name,
+                               "Data/WP2=",
+                               "Data/WP3=",
+                               "Data/WP4=",
+                               "Data/WP5=",
+                               "Data/WD0=9",
+                               "Data/WDM0=0",
+                               "Data/WD1=6",
+                               "Data/WDM1=-15",
+                               "Data/WD2=9",
+                               "Data/WDM2=0",
+                               "Data/WD3=9",
+                               "Data/WDM3=0",
+                               "Data/WD4=9",
+                               "Data/WDM4=0",
+                               "Data/WD5=9",
+                               "Data/WDM5=0",
+                               "Data/Change=1"};
+    QCOMPARE(f.dataWrites(), expected);
+    // The window now shows the packed slots.
+    QCOMPARE(f.model.slot(1).name, db().countryJ(nepal).name);
+    QVERIFY(!f.model.slot(3).filled);
+}
+
+void TestSettingsModel::cancelStartsTheShownStyle()
+{
+    QTemporaryDir dir;
+    for (const char* name : {"zelpane", "zelroll", "zelcaption"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+    }
+    Fixture f;
+    f.store.setKind(2);
+    f.load();
+    QCOMPARE(f.model.styleCaption(), QStringLiteral("List"));
+    f.model.nextStyle();
+    QCOMPARE(f.model.styleCaption(), QStringLiteral("Tytle bar"));
+    f.model.nextStyle();
+    QCOMPARE(f.model.styleCaption(), QStringLiteral("Independence"));
+    f.store.setStart(0);
+    RecordingStarter starter;
+    QVERIFY(!f.model.startDisplay(starter, dir.path() + '/', QString()));
+    QCOMPARE(starter.started, QStringList{dir.filePath("zelpane")});
+    QCOMPARE(f.store.kind(9), 2);
+    QCOMPARE(f.store.start(), 1);
+
+    // A stored style 3 shows "Task bar"; one click gives the title-bar style.
+    Fixture band;
+    band.store.setKind(3);
+    band.load();
+    QCOMPARE(band.model.styleCaption(), QStringLiteral("Task bar"));
+    band.model.nextStyle();
+    QCOMPARE(band.model.kind(), 0);
+}
+
+void TestSettingsModel::failedStartClearsStart()
+{
+    QTemporaryDir start;
+    QTemporaryDir own;
+    Fixture f;
+    f.store.setKind(3);
+    f.load();
+    RecordingStarter starter;
+    const std::optional<StartFailure> failure =
+        f.model.startDisplay(starter, start.path() + '/', own.path() + '/');
+    QVERIFY(failure);
+    QVERIFY(failure->message().contains(QStringLiteral("zelband")));
+    QVERIFY(failure->message().contains(start.path()));
+    QVERIFY(failure->message().contains(own.path()));
+    QVERIFY(starter.started.isEmpty());
+    QCOMPARE(f.store.start(), 0);
+
+    // A style outside 0 to 3 starts nothing and is no failure.
+    Fixture odd;
+    odd.store.setKind(7);
+    odd.load();
+    QCOMPARE(odd.model.styleCaption(), QStringLiteral("Tytle Bar"));
+    QVERIFY(!odd.model.startDisplay(starter, start.path() + '/', QString()));
+    QVERIFY(starter.started.isEmpty());
+}
+
+void TestSettingsModel::texts()
+{
+    QCOMPARE(SettingsModel::intervalText(5), QStringLiteral(" 5 Sec."));
+    QCOMPARE(SettingsModel::intervalText(10), QStringLiteral(" 10 Sec."));
+    QCOMPARE(SettingsModel::intervalText(-2), QStringLiteral("-2 Sec."));
+    const std::pair<int, const char*> offsets[] = {{540, "+9:00"},  {270, "+4:30"},  {345, "+5:45"},
+                                                   {-300, "-5:00"}, {-210, "-3:30"}, {-30, "-0:30"},
+                                                   {0, "+0:00"},    {780, "+13:00"}};
+    for (const auto& [minutes, text] : offsets)
+        QCOMPARE(SettingsModel::offsetText(minutes), QString::fromLatin1(text));
+
+    Fixture f;
+    f.store.setChangeInterval(10);
+    f.load();
+    f.model.nextInterval();
+    QCOMPARE(f.model.intervalCaption(), QStringLiteral(" 1 Sec."));
+}
+
+void TestSettingsModel::placeTimesAndDetails()
+{
+    // A computer at UTC+9 without summer time.
+    Fixture f(at(2026, 1, 15, 23, 30, 59));
+    f.clock.local = at(2026, 1, 16, 8, 30, 59);
+    f.store.setSelectPattern(0);
+    f.store.setPlcCount(2);
+    f.load();
+    f.pickIn(0, "Japan");
+    QCOMPARE(f.model.details().localOffset, QStringLiteral("+0:00"));
+    QCOMPARE(f.model.details().utcOffset, QStringLiteral("+9:00"));
+    f.pickIn(1, "USA(Eastern)");
+    QCOMPARE(f.model.details().localOffset, QStringLiteral("-14:00"));
+    const QPointF usa = *f.model.details().crossHair;
+    f.pickIn(1, "USA(Pacific)");
+    QCOMPARE(*f.model.details().crossHair, usa); // one country, one cross-hair
+    QCOMPARE(usa, QPointF(3620 + 5200.0 * (-97 + 180) / 360, 620 + 3000.0 * (-38 + 90) / 180));
+    f.pickIn(2, "Afghanistan");
+    QCOMPARE(f.model.details().utcOffset, QStringLiteral("+4:30"));
+    f.model.tick();
+    QCOMPARE(f.model.slot(0).time, QStringLiteral("08:30"));
+    QCOMPARE(f.model.slot(1).time, QStringLiteral("15:30")); // -8, winter
+    QCOMPARE(f.model.slot(2).time, QStringLiteral("04:00"));
+
+    // Computers at UTC+10 and at UTC-3:30 looking at the Northern Territory.
+    f.clock.local = f.clock.utc.addSecs(10 * 3600);
+    f.pickIn(2, "Australia(N.T.)");
+    QCOMPARE(f.model.details().localOffset, QStringLiteral("-0:30"));
+    f.clock.local = f.clock.utc.addSecs(-210 * 60);
+    f.model.selectSlot(2);
+    QCOMPARE(f.model.details().localOffset, QStringLiteral("+13:00"));
+
+    // The none row: row 0's offset, no cross-hair, the plain flag.
+    f.model.pick(0);
+    QCOMPARE(f.model.details().officialName, QStringLiteral("none"));
+    QCOMPARE(f.model.details().utcOffset, QStringLiteral("+9:00"));
+    QCOMPARE(f.model.details().flag, 0);
+    QVERIFY(!f.model.details().crossHair);
+}
+
+void TestSettingsModel::damagedStoreRows()
+{
+    Fixture f;
+    f.store.setSelectPattern(0);
+    f.store.setSlotNumber(0, 300); // beyond the 216 country rows
+    f.store.setSlotNumber(1, -4);
+    f.store.setPlcCount(1);
+    f.load();
+    QVERIFY(!f.model.slot(0).filled);
+    QVERIFY(!f.model.slot(1).filled);
+    f.model.pick(9999);
+    QCOMPARE(f.model.slotRow(0), 0);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsModel)
+#include "tst_settingsmodel.moc"

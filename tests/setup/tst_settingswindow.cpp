@@ -1,0 +1,358 @@
+// The settings window on the offscreen platform with a temporary store, a clock of the test's
+// own and a starter that records: every control where its twips put it, the list of the mode,
+// marks, flag and cross-hair, keyboard use, and OK with a display that starts or does not.
+#include "FakeClock.h"
+#include "GuiStartup.h"
+#include "IniFileBackend.h"
+#include "RecordingStarter.h"
+#include "SettingsModel.h"
+#include "SettingsStore.h"
+#include "SettingsWindow.h"
+#include "Twips.h"
+#include "WorldDb.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const WorldDb& db()
+{
+    static const WorldDb instance;
+    return instance;
+}
+
+// The first English city whose country entry has the summer code.
+const City& cityWithCode(int code)
+{
+    for (int r = 1; r < db().rowCount(WorldTable::lstCityName); ++r) {
+        if (db().country(db().coNoSearch(db().city(r).coNo)).summer == code)
+            return db().city(r);
+    }
+    qFatal("no city of summer code %d", code);
+}
+
+struct Fixture {
+    QTemporaryDir tmp;
+    SettingsStore store{std::make_unique<IniFileBackend>(tmp.filePath("ZelClock.conf"))};
+    FakeClock clock;
+    RecordingStarter starter;
+    SettingsModel model{db(), store, clock};
+    std::unique_ptr<SettingsWindow> window;
+
+    explicit Fixture(const std::function<void(SettingsStore&)>& setUp = {})
+    {
+        clock.utc = QDateTime(QDate(2026, 7, 15), QTime(23, 30), Qt::UTC);
+        clock.local = clock.utc;
+        store.setStart(1);
+        if (setUp)
+            setUp(store);
+        model.load();
+        window = std::make_unique<SettingsWindow>(model, starter, tmp.path() + '/', QString());
+        window->show();
+    }
+    template <typename W = QWidget> W* child(const QString& name) const
+    {
+        auto* w = window->findChild<W*>(name);
+        if (!w)
+            qFatal("no %s", qPrintable(name));
+        return w;
+    }
+    void addProgram(const char* name)
+    {
+        QFile file(tmp.filePath(QString::fromLatin1(name)));
+        file.open(QIODevice::WriteOnly);
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+    }
+    QListWidget* list() const { return window->pickListWidget(model.pickList()); }
+    int row(const QString& name) const
+    {
+        const auto items = list()->findItems(name, Qt::MatchExactly);
+        if (items.isEmpty())
+            qFatal("no row %s", qPrintable(name));
+        return list()->row(items.first());
+    }
+};
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
+            Twips::toPixels(height)};
+}
+
+QColor ground(const QWidget* w)
+{
+    return w->palette().color(QPalette::Window);
+}
+
+} // namespace
+
+class TestSettingsWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { GuiStartup::setUpApplication(); }
+    void layoutInTwips();
+    void captionsAndTips();
+    void listOfTheMode();
+    void slotsMarksAndTimes();
+    void flagAndCrossHair();
+    void keyboard();
+    void okSavesAndHandsOver();
+    void failedStartKeepsTheWindow();
+};
+
+void TestSettingsWindow::layoutInTwips()
+{
+    Fixture f;
+    QCOMPARE(f.window->objectName(), QStringLiteral("fMainSet"));
+    QCOMPARE(f.window->size(), twips(0, 0, 9105, 6345).size());
+    struct Expected {
+        const char* name;
+        QRect rect;
+    };
+    // Positions in the window, in the frame, or in the option boxes, as the parent is.
+    const Expected expected[] = {
+        {"Frame1", twips(120, 0, 3495, 2415)},
+        {"lblCT", twips(120, 240, 975, 255)},
+        {"lblCltp", twips(120, 520, 1335, 255)},
+        {"picJE", twips(1200, 240, 2175, 255)},
+        {"optJE_0", twips(0, 0, 1200, 255)},
+        {"optJE_1", twips(1200, 0, 975, 255)},
+        {"picSelectPattern", twips(1680, 555, 1695, 255)},
+        {"optSelectPattern_1", twips(960, 0, 735, 255)},
+        {"optClock_0", twips(120, 840, 255, 255)},
+        {"optClock_5", twips(120, 2040, 255, 255)},
+        {"lblClock_0", twips(480, 900, 2175, 255)},
+        {"lblClock_5", twips(480, 2100, 2175, 255)},
+        {"lblTime_3", twips(2640, 1620, 495, 255)},
+        {"lblSummer_2", twips(3120, 1380, 255, 255)},
+        {"lstCityName", twips(120, 2760, 3495, 1500)},
+        {"lstCountryNameJ", twips(120, 2760, 3495, 1500)},
+        {"lblTitle_1", twips(3720, 3360, 1455, 255)},
+        {"lblCountryName", twips(5160, 3360, 3855, 255)},
+        {"lblTitle_2", twips(3720, 3720, 1815, 255)},
+        {"lblCapital", twips(5160, 3720, 3855, 495)},
+        {"lblTitle_8", twips(1320, 4320, 1095, 255)},
+        {"lblLanguage", twips(2400, 4320, 6615, 615)},
+        {"lblTitle_3", twips(120, 5040, 1815, 255)},
+        {"lblCurrency", twips(1200, 5040, 7815, 255)},
+        {"lblTitle_9", twips(120, 5400, 855, 495)},
+        {"lblExchange", twips(1200, 5400, 3975, 495)},
+        {"imgFlag", twips(120, 4320, 870, 600)},
+        {"lblTitle_4", twips(240, 2520, 615, 255)},
+        {"lblTimeDifUTC", twips(960, 2475, 855, 255)},
+        {"lblTitle_5", twips(1920, 2520, 735, 255)},
+        {"lblTimeDifLocal", twips(2760, 2475, 855, 255)},
+        {"imgWorld", twips(3720, 120, 5235, 3090)},
+        {"cmdOK_0", twips(6960, 5760, 975, 285)},
+        {"cmdOK_1", twips(8040, 5760, 975, 285)},
+        {"cmdHelp", twips(8040, 5400, 975, 285)},
+        {"cmdAbout", twips(6960, 5400, 975, 285)},
+    };
+    for (const Expected& e : expected)
+        QCOMPARE(f.child(QLatin1String(e.name))->geometry(), e.rect);
+    QCOMPARE(f.child("lblSummer_0")->parentWidget(), f.child("Frame1"));
+    QCOMPARE(f.child("optJE_1")->parentWidget(), f.child("picJE"));
+    // The map is shown at its own size.
+    QCOMPARE(f.child<QLabel>("imgWorld")->pixmap().size(), QSize(349, 206));
+}
+
+void TestSettingsWindow::captionsAndTips()
+{
+    Fixture f;
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Zel's World Clock"));
+    QCOMPARE(ground(f.window.get()), QColor(0, 64, 64));
+    QCOMPARE(f.child<QGroupBox>("Frame1")->title(), QStringLiteral("Clock"));
+    QCOMPARE(f.child<QPushButton>("cmdOK_0")->text(), QStringLiteral("O K"));
+    QCOMPARE(f.child<QPushButton>("cmdOK_1")->text(), QStringLiteral("Cancel"));
+    QCOMPARE(f.child<QRadioButton>("optJE_0")->text(), QStringLiteral("Japanese"));
+    QCOMPARE(f.child<QRadioButton>("optSelectPattern_1")->text(), QStringLiteral("City"));
+    QCOMPARE(f.child("lblCltp")->toolTip(), QStringLiteral("クリックすると時計の種類が変わる"));
+    QCOMPARE(f.child("lblCT")->toolTip(),
+             QStringLiteral("クリックすると表示切り替えの間隔が変わる"));
+    QCOMPARE(f.child("lblSummer_4")->toolTip(),
+             QStringLiteral("夏時間の調整（水色＝サマータイム制有無不明）"));
+    QCOMPARE(f.child("lblTitle_5")->toolTip(),
+             QStringLiteral("UTC=universal time coordinated (=GMT)"));
+    auto* caption = f.child<QLabel>("lblTitle_9");
+    QCOMPARE(caption->text(), QStringLiteral("Exchange Rate"));
+    QVERIFY(caption->font().bold());
+    QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(Qt::white));
+    auto* language = f.child<QLabel>("lblLanguage");
+    QVERIFY(language->wordWrap());
+    QCOMPARE(ground(language), QColor(255, 224, 192));
+    QCOMPARE(f.child<QLabel>("lblCltp")->text(), QStringLiteral("Independence"));
+    QCOMPARE(f.child<QLabel>("lblCT")->text(), QStringLiteral(" 1 Sec."));
+    // The list rows are the table's texts as they stand.
+    QCOMPARE(f.list()->item(0)->text(), QStringLiteral(" none"));
+    QCOMPARE(f.list()->item(f.row("Abuja "))->text(), QStringLiteral("Abuja "));
+}
+
+void TestSettingsWindow::listOfTheMode()
+{
+    Fixture f;
+    const auto visibleLists = [&] {
+        QStringList names;
+        for (auto* l : f.window->findChildren<QListWidget*>()) {
+            if (l->isVisible())
+                names << l->objectName();
+        }
+        return names;
+    };
+    QCOMPARE(visibleLists(), QStringList{"lstCityName"});
+    QCOMPARE(f.list()->currentRow(), 45);
+    f.child<QRadioButton>("optSelectPattern_0")->click();
+    QCOMPARE(visibleLists(), QStringList{"lstCountryName"});
+    QCOMPARE(f.list()->currentItem()->text(), QStringLiteral("Norway"));
+    f.child<QRadioButton>("optJE_0")->click();
+    QCOMPARE(visibleLists(), QStringList{"lstCountryNameJ"});
+    QCOMPARE(f.child<QLabel>("lblClock_0")->text(), f.list()->currentItem()->text());
+    f.child<QRadioButton>("optSelectPattern_1")->click();
+    QCOMPARE(visibleLists(), QStringList{"lstCityNameJ"});
+    QCOMPARE(f.model.language(), 0);
+    QCOMPARE(f.model.selectPattern(), 1);
+}
+
+void TestSettingsWindow::slotsMarksAndTimes()
+{
+    Fixture f([](SettingsStore& s) { s.setPlcCount(2); });
+    auto* time0 = f.child<QLabel>("lblTime_0");
+    QCOMPARE(time0->text(), QStringLiteral("24:00")); // until the first tick
+    QCOMPARE(f.child<QLabel>("lblTime_1")->text(), QString());
+    QCOMPARE(ground(f.child("lblClock_0")), QColor(255, 255, 128));
+    QCOMPARE(ground(f.child("lblClock_1")), f.window->palette().color(QPalette::Button));
+    QVERIFY(!f.child("lblSummer_1")->isVisible());
+
+    f.child<QRadioButton>("optClock_1")->click();
+    const City& unknown = cityWithCode(2);
+    f.list()->setCurrentRow(f.row(unknown.name));
+    QCOMPARE(f.child<QLabel>("lblClock_1")->text(), unknown.name);
+    auto* mark = f.child<QLabel>("lblSummer_1");
+    QVERIFY(mark->isVisible());
+    QCOMPARE(ground(mark), QColor(0, 255, 255));
+    QCOMPARE(mark->text(), QStringLiteral("  "));
+    QTest::mouseClick(mark, Qt::LeftButton);
+    QCOMPARE(mark->text(), QStringLiteral("+1"));
+
+    f.child<QRadioButton>("optClock_2")->click();
+    f.list()->setCurrentRow(f.row("New York"));
+    QCOMPARE(ground(f.child("lblSummer_2")), QColor(255, 192, 128));
+    QCOMPARE(f.child<QLabel>("lblSummer_2")->text(), QStringLiteral("+1")); // July
+    f.list()->setCurrentRow(f.row("Tokyo"));
+    QVERIFY(!f.child("lblSummer_2")->isVisible());
+
+    // The timer brings the times: 23:30 UTC.
+    QTRY_COMPARE_WITH_TIMEOUT(f.child<QLabel>("lblTime_2")->text(), QStringLiteral("08:30"), 5000);
+    const int minutes = db().country(db().coNoSearch(unknown.coNo)).offsetMinutes() + 60;
+    QCOMPARE(f.child<QLabel>("lblTime_1")->text(),
+             f.clock.utc.addSecs(minutes * 60).toString(QStringLiteral("hh:mm")));
+}
+
+void TestSettingsWindow::flagAndCrossHair()
+{
+    Fixture f([](SettingsStore& s) { s.setSelectPattern(0); });
+    auto* flag = f.child<QLabel>("imgFlag");
+    QVERIFY(flag->hasScaledContents());
+    QCOMPARE(flag->frameShape(), QFrame::Box);
+    QCOMPARE(flag->size(), twips(0, 0, 870, 600).size());
+    auto* ew = f.child("LineEW");
+    auto* ns = f.child("lineNS");
+    const auto expectCross = [&](const QString& country, int south, int east) {
+        f.list()->setCurrentRow(f.row(country));
+        QVERIFY(ew->isVisible() && ns->isVisible());
+        QCOMPARE(ew->x(), Twips::toPixels(3620 + 5200.0 * (east + 180) / 360));
+        QCOMPARE(ns->y(), Twips::toPixels(620 + 3000.0 * (south + 90) / 180));
+        QCOMPARE(ew->geometry().top(), Twips::toPixels(120));
+        QCOMPARE(ns->geometry().left(), Twips::toPixels(3720));
+        QCOMPARE(ns->geometry().right(), Twips::toPixels(9000));
+        QCOMPARE(ground(ew), QColor(255, 0, 0));
+    };
+    expectCross("Japan", -36, 138);
+    QCOMPARE(flag->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+             WorldDb::flag(db().details(db().country(f.row("Japan")).mNo).flag)
+                 .convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(f.child<QLabel>("lblTimeDifUTC")->text(), QStringLiteral("+9:00"));
+    expectCross("USA(Eastern)", -38, -97);
+    expectCross("Australia(N.T.)", 27, db().details(5).east.value());
+    f.list()->setCurrentRow(0);
+    QVERIFY(!ew->isVisible() && !ns->isVisible());
+    QCOMPARE(f.child<QLabel>("lblCountryName")->text(), QStringLiteral("none"));
+}
+
+void TestSettingsWindow::keyboard()
+{
+    Fixture f;
+    QApplication::setActiveWindow(f.window.get());
+    QListWidget* list = f.list();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(f.model.slotRow(0), 46);
+    QCOMPARE(f.child<QLabel>("lblClock_0")->text(), list->item(46)->text());
+    QTest::keyClicks(list, "Tok");
+    QCOMPARE(f.child<QLabel>("lblClock_0")->text(), QStringLiteral("Tokyo"));
+
+    auto* style = f.child<QLabel>("lblCltp");
+    QCOMPARE(style->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(style, Qt::Key_Space);
+    QCOMPARE(style->text(), QStringLiteral("List"));
+    QTest::keyClick(f.child("lblCT"), Qt::Key_Return);
+    QCOMPARE(f.child<QLabel>("lblCT")->text(), QStringLiteral(" 2 Sec."));
+
+    // Tab reaches the pick list and the OK button.
+    QList<QWidget*> chain;
+    for (QWidget* w = f.window->nextInFocusChain(); w != f.window.get();
+         w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            chain << w;
+    }
+    QVERIFY(chain.contains(f.child("lblCT")));
+    QVERIFY(chain.contains(list));
+    QVERIFY(chain.contains(f.child("cmdOK_0")));
+}
+
+void TestSettingsWindow::okSavesAndHandsOver()
+{
+    Fixture f;
+    f.addProgram("zelpane");
+    QSignalSpy finished(f.window.get(), &SettingsWindow::finished);
+    f.list()->setCurrentRow(f.row("Tokyo"));
+    QTest::mouseClick(f.child("cmdOK_0"), Qt::LeftButton);
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!f.window->isVisible());
+    QCOMPARE(f.starter.started, QStringList{f.tmp.filePath("zelpane")});
+    QCOMPARE(f.store.placeName(0, "?"), QStringLiteral("Tokyo"));
+    QCOMPARE(f.store.placeHours(0, 0), 9);
+    QCOMPARE(f.store.change(), 1);
+    QCOMPARE(f.store.start(), 1);
+}
+
+void TestSettingsWindow::failedStartKeepsTheWindow()
+{
+    Fixture f([](SettingsStore& s) { s.setKind(0); });
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    QTest::mouseClick(f.child("cmdOK_0"), Qt::LeftButton);
+    QVERIFY(shown.contains(QStringLiteral("zelcaption")));
+    QVERIFY(shown.contains(f.tmp.path()));
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(f.store.start(), 0);
+    QCOMPARE(f.store.placeName(0, "?"), QStringLiteral("Bergen")); // saved all the same
+    QVERIFY(f.starter.started.isEmpty());
+}
+
+QTEST_MAIN(TestSettingsWindow)
+#include "tst_settingswindow.moc"
