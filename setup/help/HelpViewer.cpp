@@ -17,8 +17,10 @@ void showContents(QWidget* window, const HelpFile::Request& request)
 {
     switch (request.outcome) {
     case HelpFile::Outcome::NotConfigured: {
-        QMessageBox box(QMessageBox::Information, window->windowTitle(),
-                        QString::fromUtf16(kNoHelpText), QMessageBox::Ok, window);
+        const QString title =
+            window != nullptr ? window->windowTitle() : QApplication::applicationDisplayName();
+        QMessageBox box(QMessageBox::Information, title, QString::fromUtf16(kNoHelpText),
+                        QMessageBox::Ok, window);
         box.setObjectName(QStringLiteral("helpMessage"));
         box.exec();
         return;
@@ -35,7 +37,9 @@ void showContents(QWidget* window, const HelpFile::Request& request)
         break;
     }
     // One help window per settings window: a second press brings it back to the contents.
-    auto* help = window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* help = window != nullptr
+                     ? window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly)
+                     : nullptr;
     if (help == nullptr)
         help = new HelpWindow(window);
     help->showPage(QUrl::fromLocalFile(request.path));

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -71,4 +72,14 @@ void HelpWindow::updateTitle()
 {
     const QString page = m_browser->documentTitle();
     setWindowTitle(page.isEmpty() ? kTitle : kTitle + QStringLiteral(" - ") + page);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the help as it closes a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -3,6 +3,7 @@
 #include <QUrl>
 #include <QWidget>
 
+class QKeyEvent;
 class QPushButton;
 class QTextBrowser;
 
@@ -18,6 +19,9 @@ public:
     void showPage(const QUrl& contents);
 
     QTextBrowser* browser() const { return m_browser; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void updateTitle();

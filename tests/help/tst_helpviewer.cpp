@@ -180,8 +180,14 @@ private slots:
         QCOMPARE(browser->documentTitle(), QStringLiteral("Contents"));
         QVERIFY(!back->isEnabled());
 
-        // Closing the help leaves the settings window as it was.
+        // Closing the help (Close, or Escape) leaves the settings window as it was.
         help->findChild<QPushButton*>(QStringLiteral("helpClose"))->click();
+        QTRY_VERIFY(helpWindowOf(*m_window) == nullptr);
+        QVERIFY(m_window->isVisible());
+        HelpViewer::showContents(
+            &*m_window, HelpFile::locate(tmp.path(), QString(), QStringLiteral("index.html")));
+        QVERIFY(helpWindowOf(*m_window) != nullptr);
+        QTest::keyClick(helpWindowOf(*m_window)->browser(), Qt::Key_Escape);
         QTRY_VERIFY(helpWindowOf(*m_window) == nullptr);
         QVERIFY(m_window->isVisible());
     }
