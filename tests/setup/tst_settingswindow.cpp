@@ -108,6 +108,7 @@ private slots:
     void keyboard();
     void okSavesAndHandsOver();
     void failedStartKeepsTheWindow();
+    void helpAndAbout();
 };
 
 void TestSettingsWindow::layoutInTwips()
@@ -352,6 +353,33 @@ void TestSettingsWindow::failedStartKeepsTheWindow()
     QCOMPARE(f.store.start(), 0);
     QCOMPARE(f.store.placeName(0, "?"), QStringLiteral("Bergen")); // saved all the same
     QVERIFY(f.starter.started.isEmpty());
+}
+
+void TestSettingsWindow::helpAndAbout()
+{
+    Fixture f;
+    // About is a box over the window; Help either opens its own window or explains in a box why
+    // it cannot. Either way the settings window stays.
+    QString modal;
+    const auto closeModal = [&] {
+        QTimer::singleShot(0, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                modal = box->metaObject()->className();
+                box->close();
+            }
+        });
+    };
+    closeModal();
+    QTest::mouseClick(f.child("cmdAbout"), Qt::LeftButton);
+    QVERIFY(!modal.isEmpty());
+    modal.clear();
+    closeModal();
+    QTest::mouseClick(f.child("cmdHelp"), Qt::LeftButton);
+    const auto children = f.window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    const bool helpWindow = std::any_of(children.begin(), children.end(),
+                                        [](QWidget* w) { return w->isWindow() && w->isVisible(); });
+    QVERIFY(helpWindow || !modal.isEmpty());
+    QVERIFY(f.window->isVisible());
 }
 
 QTEST_MAIN(TestSettingsWindow)
