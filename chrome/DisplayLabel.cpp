@@ -32,8 +32,6 @@ bool DisplayLabel::display(const QString& text, bool opaque)
         update();
         changed = true;
     }
-    if (changed)
-        ++m_changes;
     return changed;
 }
 

@@ -17,8 +17,6 @@ public:
 
     bool opaque() const { return m_opaque; }
     QColor background() const { return m_background; }
-    // How many times the text or the look actually changed.
-    int changes() const { return m_changes; }
 
 signals:
     void mouseMoved(Qt::MouseButtons buttons);
@@ -30,5 +28,4 @@ protected:
 private:
     QColor m_background;
     bool m_opaque = false;
-    int m_changes = 0;
 };

@@ -6,10 +6,12 @@
 #include <QPainter>
 
 ImageButton::ImageButton(const QString& objectName, const QString& toolTip, QWidget* parent)
-    : QWidget(parent)
+    : QAbstractButton(parent)
 {
     setObjectName(objectName);
     setToolTip(toolTip);
+    // Tab reaches it, a click does not take the focus from where the user typed.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true); // hover looks follow the pointer without a button held
     setFixedSize(sizeHint());
 }
@@ -29,40 +31,52 @@ void ImageButton::setPicture(const QPixmap& picture, int index)
     update();
 }
 
-void ImageButton::setBordered(bool on)
+void ImageButton::setPressed(bool on)
 {
-    if (on == m_bordered)
+    if (on == m_pressed)
         return;
-    m_bordered = on;
+    m_pressed = on;
     update();
+}
+
+bool ImageButton::event(QEvent* event)
+{
+    // The picture has no text: screen readers name the button by what its tool tip says.
+    if (event->type() == QEvent::ToolTipChange)
+        setAccessibleName(toolTip());
+    return QAbstractButton::event(event);
 }
 
 void ImageButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(rect(), m_picture);
-    if (m_bordered) {
+    if (m_pressed || isDown()) {
         painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
 void ImageButton::mousePressEvent(QMouseEvent* event)
 {
-    setBordered(true);
-    event->accept();
+    setPressed(true);
+    QAbstractButton::mousePressEvent(event);
+    event->accept(); // other buttons too: a press on a button is not one on the window
 }
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    setBordered(false);
+    setPressed(false);
+    QAbstractButton::mouseReleaseEvent(event);
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
 }
 
 void ImageButton::mouseMoveEvent(QMouseEvent* event)
 {
     emit mouseMoved(event->buttons());
+    QAbstractButton::mouseMoveEvent(event);
     event->accept();
 }

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
 // A picture that acts as a button: 8 x 16 pixels (120 x 240 twips), the picture filling it. A
 // press of any mouse button draws a single-line border, the release removes it, and a left
-// release over the button is a click. Every pointer move over it is reported, so that the
-// window can give it its hover look.
-class ImageButton final : public QWidget {
+// release over the button is a click; the keyboard reaches it with Tab and clicks it with
+// Space. Every pointer move over it is reported, so that the window can give it its hover look.
+// Its tool tip is also its accessible name.
+class ImageButton final : public QAbstractButton {
     Q_OBJECT
 public:
     ImageButton(const QString& objectName, const QString& toolTip, QWidget* parent);
@@ -15,24 +16,23 @@ public:
     // `index` is the picture's place in the store, kept so that the current look can be asked.
     void setPicture(const QPixmap& picture, int index);
     int pictureIndex() const { return m_index; }
-    bool bordered() const { return m_bordered; }
 
     QSize sizeHint() const override;
 
 signals:
-    void clicked();
     void mouseMoved(Qt::MouseButtons buttons);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void setBordered(bool on);
+    void setPressed(bool on);
 
     QPixmap m_picture;
     int m_index = -1;
-    bool m_bordered = false;
+    bool m_pressed = false; // by any mouse button
 };

@@ -11,9 +11,6 @@ namespace AboutGradient {
 
 inline constexpr int kLastBand = 256;
 
-// Nearest integer, halves to the even neighbour (2.5 -> 2, 7.5 -> 8).
-int roundHalfEven(double value);
-
 // Colour of band i: (i / 1.2, i / 1.7, i / 1.9), each rounded half to even.
 QColor bandColour(int band);
 

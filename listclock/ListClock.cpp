@@ -35,13 +35,9 @@ ListClock::Tick ListClock::tick()
 std::vector<StripRow> ListClock::strips() const
 {
     const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
-    // The local row counts on the wall clock like the places do, so that its tool tips agree
-    // with its cells even across a change of summer time.
-    const QDateTime local = m_clock.localNow();
-    const QDateTime localWall(local.date(), local.time(), Qt::UTC);
     std::vector<StripRow> out;
     out.reserve(std::size_t(m_places.count() + 1));
-    out.push_back(stripRow(localWall, m_mode, m_locale));
+    out.push_back(stripRow(m_clock.localNow(), m_mode, m_locale));
     for (int i = 0; i <= m_places.plcCount; ++i)
         out.push_back(stripRow(PlaceTime::placeDateTime(utc, m_places.places[std::size_t(i)]),
                                m_mode, m_locale));
@@ -51,6 +47,8 @@ std::vector<StripRow> ListClock::strips() const
 StripRow ListClock::stripRow(const QDateTime& placeNow, StripMode mode, const QLocale& locale)
 {
     const std::array<StripCell, 24> cells = Strip::cells(placeNow.time().hour(), mode);
+    // Counted on the wall clock (as UTC), so that the local row's tool tips agree with its
+    // cells even across a change of summer time.
     const QDateTime hourStart(placeNow.date(), QTime(placeNow.time().hour(), 0), Qt::UTC);
     StripRow row;
     for (std::size_t c = 0; c < row.size(); ++c) {

@@ -10,6 +10,7 @@
 #include "SwitchProgram.h"
 #include "WindowDrag.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -27,6 +28,12 @@ void send(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButton
     QCoreApplication::sendEvent(w, &event);
 }
 
+// The border a press draws shows on the button's corner pixel, over the picture's edge.
+bool bordered(ImageButton* button)
+{
+    return button->grab().toImage().pixel(0, 0) == qRgb(0, 0, 0);
+}
+
 } // namespace
 
 class TestChromeWidgets : public QObject {
@@ -38,22 +45,47 @@ private slots:
         auto* button = new ImageButton("imgend", QString::fromUtf8("終了"), &window);
         QCOMPARE(button->size(), QSize(8, 16));
         QCOMPARE(button->toolTip(), QString::fromUtf8("終了"));
+        button->setPicture(QPixmap::fromImage(ButtonPictures::paint(2)), 2);
         QSignalSpy clicks(button, &ImageButton::clicked);
+        QVERIFY(!bordered(button));
         send(button, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
-        QVERIFY(button->bordered());
+        QVERIFY(bordered(button));
         QCOMPARE(clicks.count(), 0); // the click waits for the release
         send(button, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
-        QVERIFY(!button->bordered());
+        QVERIFY(!bordered(button));
         QCOMPARE(clicks.count(), 1);
         // Right button: border too, but no click.
         send(button, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
-        QVERIFY(button->bordered());
+        QVERIFY(bordered(button));
         send(button, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
-        QVERIFY(!button->bordered());
+        QVERIFY(!bordered(button));
         // Released after leaving the button: no click.
         send(button, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
         send(button, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {30, 30});
         QCOMPARE(clicks.count(), 1);
+    }
+
+    void buttonServesKeyboardAndScreenReaders()
+    {
+        QWidget window;
+        auto* button =
+            new ImageButton("imgMinimize", QString::fromUtf8("タイトルバーを追わない"), &window);
+        // Tab reaches it; a mouse click does not take the focus.
+        QCOMPARE(button->focusPolicy(), Qt::TabFocus);
+        QSignalSpy clicks(button, &ImageButton::clicked);
+        QTest::keyClick(button, Qt::Key_Space);
+        QCOMPARE(clicks.count(), 1);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(reader);
+        QCOMPARE(reader->role(), QAccessible::Button);
+        QCOMPARE(reader->text(QAccessible::Name), QString::fromUtf8("タイトルバーを追わない"));
+        // The follow button's tool tip changes with each click; its name follows.
+        button->setToolTip(QString::fromUtf8("「タイトルバーを追う」に変更"));
+        QCOMPARE(reader->text(QAccessible::Name),
+                 QString::fromUtf8("「タイトルバーを追う」に変更"));
+        QVERIFY(reader->actionInterface());
+        reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(clicks.count(), 2); // an animated click: it comes a moment later
     }
 
     void groupGivesHoverLooksFromTheStore()
@@ -84,7 +116,6 @@ private slots:
         DisplayLabel label("lblTime", QColor(0, 0, 64), &window);
         QVERIFY(label.display("16:00 ", false));
         QVERIFY(!label.display("16:00 ", false));
-        QCOMPARE(label.changes(), 1);
         QVERIFY(label.display("16:00 ", true));
         QVERIFY(label.opaque());
         QVERIFY(label.autoFillBackground());
@@ -92,7 +123,6 @@ private slots:
         QVERIFY(!label.display("16:00 ", true));
         QVERIFY(label.display("16:01 ", false));
         QVERIFY(!label.autoFillBackground());
-        QCOMPARE(label.changes(), 3);
         QCOMPARE(label.frameShape(), QFrame::Box);
         QCOMPARE(label.text(), QStringLiteral("16:01 "));
     }

@@ -116,8 +116,7 @@ private slots:
         QCOMPARE(AboutGradient::bandHeight(1530), 6);
         QCOMPARE(AboutGradient::bandHeight(1664), 6); // 6.5
         QCOMPARE(AboutGradient::bandHeight(1920), 8); // 7.5
-        QCOMPARE(AboutGradient::roundHalfEven(-2.5), -2);
-        QCOMPARE(AboutGradient::roundHalfEven(-3.5), -4);
+        QCOMPARE(AboutGradient::bandHeight(2176), 8); // 8.5
     }
 
     void paintedBackgroundRunsFromDarkToTheBottomColour()

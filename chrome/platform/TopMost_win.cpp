@@ -1,0 +1,15 @@
+#include "TopMost.h"
+
+#include <QWidget>
+#include <windows.h>
+
+namespace TopMost {
+
+void applyToShown(QWidget& window)
+{
+    // A shown window needs the z-order change itself, not just the flag.
+    const auto hwnd = reinterpret_cast<HWND>(window.winId());
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+} // namespace TopMost
