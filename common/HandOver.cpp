@@ -59,14 +59,14 @@ std::optional<SuiteProgram> launcherDisplay(int kind)
 
 bool settingsMayRun(SettingsStore& store)
 {
-    return store.start() != 0;
+    return store.get(StoreKeys::Start, StoreReader::SettingsProgram) != 0;
 }
 
 bool displayMayRun(SettingsStore& store)
 {
-    if (store.start() == 0)
+    if (store.get(StoreKeys::Start, StoreReader::Clocks) == 0)
         return false;
-    store.setStart(0);
+    store.set(StoreKeys::Start, 0);
     return true;
 }
 
@@ -117,12 +117,12 @@ std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& start
                                      SuiteProgram program, const QString& folder,
                                      std::optional<int> kind, const QString& fallbackFolder)
 {
-    store.setStart(1);
+    store.set(StoreKeys::Start, 1);
     if (kind)
-        store.setKind(*kind);
+        store.set(StoreKeys::Kind, *kind);
     std::optional<StartFailure> failure = start(starter, program, folder, fallbackFolder);
     if (failure)
-        store.setStart(0);
+        store.set(StoreKeys::Start, 0);
     return failure;
 }
 

@@ -17,7 +17,7 @@ void PlaceRotation::start()
 void PlaceRotation::loadPlaces()
 {
     m_places.load(m_store); // resets "Change" before reading
-    m_changeInterval = m_store.changeInterval(1);
+    m_changeInterval = m_store.get(StoreKeys::CT, StoreReader::Clocks);
     if (m_shown > m_places.plcCount)
         m_shown = 0;
 }

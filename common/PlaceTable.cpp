@@ -6,19 +6,19 @@
 
 void PlaceTable::load(SettingsStore& store)
 {
-    store.setChange(0);
+    store.set(StoreKeys::Change, 0);
     // The settings program never stores more than six places; a larger or smaller number from
     // a damaged store is kept inside the table instead of reading past it.
-    plcCount = std::clamp(store.plcCount(1), -1, kMaxIndex);
+    plcCount = std::clamp(store.get(StoreKeys::PlcCount, StoreReader::Clocks), -1, kMaxIndex);
     for (int i = 0; i <= plcCount; ++i) {
         Place& p = places[std::size_t(i)];
-        p.name = store.placeName(i, QStringLiteral("Japan"));
-        p.hours = store.placeHours(i, -9);
-        p.minutes = store.placeMinutes(i, 0);
+        p.name = store.get(StoreKeys::WP, i, StoreReader::Clocks);
+        p.hours = store.get(StoreKeys::WD, i, StoreReader::Clocks);
+        p.minutes = store.get(StoreKeys::WDM, i, StoreReader::Clocks);
     }
 }
 
 bool PlaceTable::reloadRequested(SettingsStore& store)
 {
-    return store.change() == 1;
+    return store.get(StoreKeys::Change, StoreReader::Clocks) == 1;
 }

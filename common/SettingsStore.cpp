@@ -11,22 +11,6 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-QStringView sectionName(SettingsStore::Section s)
-{
-    return s == SettingsStore::Section::Settings ? u"Settings" : u"Data";
-}
-
-QString slotKey(QStringView prefix, int slot)
-{
-    return prefix.toString() + QString::number(slot);
-}
-
-using Section = SettingsStore::Section;
-
-} // namespace
-
 SettingsStore::SettingsStore(std::unique_ptr<StoreBackend> backend) : m_backend(std::move(backend))
 {
 }
@@ -64,14 +48,24 @@ SettingsStore SettingsStore::openUser(const QString& application)
 #endif
 }
 
-QString SettingsStore::readText(Section section, QStringView key, const QString& fallback)
+QStringView SettingsStore::sectionName(StoreSection section)
 {
-    return m_backend->read(sectionName(section), key).value_or(fallback);
+    return section == StoreSection::Settings ? u"Settings" : u"Data";
 }
 
-bool SettingsStore::writeText(Section section, QStringView key, const QString& value)
+QString SettingsStore::slotKeyName(QStringView prefix, int slot)
 {
-    return m_backend->write(sectionName(section), key, value);
+    return prefix.toString() + QString::number(slot);
+}
+
+std::optional<QString> SettingsStore::rawText(StoreSection section, QStringView name)
+{
+    return m_backend->read(sectionName(section), name);
+}
+
+bool SettingsStore::setRawText(StoreSection section, QStringView name, const QString& value)
+{
+    return m_backend->write(sectionName(section), name, value);
 }
 
 std::optional<qint32> SettingsStore::toInt32(QStringView text)
@@ -105,182 +99,131 @@ QString SettingsStore::fromFloat(float value)
     return QString::fromLatin1(buf, res.ptr - buf);
 }
 
-int SettingsStore::readInt(Section section, QStringView key, int fallback)
+namespace {
+
+// Text to the key's type; nothing when the text does not convert whole.
+std::optional<qint32> convert(const QString& text, qint32*)
 {
-    const std::optional<QString> text = m_backend->read(sectionName(section), key);
-    if (!text)
+    return SettingsStore::toInt32(text);
+}
+
+std::optional<qint16> convert(const QString& text, qint16*)
+{
+    return SettingsStore::toInt16(text);
+}
+
+std::optional<float> convert(const QString& text, float*)
+{
+    return SettingsStore::toFloat(text);
+}
+
+std::optional<QString> convert(const QString& text, QString*)
+{
+    return text;
+}
+
+QString toText(qint32 value)
+{
+    return QString::number(value);
+}
+
+QString toText(qint16 value)
+{
+    return QString::number(value);
+}
+
+QString toText(float value)
+{
+    return SettingsStore::fromFloat(value);
+}
+
+QString toText(const QString& value)
+{
+    return value;
+}
+
+template <typename T> T fromDefault(StoreDefault<T> value)
+{
+    if constexpr (std::is_same_v<T, QString>)
+        return value.toString();
+    else
+        return value;
+}
+
+bool isSlot(int slot)
+{
+    return slot >= 0 && slot < SettingsStore::kSlotCount;
+}
+
+} // namespace
+
+template <typename T> T SettingsStore::get(const StoreKey<T>& key, StoreReader reader)
+{
+    return getOr(key, fromDefault<T>(key.defaults(reader)));
+}
+
+template <typename T>
+T SettingsStore::getOr(const StoreKey<T>& key, std::type_identity_t<T> fallback)
+{
+    const std::optional<QString> stored = rawText(key.section, key.name);
+    if (!stored)
         return fallback;
-    return toInt32(*text).value_or(fallback);
+    return convert(*stored, static_cast<T*>(nullptr)).value_or(fallback);
 }
 
-bool SettingsStore::writeInt(Section section, QStringView key, int value)
+template <typename T>
+bool SettingsStore::set(const StoreKey<T>& key, const std::type_identity_t<T>& value)
 {
-    return writeText(section, key, QString::number(value));
+    return setRawText(key.section, key.name, toText(value));
 }
 
-float SettingsStore::readFloat(Section section, QStringView key, float fallback)
+template <typename T> T SettingsStore::get(const StoreSlotKey<T>& key, int slot, StoreReader reader)
 {
-    const std::optional<QString> text = m_backend->read(sectionName(section), key);
-    if (!text)
+    const ReaderDefaults<T>& defaults =
+        slot == 0 && key.firstSlotDefaults ? *key.firstSlotDefaults : key.defaults;
+    const T fallback = fromDefault<T>(defaults(reader));
+    if (!isSlot(slot))
         return fallback;
-    return toFloat(*text).value_or(fallback);
+    const std::optional<QString> stored = rawText(key.section, slotKeyName(key.prefix, slot));
+    if (!stored)
+        return fallback;
+    return convert(*stored, static_cast<T*>(nullptr)).value_or(fallback);
 }
 
-WindowPlacement SettingsStore::readPlacement(QStringView left, QStringView top, QStringView width,
-                                             const WindowPlacement& fallback)
+template <typename T>
+bool SettingsStore::set(const StoreSlotKey<T>& key, int slot, const std::type_identity_t<T>& value)
 {
-    return {readFloat(Section::Settings, left, fallback.left),
-            readFloat(Section::Settings, top, fallback.top),
-            readFloat(Section::Settings, width, fallback.width)};
+    if (!isSlot(slot))
+        return false;
+    return setRawText(key.section, slotKeyName(key.prefix, slot), toText(value));
 }
 
-bool SettingsStore::writePlacement(QStringView left, QStringView top, QStringView width,
-                                   const WindowPlacement& p)
+template qint32 SettingsStore::get(const StoreKey<qint32>&, StoreReader);
+template qint16 SettingsStore::get(const StoreKey<qint16>&, StoreReader);
+template float SettingsStore::get(const StoreKey<float>&, StoreReader);
+template QString SettingsStore::get(const StoreKey<QString>&, StoreReader);
+template qint32 SettingsStore::getOr(const StoreKey<qint32>&, qint32);
+template qint16 SettingsStore::getOr(const StoreKey<qint16>&, qint16);
+template float SettingsStore::getOr(const StoreKey<float>&, float);
+template QString SettingsStore::getOr(const StoreKey<QString>&, QString);
+template bool SettingsStore::set(const StoreKey<qint32>&, const qint32&);
+template bool SettingsStore::set(const StoreKey<qint16>&, const qint16&);
+template bool SettingsStore::set(const StoreKey<float>&, const float&);
+template bool SettingsStore::set(const StoreKey<QString>&, const QString&);
+template qint32 SettingsStore::get(const StoreSlotKey<qint32>&, int, StoreReader);
+template QString SettingsStore::get(const StoreSlotKey<QString>&, int, StoreReader);
+template bool SettingsStore::set(const StoreSlotKey<qint32>&, int, const qint32&);
+template bool SettingsStore::set(const StoreSlotKey<QString>&, int, const QString&);
+
+WindowPlacement SettingsStore::placement(const PlacementKeys& keys, StoreReader reader)
 {
-    const bool a = writeText(Section::Settings, left, fromFloat(p.left));
-    const bool b = writeText(Section::Settings, top, fromFloat(p.top));
-    const bool c = writeText(Section::Settings, width, fromFloat(p.width));
+    return {get(keys.left, reader), get(keys.top, reader), get(keys.width, reader)};
+}
+
+bool SettingsStore::setPlacement(const PlacementKeys& keys, const WindowPlacement& p)
+{
+    const bool a = set(keys.left, p.left);
+    const bool b = set(keys.top, p.top);
+    const bool c = set(keys.width, p.width);
     return a && b && c;
-}
-
-int SettingsStore::start()
-{
-    return readInt(Section::Settings, u"Start", 0);
-}
-
-bool SettingsStore::setStart(int value)
-{
-    return writeInt(Section::Settings, u"Start", value);
-}
-
-int SettingsStore::kind(int fallback)
-{
-    return readInt(Section::Settings, u"Kind", fallback);
-}
-
-bool SettingsStore::setKind(int value)
-{
-    return writeInt(Section::Settings, u"Kind", value);
-}
-
-int SettingsStore::language(int fallback)
-{
-    return readInt(Section::Settings, u"JE", fallback);
-}
-
-bool SettingsStore::setLanguage(int value)
-{
-    return writeInt(Section::Settings, u"JE", value);
-}
-
-qint16 SettingsStore::selectPattern(qint16 fallback)
-{
-    const std::optional<QString> text =
-        m_backend->read(sectionName(Section::Settings), u"SelectPattern");
-    return text ? toInt16(*text).value_or(fallback) : fallback;
-}
-
-bool SettingsStore::setSelectPattern(qint16 value)
-{
-    return writeInt(Section::Settings, u"SelectPattern", value);
-}
-
-WindowPlacement SettingsStore::panelPlacement()
-{
-    return readPlacement(u"MainLeft", u"MainTop", u"MainWidth", {1000, 0, 5000});
-}
-
-bool SettingsStore::setPanelPlacement(const WindowPlacement& p)
-{
-    return writePlacement(u"MainLeft", u"MainTop", u"MainWidth", p);
-}
-
-WindowPlacement SettingsStore::listPlacement()
-{
-    return readPlacement(u"MainLLeft", u"MainLTop", u"MainLWidth", {300, 100, 8175});
-}
-
-bool SettingsStore::setListPlacement(const WindowPlacement& p)
-{
-    return writePlacement(u"MainLLeft", u"MainLTop", u"MainLWidth", p);
-}
-
-int SettingsStore::plcCount(int fallback)
-{
-    return readInt(Section::Data, u"PlcCount", fallback);
-}
-
-bool SettingsStore::setPlcCount(int value)
-{
-    return writeInt(Section::Data, u"PlcCount", value);
-}
-
-int SettingsStore::changeInterval(int fallback)
-{
-    return readInt(Section::Data, u"CT", fallback);
-}
-
-bool SettingsStore::setChangeInterval(int value)
-{
-    return writeInt(Section::Data, u"CT", value);
-}
-
-int SettingsStore::change()
-{
-    return readInt(Section::Data, u"Change", 0);
-}
-
-bool SettingsStore::setChange(int value)
-{
-    return writeInt(Section::Data, u"Change", value);
-}
-
-QString SettingsStore::placeName(int slot, const QString& fallback)
-{
-    return readText(Section::Data, slotKey(u"WP", slot), fallback);
-}
-
-bool SettingsStore::setPlaceName(int slot, const QString& value)
-{
-    return writeText(Section::Data, slotKey(u"WP", slot), value);
-}
-
-int SettingsStore::placeHours(int slot, int fallback)
-{
-    return readInt(Section::Data, slotKey(u"WD", slot), fallback);
-}
-
-bool SettingsStore::setPlaceHours(int slot, int value)
-{
-    return writeInt(Section::Data, slotKey(u"WD", slot), value);
-}
-
-int SettingsStore::placeMinutes(int slot, int fallback)
-{
-    return readInt(Section::Data, slotKey(u"WDM", slot), fallback);
-}
-
-bool SettingsStore::setPlaceMinutes(int slot, int value)
-{
-    return writeInt(Section::Data, slotKey(u"WDM", slot), value);
-}
-
-int SettingsStore::slotNumber(int slot, int fallback)
-{
-    return readInt(Section::Data, slotKey(u"No", slot), fallback);
-}
-
-bool SettingsStore::setSlotNumber(int slot, int value)
-{
-    return writeInt(Section::Data, slotKey(u"No", slot), value);
-}
-
-int SettingsStore::slotSummer(int slot, int fallback)
-{
-    return readInt(Section::Data, slotKey(u"SA", slot), fallback);
-}
-
-bool SettingsStore::setSlotSummer(int slot, int value)
-{
-    return writeInt(Section::Data, slotKey(u"SA", slot), value);
 }

@@ -3,8 +3,10 @@
 #include "StoreBackend.h"
 
 #include <QString>
+#include <QStringView>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 // Window position as the clocks keep it: twips, single precision.
 struct WindowPlacement {
@@ -14,13 +16,111 @@ struct WindowPlacement {
     bool operator==(const WindowPlacement&) const = default;
 };
 
-// The one store that the four programs share, and the only code that knows how its values are
-// spelled. Every value is text; the typed readers give the caller's default for a missing key
-// and also for text that does not convert whole to the type or is out of its range, so a
-// hand-edited or damaged store never yields a half-parsed number.
+enum class StoreSection { Settings, Data };
+
+// The programs that read the store. A key missing from the store reads as a value that depends
+// on who reads it ("PlcCount" is 0 for the settings program but 1 for the clocks), so every read
+// names its reader.
+enum class StoreReader { SettingsProgram, Clocks, Launcher };
+
+// Texts are kept in the key table as views of string literals so that the table is constexpr.
+template <typename T>
+using StoreDefault = std::conditional_t<std::is_same_v<T, QString>, QStringView, T>;
+
+// The value a key reads as when it is missing, for each reader. A reader that never reads the
+// key keeps the zero value (or the empty text).
+template <typename T> struct ReaderDefaults {
+    StoreDefault<T> settingsProgram{};
+    StoreDefault<T> clocks{};
+    StoreDefault<T> launcher{};
+
+    constexpr StoreDefault<T> operator()(StoreReader reader) const
+    {
+        switch (reader) {
+        case StoreReader::SettingsProgram:
+            return settingsProgram;
+        case StoreReader::Clocks:
+            return clocks;
+        case StoreReader::Launcher:
+            return launcher;
+        }
+        return {};
+    }
+};
+
+// One key of the store: where it lives, how it is spelled and what its text converts to
+// (qint32, qint16, float for window twips, or QString).
+template <typename T> struct StoreKey {
+    using Value = T;
+    StoreSection section;
+    QStringView name;
+    ReaderDefaults<T> defaults;
+};
+
+// A key per place slot: the prefix followed by the slot's digit ("WD" + 3 is "WD3").
+template <typename T> struct StoreSlotKey {
+    using Value = T;
+    StoreSection section;
+    QStringView prefix;
+    ReaderDefaults<T> defaults;
+    // Slot 0 of "No" reads with its own default; every other slot key uses `defaults` throughout.
+    std::optional<ReaderDefaults<T>> firstSlotDefaults{};
+};
+
+// The three keys of one window's saved position.
+struct PlacementKeys {
+    StoreKey<float> left;
+    StoreKey<float> top;
+    StoreKey<float> width;
+};
+
+// Every key of the store, the only place where their spellings appear. Use them with
+// SettingsStore::get / set, e.g. store.get(StoreKeys::PlcCount, StoreReader::Clocks) or
+// store.set(StoreKeys::WD, slot, -9).
+namespace StoreKeys {
+
+using S = StoreSection;
+
+// Section "Settings"
+inline constexpr StoreKey<qint32> JE{S::Settings, u"JE", {.settingsProgram = 2}};
+// The settings program reads it twice at its start, first with 0 and then with getOr(..., 1).
+inline constexpr StoreKey<qint16> SelectPattern{
+    S::Settings, u"SelectPattern", {.settingsProgram = 0}};
+inline constexpr StoreKey<qint32> Kind{S::Settings, u"Kind", {.settingsProgram = 1, .launcher = 1}};
+inline constexpr StoreKey<qint32> Start{S::Settings, u"Start", {.settingsProgram = 0, .clocks = 0}};
+inline constexpr StoreKey<float> MainLeft{S::Settings, u"MainLeft", {.clocks = 1000}};
+inline constexpr StoreKey<float> MainTop{S::Settings, u"MainTop", {.clocks = 0}};
+inline constexpr StoreKey<float> MainWidth{S::Settings, u"MainWidth", {.clocks = 5000}};
+inline constexpr StoreKey<float> MainLLeft{S::Settings, u"MainLLeft", {.clocks = 300}};
+inline constexpr StoreKey<float> MainLTop{S::Settings, u"MainLTop", {.clocks = 100}};
+inline constexpr StoreKey<float> MainLWidth{S::Settings, u"MainLWidth", {.clocks = 8175}};
+
+// Section "Data"
+inline constexpr StoreKey<qint32> PlcCount{
+    S::Data, u"PlcCount", {.settingsProgram = 0, .clocks = 1}};
+inline constexpr StoreKey<qint32> CT{S::Data, u"CT", {.settingsProgram = 1, .clocks = 1}};
+inline constexpr StoreKey<qint32> Change{S::Data, u"Change", {.clocks = 0}};
+// "No0" reads as 45, "No1" to "No5" as 0.
+inline constexpr StoreSlotKey<qint32> No{
+    S::Data, u"No", {.settingsProgram = 0}, ReaderDefaults<qint32>{.settingsProgram = 45}};
+inline constexpr StoreSlotKey<qint32> SA{S::Data, u"SA", {.settingsProgram = 0}};
+inline constexpr StoreSlotKey<QString> WP{S::Data, u"WP", {.clocks = u"Japan"}};
+inline constexpr StoreSlotKey<qint32> WD{S::Data, u"WD", {.settingsProgram = 0, .clocks = -9}};
+inline constexpr StoreSlotKey<qint32> WDM{S::Data, u"WDM", {.clocks = 0}};
+
+// Window positions, in twips.
+inline constexpr PlacementKeys PanelWindow{MainLeft, MainTop, MainWidth};
+inline constexpr PlacementKeys ListWindow{MainLLeft, MainLTop, MainLWidth};
+
+} // namespace StoreKeys
+
+// The one store that the four programs share, and the only code that touches its file. Every
+// value is text; the typed readers give the reader's default for a missing key and also for
+// text that does not convert whole to the type or is out of its range, so a hand-edited or
+// damaged store never yields a half-parsed number.
 class SettingsStore {
 public:
-    enum class Section { Settings, Data };
+    using Section = StoreSection;
 
     static constexpr int kSlotCount = 6;
 
@@ -32,9 +132,42 @@ public:
     static SettingsStore openUser(const QString& application = QStringLiteral("ZelClock"));
     static QString userStoreFile(const QString& application = QStringLiteral("ZelClock"));
 
-    // Plain text access.
-    QString readText(Section section, QStringView key, const QString& fallback);
-    bool writeText(Section section, QStringView key, const QString& value);
+    // Typed access. Writes of the value already stored leave the store untouched; a write
+    // returns false when the store could not be written.
+    template <typename T> T get(const StoreKey<T>& key, StoreReader reader);
+    // A read with a default of the caller's own instead of the reader's.
+    template <typename T> T getOr(const StoreKey<T>& key, std::type_identity_t<T> fallback);
+    template <typename T> bool set(const StoreKey<T>& key, const std::type_identity_t<T>& value);
+
+    // Per-slot keys; slots are 0 to kSlotCount - 1.
+    template <typename T> T get(const StoreSlotKey<T>& key, int slot, StoreReader reader);
+    template <typename T>
+    bool set(const StoreSlotKey<T>& key, int slot, const std::type_identity_t<T>& value);
+
+    WindowPlacement placement(const PlacementKeys& keys, StoreReader reader = StoreReader::Clocks);
+    bool setPlacement(const PlacementKeys& keys, const WindowPlacement& p);
+
+    // A key's stored text as it stands, or nothing when missing, and a write of any text,
+    // for tests and tools that look at or damage the store on purpose.
+    template <typename T> std::optional<QString> text(const StoreKey<T>& key)
+    {
+        return rawText(key.section, key.name);
+    }
+    template <typename T> bool setText(const StoreKey<T>& key, const QString& value)
+    {
+        return setRawText(key.section, key.name, value);
+    }
+    template <typename T> std::optional<QString> text(const StoreSlotKey<T>& key, int slot)
+    {
+        return rawText(key.section, slotKeyName(key.prefix, slot));
+    }
+    template <typename T> bool setText(const StoreSlotKey<T>& key, int slot, const QString& value)
+    {
+        return setRawText(key.section, slotKeyName(key.prefix, slot), value);
+    }
+    // Any name at all, for the store tool and the concurrency tests' writer.
+    std::optional<QString> rawText(StoreSection section, QStringView name);
+    bool setRawText(StoreSection section, QStringView name, const QString& value);
 
     // Conversions used by the typed readers; empty when the text is no whole number of the type.
     static std::optional<qint32> toInt32(QStringView text);
@@ -42,46 +175,9 @@ public:
     static std::optional<float> toFloat(QStringView text);
     static QString fromFloat(float value);
 
-    // "Settings"
-    int start();
-    bool setStart(int value);
-    int kind(int fallback);
-    bool setKind(int value);
-    int language(int fallback); // "JE": 0 Japanese, anything else English
-    bool setLanguage(int value);
-    qint16 selectPattern(qint16 fallback);
-    bool setSelectPattern(qint16 value);
-    WindowPlacement panelPlacement();
-    bool setPanelPlacement(const WindowPlacement& p);
-    WindowPlacement listPlacement();
-    bool setListPlacement(const WindowPlacement& p);
-
-    // "Data"
-    int plcCount(int fallback);
-    bool setPlcCount(int value);
-    int changeInterval(int fallback); // "CT", seconds
-    bool setChangeInterval(int value);
-    int change();
-    bool setChange(int value);
-    QString placeName(int slot, const QString& fallback); // "WP"n
-    bool setPlaceName(int slot, const QString& value);
-    int placeHours(int slot, int fallback); // "WD"n
-    bool setPlaceHours(int slot, int value);
-    int placeMinutes(int slot, int fallback); // "WDM"n
-    bool setPlaceMinutes(int slot, int value);
-    int slotNumber(int slot, int fallback); // "No"n: the pick-list row of the slot's place
-    bool setSlotNumber(int slot, int value);
-    int slotSummer(int slot, int fallback); // "SA"n
-    bool setSlotSummer(int slot, int value);
+    static QStringView sectionName(StoreSection section);
+    static QString slotKeyName(QStringView prefix, int slot);
 
 private:
-    int readInt(Section section, QStringView key, int fallback);
-    bool writeInt(Section section, QStringView key, int value);
-    float readFloat(Section section, QStringView key, float fallback);
-    WindowPlacement readPlacement(QStringView left, QStringView top, QStringView width,
-                                  const WindowPlacement& fallback);
-    bool writePlacement(QStringView left, QStringView top, QStringView width,
-                        const WindowPlacement& p);
-
     std::unique_ptr<StoreBackend> m_backend;
 };

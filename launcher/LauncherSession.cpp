@@ -10,7 +10,8 @@ LauncherSession::LauncherSession(SettingsStore& reader, SettingsStore& writer,
                                  QString fallbackDirectory)
     : m_writer(writer), m_starter(starter),
       m_programDirectory(HandOver::withTrailingSeparator(currentDirectory)),
-      m_fallbackDirectory(std::move(fallbackDirectory)), m_kind(reader.kind(1))
+      m_fallbackDirectory(std::move(fallbackDirectory)),
+      m_kind(reader.get(StoreKeys::Kind, StoreReader::Launcher))
 {
 }
 
@@ -23,7 +24,7 @@ std::optional<StartFailure> LauncherSession::handOver()
 {
     const std::optional<SuiteProgram> program = display();
     if (!program) {
-        m_writer.setStart(1);
+        m_writer.set(StoreKeys::Start, 1);
         return std::nullopt;
     }
     return HandOver::handOver(m_writer, m_starter, *program, m_programDirectory, std::nullopt,

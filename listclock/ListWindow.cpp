@@ -115,7 +115,7 @@ void ListWindow::start()
     loadPlaces();
     keepOnTop(this);
     SizingFrame::request(this);
-    const WindowPlacement at = m_store.listPlacement();
+    const WindowPlacement at = m_store.placement(StoreKeys::ListWindow);
     m_loadedPlacement = at;
     m_requestedPos = QPoint(Twips::toPixels(at.left), Twips::toPixels(at.top));
     move(m_requestedPos);
@@ -249,7 +249,7 @@ void ListWindow::closeEvent(QCloseEvent* event)
     }
     if (width() != Twips::toPixels(p.width))
         p.width = Twips::fromPixels(width());
-    m_store.setListPlacement(p);
+    m_store.setPlacement(StoreKeys::ListWindow, p);
     event->accept();
     emit closed();
 }

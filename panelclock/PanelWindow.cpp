@@ -81,7 +81,7 @@ void PanelWindow::start()
 {
     m_panel.loadPlaces();
     keepOnTop(this);
-    const WindowPlacement at = m_store.panelPlacement();
+    const WindowPlacement at = m_store.placement(StoreKeys::PanelWindow);
     move(px(at.left), px(at.top));
     resize(std::max(px(at.width), minimumWidth()), px(PanelLayout::kHeight));
     applyLayout();
@@ -156,8 +156,9 @@ void PanelWindow::closeEvent(QCloseEvent* event)
 {
     m_timer.stop();
     const QRect frame = frameGeometry();
-    m_store.setPanelPlacement({Twips::fromPixels(frame.x()), Twips::fromPixels(frame.y()),
-                               Twips::fromPixels(frame.width())});
+    m_store.setPlacement(StoreKeys::PanelWindow,
+                         {Twips::fromPixels(frame.x()), Twips::fromPixels(frame.y()),
+                          Twips::fromPixels(frame.width())});
     event->accept();
     emit closed();
 }

@@ -10,8 +10,6 @@
 namespace {
 
 constexpr int kNoneRow = 0;
-// A place chosen on a store that was never saved: the English city row of "Bergen".
-constexpr int kFirstPlaceRow = 45;
 constexpr int kLastInterval = 10;
 
 // The time of day at a place, UTC plus the offset, to the minute.
@@ -45,17 +43,17 @@ void SettingsModel::load()
 {
     m_summerRule = SummerRule(m_clock.localNow().date());
 
-    m_language = m_store.language(2);
-    m_selectPattern = m_store.selectPattern(0);
-    m_plcCount = m_store.plcCount(0);
+    m_language = m_store.get(StoreKeys::JE, StoreReader::SettingsProgram);
+    m_selectPattern = m_store.get(StoreKeys::SelectPattern, StoreReader::SettingsProgram);
+    m_plcCount = m_store.get(StoreKeys::PlcCount, StoreReader::SettingsProgram);
     for (int n = 0; n < kSlots; ++n) {
-        m_no[n] = m_store.slotNumber(n, n == 0 ? kFirstPlaceRow : kNoneRow);
-        m_sa[n] = m_store.slotSummer(n, 0);
-        m_wd[n] = m_store.placeHours(n, 0);
+        m_no[n] = m_store.get(StoreKeys::No, n, StoreReader::SettingsProgram);
+        m_sa[n] = m_store.get(StoreKeys::SA, n, StoreReader::SettingsProgram);
+        m_wd[n] = m_store.get(StoreKeys::WD, n, StoreReader::SettingsProgram);
     }
     // Both option groups start with no button on, so turning one on runs its switch.
     switchLanguage(m_language != 0 ? 1 : 0);
-    m_selectPattern = m_store.selectPattern(1);
+    m_selectPattern = m_store.getOr(StoreKeys::SelectPattern, 1);
     switchSelectPattern(m_selectPattern != 0 ? 1 : 0);
 
     // A row that the list in use does not have (a hand-edited store) is no place.
@@ -63,8 +61,8 @@ void SettingsModel::load()
         if (no < 0 || no >= rowCount(pickList()))
             no = kNoneRow;
     }
-    m_kind = m_store.kind(1);
-    m_interval = m_store.changeInterval(1);
+    m_kind = m_store.get(StoreKeys::Kind, StoreReader::SettingsProgram);
+    m_interval = m_store.get(StoreKeys::CT, StoreReader::SettingsProgram);
 
     m_current = 0;
     placeSet(0);
@@ -200,26 +198,26 @@ void SettingsModel::save()
         m_time[n].clear();
     }
 
-    m_store.setLanguage(m_language);
-    m_store.setSelectPattern(m_selectPattern);
-    m_store.setKind(m_kind);
-    m_store.setChangeInterval(m_interval);
-    m_store.setPlcCount(m_plcCount);
+    m_store.set(StoreKeys::JE, m_language);
+    m_store.set(StoreKeys::SelectPattern, m_selectPattern);
+    m_store.set(StoreKeys::Kind, m_kind);
+    m_store.set(StoreKeys::CT, m_interval);
+    m_store.set(StoreKeys::PlcCount, m_plcCount);
     for (int n = 0; n < kSlots; ++n)
-        m_store.setSlotNumber(n, m_no[n]);
+        m_store.set(StoreKeys::No, n, m_no[n]);
     for (int n = 0; n < kSlots; ++n)
-        m_store.setSlotSummer(n, m_sa[n]);
+        m_store.set(StoreKeys::SA, n, m_sa[n]);
     for (int n = 0; n < kSlots; ++n)
-        m_store.setPlaceName(n, slot(n).name);
+        m_store.set(StoreKeys::WP, n, slot(n).name);
     // The standard offset of the place now in each slot, empty ones included; never the
     // summer hour.
     for (int n = 0; n < kSlots; ++n) {
         const CountryEntry& entry = m_db.country(countryRow(n));
-        m_store.setPlaceHours(n, entry.hours);
-        m_store.setPlaceMinutes(n, entry.minutes);
+        m_store.set(StoreKeys::WD, n, entry.hours);
+        m_store.set(StoreKeys::WDM, n, entry.minutes);
     }
     // Last, so that a clock reloading on it reads a whole place set.
-    m_store.setChange(1);
+    m_store.set(StoreKeys::Change, 1);
 }
 
 std::optional<StartFailure>
@@ -227,7 +225,7 @@ SettingsModel::startDisplay(ProgramStarter& starter, const QString& startDir, co
 {
     const std::optional<SuiteProgram> program = styleProgram(m_kind);
     if (!program) {
-        m_store.setStart(1);
+        m_store.set(StoreKeys::Start, 1);
         return std::nullopt;
     }
     return HandOver::handOver(m_store, starter, *program, startDir, std::nullopt, ownDir);

@@ -42,17 +42,17 @@ int main(int argc, char** argv)
     const char* names[] = {"東京", "New York ", "Kabul", "Kathmandu", "Adelaide", "Reykjavik"};
     const int hours[] = {9, -5, 5, 6, 9, 0};
     const int minutes[] = {0, 0, -30, -15, 30, 0};
-    store.setPlcCount(5);
-    store.setChangeInterval(5);
+    store.set(StoreKeys::PlcCount, 5);
+    store.set(StoreKeys::CT, 5);
     for (int i = 0; i < 6; ++i) {
-        store.setPlaceName(i, QString::fromUtf8(names[i]));
-        store.setPlaceHours(i, hours[i]);
-        store.setPlaceMinutes(i, minutes[i]);
-        store.setSlotNumber(i, 17 + i);
+        store.set(StoreKeys::WP, i, QString::fromUtf8(names[i]));
+        store.set(StoreKeys::WD, i, hours[i]);
+        store.set(StoreKeys::WDM, i, minutes[i]);
+        store.set(StoreKeys::No, i, 17 + i);
     }
-    store.setKind(1);
-    store.setStart(0);
-    store.setChange(0);
+    store.set(StoreKeys::Kind, 1);
+    store.set(StoreKeys::Start, 0);
+    store.set(StoreKeys::Change, 0);
 
     int sink = 0;
     const double poll =

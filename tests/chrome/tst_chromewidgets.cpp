@@ -139,8 +139,8 @@ private slots:
             SwitchProgram(&window, store, starter, {SuiteProgram::TitleBarClock, 1}, folder);
         QVERIFY(failure.has_value());
         QVERIFY(window.isVisible());
-        QCOMPARE(store.start(), 0);
-        QCOMPARE(store.kind(-1), 1);
+        QCOMPARE(store.get(StoreKeys::Start, StoreReader::Clocks), 0);
+        QCOMPARE(store.getOr(StoreKeys::Kind, -1), 1);
         QVERIFY(starter.started.isEmpty());
         auto* box = window.findChild<QMessageBox*>("switchFailure");
         QVERIFY(box != nullptr);
@@ -165,8 +165,8 @@ private slots:
                           dir.path() + QLatin1Char('/'));
         QVERIFY(!failure.has_value());
         QVERIFY(!window.isVisible());
-        QCOMPARE(store.start(), 1);
-        QCOMPARE(store.kind(-1), -1); // only some switches write Kind
+        QCOMPARE(store.get(StoreKeys::Start, StoreReader::Clocks), 1);
+        QCOMPARE(store.getOr(StoreKeys::Kind, -1), -1); // only some switches write Kind
         QCOMPARE(starter.started, QStringList{program});
     }
 

@@ -17,16 +17,16 @@ int main(int argc, char** argv)
     if (args[2] == u"keys") {
         const int rounds = args[4].toInt();
         for (int i = 0; i < rounds; ++i) {
-            if (!store.writeText(SettingsStore::Section::Data, args[3] + QString::number(i),
-                                 QString::number(i)))
+            if (!store.setRawText(SettingsStore::Section::Data, args[3] + QString::number(i),
+                                  QString::number(i)))
                 return 1;
         }
         return 0;
     }
     // Big values make each write take long enough to be killed in the middle of it.
     for (int i = 0;; ++i) {
-        store.writeText(SettingsStore::Section::Data, args[3],
-                        QString(20000 + i % 1000, QChar(u'a' + i % 26)));
+        store.setRawText(SettingsStore::Section::Data, args[3],
+                         QString(20000 + i % 1000, QChar(u'a' + i % 26)));
         if (i == 0) {
             std::puts("ready");
             std::fflush(stdout);

@@ -40,17 +40,16 @@ private slots:
         SettingsStore& s = *m_store;
         QVERIFY(!HandOver::settingsMayRun(s));
         QVERIFY(!HandOver::displayMayRun(s));
-        QCOMPARE(s.readText(SettingsStore::Section::Settings, u"Start", QStringLiteral("none")),
-                 QStringLiteral("none"));
+        QCOMPARE(s.text(StoreKeys::Start).value_or(QStringLiteral("none")), QStringLiteral("none"));
 
-        s.setStart(1);
+        s.set(StoreKeys::Start, 1);
         QVERIFY(HandOver::settingsMayRun(s));
-        QCOMPARE(s.start(), 1); // the settings program leaves it
+        QCOMPARE(s.get(StoreKeys::Start, StoreReader::Clocks), 1); // the settings program leaves it
         QVERIFY(HandOver::displayMayRun(s));
-        QCOMPARE(s.start(), 0); // a display consumes it
+        QCOMPARE(s.get(StoreKeys::Start, StoreReader::Clocks), 0); // a display consumes it
         QVERIFY(!HandOver::displayMayRun(s));
 
-        s.writeText(SettingsStore::Section::Settings, u"Start", QStringLiteral("yes"));
+        s.setText(StoreKeys::Start, QStringLiteral("yes"));
         QVERIFY(!HandOver::displayMayRun(s)); // not a number: as if missing
     }
 
@@ -78,20 +77,20 @@ private slots:
     {
         makeProgram(m_folder + HandOver::fileName(SuiteProgram::PanelClock));
         RecordingStarter starter;
-        m_store->setKind(0);
+        m_store->set(StoreKeys::Kind, 0);
         const auto failure =
             HandOver::handOver(*m_store, starter, SuiteProgram::PanelClock, m_folder, 2);
         QVERIFY(!failure);
         QCOMPARE(starter.started,
                  QStringList{m_folder + HandOver::fileName(SuiteProgram::PanelClock)});
-        QCOMPARE(m_store->start(), 1);
-        QCOMPARE(m_store->kind(9), 2);
+        QCOMPARE(m_store->get(StoreKeys::Start, StoreReader::Clocks), 1);
+        QCOMPARE(m_store->getOr(StoreKeys::Kind, 9), 2);
     }
 
     void missingProgramIsReportedAndStartGoesBack()
     {
         RecordingStarter starter;
-        m_store->setKind(1);
+        m_store->set(StoreKeys::Kind, 1);
         const auto failure =
             HandOver::handOver(*m_store, starter, SuiteProgram::TitleBarClock, m_folder, 1);
         QVERIFY(failure.has_value());
@@ -100,7 +99,7 @@ private slots:
         QCOMPARE(failure->folder, m_folder);
         QVERIFY(failure->message().contains(QStringLiteral("zelcaption")));
         QVERIFY(failure->message().contains(m_folder));
-        QCOMPARE(m_store->start(), 0);
+        QCOMPARE(m_store->get(StoreKeys::Start, StoreReader::Clocks), 0);
     }
 
     void refusedOrNotExecutableIsAFailure()
@@ -117,7 +116,7 @@ private slots:
             HandOver::handOver(*m_store, starter, SuiteProgram::Settings, m_folder);
         QVERIFY(failure.has_value());
         QCOMPARE(starter.started.size(), 1);
-        QCOMPARE(m_store->start(), 0);
+        QCOMPARE(m_store->get(StoreKeys::Start, StoreReader::Clocks), 0);
     }
 
     void fallbackFolderWhenTheStartDirectoryLacksTheProgram()

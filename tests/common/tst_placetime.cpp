@@ -175,28 +175,28 @@ private slots:
         QCOMPARE(table.places[0], (Place{QStringLiteral("Japan"), -9, 0}));
         QCOMPARE(table.places[1], (Place{QStringLiteral("Japan"), -9, 0}));
         QCOMPARE(table.places[2], Place{});
-        QCOMPARE(store.change(), 0);
+        QCOMPARE(store.get(StoreKeys::Change, StoreReader::Clocks), 0);
 
-        store.setPlcCount(2);
-        store.setPlaceName(0, QStringLiteral("Kabul"));
-        store.setPlaceHours(0, 5);
-        store.setPlaceMinutes(0, -30);
-        store.setPlaceHours(2, 3);
+        store.set(StoreKeys::PlcCount, 2);
+        store.set(StoreKeys::WP, 0, QStringLiteral("Kabul"));
+        store.set(StoreKeys::WD, 0, 5);
+        store.set(StoreKeys::WDM, 0, -30);
+        store.set(StoreKeys::WD, 2, 3);
         table.load(store);
         QCOMPARE(table.places[0], (Place{QStringLiteral("Kabul"), 5, -30}));
         QCOMPARE(table.places[0].offsetMinutes(), 270);
         QCOMPARE(table.places[2], (Place{QStringLiteral("Japan"), 3, 0}));
 
         // Fewer places later: the entries beyond keep what they held.
-        store.setPlcCount(0);
+        store.set(StoreKeys::PlcCount, 0);
         table.load(store);
         QCOMPARE(table.plcCount, 0);
         QCOMPARE(table.places[2].hours, 3);
 
-        store.setPlcCount(9);
+        store.set(StoreKeys::PlcCount, 9);
         table.load(store);
         QCOMPARE(table.plcCount, 5);
-        store.setPlcCount(-7);
+        store.set(StoreKeys::PlcCount, -7);
         table.load(store);
         QCOMPARE(table.plcCount, -1);
     }
@@ -208,17 +208,16 @@ private slots:
             std::make_unique<IniFileBackend>(dir.filePath(QStringLiteral("s.conf"))));
         QVERIFY(!PlaceTable::reloadRequested(store));
         for (const char* v : {"2", "-1", "01x", "true"}) {
-            store.writeText(SettingsStore::Section::Data, u"Change", QString::fromLatin1(v));
+            store.setText(StoreKeys::Change, QString::fromLatin1(v));
             QVERIFY(!PlaceTable::reloadRequested(store));
-            QCOMPARE(store.readText(SettingsStore::Section::Data, u"Change", {}),
-                     QString::fromLatin1(v));
+            QCOMPARE(store.text(StoreKeys::Change).value_or(QString()), QString::fromLatin1(v));
         }
-        store.setChange(1);
+        store.set(StoreKeys::Change, 1);
         QVERIFY(PlaceTable::reloadRequested(store));
         PlaceTable table;
         table.load(store);
         QVERIFY(!PlaceTable::reloadRequested(store));
-        QCOMPARE(store.readText(SettingsStore::Section::Data, u"Change", {}), QStringLiteral("0"));
+        QCOMPARE(store.text(StoreKeys::Change).value_or(QString()), QStringLiteral("0"));
     }
 };
 

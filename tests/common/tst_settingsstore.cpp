@@ -60,10 +60,10 @@ private slots:
     {
         writeFile(m_path, "[data]\nplccount=3\n\n[SETTINGS]\nkind = 2\n");
         SettingsStore a = storeAt(m_path);
-        QCOMPARE(a.plcCount(1), 3);
-        QCOMPARE(a.kind(1), 2);
+        QCOMPARE(a.get(StoreKeys::PlcCount, StoreReader::Clocks), 3);
+        QCOMPARE(a.get(StoreKeys::Kind, StoreReader::Launcher), 2);
 
-        QVERIFY(a.setPlcCount(4));
+        QVERIFY(a.set(StoreKeys::PlcCount, 4));
         const QByteArray text = readFile(m_path);
         QCOMPARE(text.count("plccount="), 1);
         QVERIFY(!text.contains("PlcCount"));
@@ -71,17 +71,17 @@ private slots:
         QVERIFY(!text.contains("[Data]"));
 
         SettingsStore b = storeAt(m_path);
-        QCOMPARE(b.plcCount(1), 4);
-        QCOMPARE(b.readText(Section::Data, u"PLCCOUNT", {}), QStringLiteral("4"));
+        QCOMPARE(b.get(StoreKeys::PlcCount, StoreReader::Clocks), 4);
+        QCOMPARE(b.rawText(Section::Data, u"PLCCOUNT").value_or(QString()), QStringLiteral("4"));
     }
 
     void applicationNameIgnoresCase()
     {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("xdg"))));
         SettingsStore writer = SettingsStore::openUser(QStringLiteral("ZelClock"));
-        QVERIFY(writer.setKind(2));
+        QVERIFY(writer.set(StoreKeys::Kind, 2));
         SettingsStore launcher = SettingsStore::openUser(QStringLiteral("zelClock"));
-        QCOMPARE(launcher.kind(1), 2);
+        QCOMPARE(launcher.get(StoreKeys::Kind, StoreReader::Launcher), 2);
         QCOMPARE(SettingsStore::userStoreFile(QStringLiteral("ZELCLOCK")),
                  m_dir.filePath(QStringLiteral("xdg/ZelClock/ZelClock.conf")));
     }
@@ -121,13 +121,13 @@ private slots:
     {
         QFETCH(QString, value);
         SettingsStore a = storeAt(m_path);
-        QVERIFY(a.setPlaceName(0, QStringLiteral("before")));
-        QVERIFY(a.setPlaceName(1, value));
-        QVERIFY(a.setPlaceName(2, QStringLiteral("after")));
+        QVERIFY(a.set(StoreKeys::WP, 0, QStringLiteral("before")));
+        QVERIFY(a.set(StoreKeys::WP, 1, value));
+        QVERIFY(a.set(StoreKeys::WP, 2, QStringLiteral("after")));
         SettingsStore b = storeAt(m_path);
-        QCOMPARE(b.placeName(1, QStringLiteral("missing")), value);
-        QCOMPARE(b.placeName(0, {}), QStringLiteral("before"));
-        QCOMPARE(b.placeName(2, {}), QStringLiteral("after"));
+        QCOMPARE(b.get(StoreKeys::WP, 1, StoreReader::Clocks), value);
+        QCOMPARE(b.get(StoreKeys::WP, 0, StoreReader::Clocks), QStringLiteral("before"));
+        QCOMPARE(b.get(StoreKeys::WP, 2, StoreReader::Clocks), QStringLiteral("after"));
     }
 
     void integersConvertWholeOrNotAtAll_data()
@@ -152,39 +152,39 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, expected);
         SettingsStore s = storeAt(m_path);
-        QVERIFY(s.writeText(Section::Data, u"CT", text));
-        QCOMPARE(s.changeInterval(99), expected);
+        QVERIFY(s.setText(StoreKeys::CT, text));
+        QCOMPARE(s.getOr(StoreKeys::CT, 99), expected);
     }
 
     void shortAndFloatRanges()
     {
         SettingsStore s = storeAt(m_path);
-        s.writeText(Section::Settings, u"SelectPattern", QStringLiteral("40000"));
-        QCOMPARE(s.selectPattern(1), qint16(1));
-        s.writeText(Section::Settings, u"SelectPattern", QStringLiteral("-32768"));
-        QCOMPARE(s.selectPattern(1), qint16(-32768));
+        s.setText(StoreKeys::SelectPattern, QStringLiteral("40000"));
+        QCOMPARE(s.getOr(StoreKeys::SelectPattern, 1), qint16(1));
+        s.setText(StoreKeys::SelectPattern, QStringLiteral("-32768"));
+        QCOMPARE(s.getOr(StoreKeys::SelectPattern, 1), qint16(-32768));
 
         const QStringList bad = {QStringLiteral("1e39"), QStringLiteral("nan"),
                                  QStringLiteral("inf"), QStringLiteral("12px"), QString()};
         for (const QString& t : bad) {
-            s.writeText(Section::Settings, u"MainLeft", t);
-            QCOMPARE(s.panelPlacement().left, 1000.0f);
+            s.setText(StoreKeys::MainLeft, t);
+            QCOMPARE(s.placement(StoreKeys::PanelWindow).left, 1000.0f);
         }
-        s.writeText(Section::Settings, u"MainLeft", QStringLiteral("-1234.5"));
-        QCOMPARE(s.panelPlacement().left, -1234.5f);
+        s.setText(StoreKeys::MainLeft, QStringLiteral("-1234.5"));
+        QCOMPARE(s.placement(StoreKeys::PanelWindow).left, -1234.5f);
     }
 
     void placementsUseTheirDefaultsAndRoundTrip()
     {
         SettingsStore s = storeAt(m_path);
-        QCOMPARE(s.panelPlacement(), (WindowPlacement{1000, 0, 5000}));
-        QCOMPARE(s.listPlacement(), (WindowPlacement{300, 100, 8175}));
+        QCOMPARE(s.placement(StoreKeys::PanelWindow), (WindowPlacement{1000, 0, 5000}));
+        QCOMPARE(s.placement(StoreKeys::ListWindow), (WindowPlacement{300, 100, 8175}));
         const WindowPlacement p{4500, 1234.5f, -15};
-        QVERIFY(s.setListPlacement(p));
-        QCOMPARE(storeAt(m_path).listPlacement(), p);
-        QCOMPARE(s.readText(Section::Settings, u"MainLLeft", {}), QStringLiteral("4500"));
-        QCOMPARE(s.readText(Section::Settings, u"MainLTop", {}), QStringLiteral("1234.5"));
-        QCOMPARE(s.panelPlacement(), (WindowPlacement{1000, 0, 5000}));
+        QVERIFY(s.setPlacement(StoreKeys::ListWindow, p));
+        QCOMPARE(storeAt(m_path).placement(StoreKeys::ListWindow), p);
+        QCOMPARE(s.text(StoreKeys::MainLLeft).value_or(QString()), QStringLiteral("4500"));
+        QCOMPARE(s.text(StoreKeys::MainLTop).value_or(QString()), QStringLiteral("1234.5"));
+        QCOMPARE(s.placement(StoreKeys::PanelWindow), (WindowPlacement{1000, 0, 5000}));
         QCOMPARE(SettingsStore::fromFloat(0.1f), QStringLiteral("0.1"));
         QCOMPARE(SettingsStore::toFloat(SettingsStore::fromFloat(16777215.0f)), 16777215.0f);
     }
@@ -192,8 +192,8 @@ private slots:
     void missingOrCorruptStoreReadsEmpty()
     {
         SettingsStore missing = storeAt(m_path);
-        QCOMPARE(missing.start(), 0);
-        QCOMPARE(missing.plcCount(1), 1);
+        QCOMPARE(missing.get(StoreKeys::Start, StoreReader::Clocks), 0);
+        QCOMPARE(missing.get(StoreKeys::PlcCount, StoreReader::Clocks), 1);
 
         QByteArray garbage(4096, '\0');
         for (char& c : garbage)
@@ -201,10 +201,10 @@ private slots:
         garbage.replace('[', '(').replace('=', '-');
         writeFile(m_path, garbage);
         SettingsStore corrupt = storeAt(m_path);
-        QCOMPARE(corrupt.kind(1), 1);
-        QCOMPARE(corrupt.placeName(0, QStringLiteral("Japan")), QStringLiteral("Japan"));
-        QVERIFY(corrupt.setKind(2));
-        QCOMPARE(storeAt(m_path).kind(1), 2);
+        QCOMPARE(corrupt.get(StoreKeys::Kind, StoreReader::Launcher), 1);
+        QCOMPARE(corrupt.get(StoreKeys::WP, 0, StoreReader::Clocks), QStringLiteral("Japan"));
+        QVERIFY(corrupt.set(StoreKeys::Kind, 2));
+        QCOMPARE(storeAt(m_path).get(StoreKeys::Kind, StoreReader::Launcher), 2);
     }
 
     void unwritableStoreDoesNotCrash()
@@ -212,8 +212,8 @@ private slots:
         const QString blocker = m_dir.filePath(QStringLiteral("not-a-folder"));
         writeFile(blocker, "x");
         SettingsStore s = storeAt(blocker + QStringLiteral("/ZelClock/ZelClock.conf"));
-        QVERIFY(!s.setStart(1));
-        QCOMPARE(s.start(), 0);
+        QVERIFY(!s.set(StoreKeys::Start, 1));
+        QCOMPARE(s.get(StoreKeys::Start, StoreReader::Clocks), 0);
         PlaceTable table;
         table.load(s);
         QCOMPARE(table.plcCount, 1);
@@ -222,13 +222,13 @@ private slots:
     void pollingWithoutChangeNeverWrites()
     {
         SettingsStore s = storeAt(m_path);
-        QVERIFY(s.setChange(0));
-        QVERIFY(s.setPlcCount(2));
+        QVERIFY(s.set(StoreKeys::Change, 0));
+        QVERIFY(s.set(StoreKeys::PlcCount, 2));
         const Identity before = identityOf(m_path);
         PlaceTable table;
         for (int i = 0; i < 100; ++i) {
             QVERIFY(!PlaceTable::reloadRequested(s));
-            QVERIFY(s.setChange(0));
+            QVERIFY(s.set(StoreKeys::Change, 0));
             table.load(s);
         }
         const Identity after = identityOf(m_path);
@@ -243,10 +243,10 @@ private slots:
         SettingsStore setup = storeAt(m_path);
         // Same-size rewrites in quick succession: a check by size and coarse time would miss them.
         for (int i = 0; i < 200; ++i) {
-            QVERIFY(setup.setChange(i % 2));
-            QCOMPARE(clock.change(), i % 2);
-            QVERIFY(clock.setChange(1 - i % 2));
-            QCOMPARE(setup.change(), 1 - i % 2);
+            QVERIFY(setup.set(StoreKeys::Change, i % 2));
+            QCOMPARE(clock.get(StoreKeys::Change, StoreReader::Clocks), i % 2);
+            QVERIFY(clock.set(StoreKeys::Change, 1 - i % 2));
+            QCOMPARE(setup.get(StoreKeys::Change, StoreReader::Clocks), 1 - i % 2);
         }
     }
 
@@ -264,9 +264,9 @@ private slots:
         QCOMPARE(b.exitCode(), 0);
         SettingsStore s = storeAt(m_path);
         for (int i = 0; i < rounds; ++i) {
-            QCOMPARE(s.readText(Section::Data, QStringLiteral("A%1").arg(i), {}),
+            QCOMPARE(s.rawText(Section::Data, QStringLiteral("A%1").arg(i)).value_or(QString()),
                      QString::number(i));
-            QCOMPARE(s.readText(Section::Data, QStringLiteral("B%1").arg(i), {}),
+            QCOMPARE(s.rawText(Section::Data, QStringLiteral("B%1").arg(i)).value_or(QString()),
                      QString::number(i));
         }
     }
@@ -274,7 +274,7 @@ private slots:
     void killedWriterLeavesAWholeStore()
     {
         SettingsStore s = storeAt(m_path);
-        QVERIFY(s.setPlaceName(0, QStringLiteral("Tokyo")));
+        QVERIFY(s.set(StoreKeys::WP, 0, QStringLiteral("Tokyo")));
         for (int round = 0; round < 15; ++round) {
             QProcess w;
             w.start(QStringLiteral(STOREWRITER),
@@ -285,12 +285,12 @@ private slots:
             QVERIFY(w.waitForFinished(10000));
 
             SettingsStore fresh = storeAt(m_path);
-            QCOMPARE(fresh.placeName(0, {}), QStringLiteral("Tokyo"));
-            const QString v = fresh.placeName(1, {});
+            QCOMPARE(fresh.get(StoreKeys::WP, 0, StoreReader::Clocks), QStringLiteral("Tokyo"));
+            const QString v = fresh.get(StoreKeys::WP, 1, StoreReader::Clocks);
             QVERIFY2(v.size() >= 20000, "the churned value is missing or cut short");
             QCOMPARE(v.count(v.front()), v.size());
             // The dead writer's lock must not keep others from writing.
-            QVERIFY(fresh.setKind(round));
+            QVERIFY(fresh.set(StoreKeys::Kind, round));
         }
     }
 

@@ -278,12 +278,11 @@ private slots:
         QCOMPARE(timer->interval(), 500);
         window->show();
         QVERIFY(f.starter.started.isEmpty());
-        QCOMPARE(f.store.readText(SettingsStore::Section::Settings, u"Start", QStringLiteral("-")),
-                 QStringLiteral("-"));
+        QCOMPARE(f.store.text(StoreKeys::Start).value_or(QStringLiteral("-")), QStringLiteral("-"));
         QTRY_COMPARE_WITH_TIMEOUT(f.starter.started.size(), 1, 5000);
         QVERIFY2(clock.elapsed() >= 450, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(f.starter.started.first(), f.tmp.filePath(QStringLiteral("zelpane")));
-        QCOMPARE(f.store.start(), 1);
+        QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 1);
         QTRY_VERIFY(!window->isVisible());
     }
 
@@ -305,7 +304,7 @@ private slots:
         QVERIFY2(shown.contains(QStringLiteral("zelpane")), qPrintable(shown));
         QVERIFY2(shown.contains(f.tmp.path() + u'/'), qPrintable(shown));
         QVERIFY(f.starter.started.isEmpty());
-        QCOMPARE(f.store.start(), 0);
+        QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 0);
         QTRY_VERIFY(!window->isVisible());
     }
 };

@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(session.kind(), 1);
         QVERIFY(!session.handOver());
         QCOMPARE(starter.started, QStringList{m_bin + QStringLiteral("/zelpane")});
-        QCOMPARE(storeAt(m_storePath).readText(SettingsStore::Section::Settings, u"Start", {}),
+        QCOMPARE(storeAt(m_storePath).text(StoreKeys::Start).value_or(QString()),
                  QStringLiteral("1"));
     }
 
@@ -77,14 +77,14 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, program);
         SettingsStore writer = storeAt(m_storePath);
-        writer.writeText(SettingsStore::Section::Settings, u"Kind", kind);
-        writer.writeText(SettingsStore::Section::Settings, u"Start", QStringLiteral("0"));
+        writer.setText(StoreKeys::Kind, kind);
+        writer.setText(StoreKeys::Start, QStringLiteral("0"));
         SettingsStore reader = storeAt(m_storePath);
         RecordingStarter starter;
         LauncherSession session(reader, writer, starter, m_bin, {});
         QVERIFY(!session.handOver());
         QCOMPARE(starter.started, QStringList{m_bin + u'/' + program});
-        QCOMPARE(storeAt(m_storePath).start(), 1);
+        QCOMPARE(storeAt(m_storePath).get(StoreKeys::Start, StoreReader::Clocks), 1);
     }
 
     void otherKindsStartNothingButWriteStart_data()
@@ -99,24 +99,24 @@ private slots:
     {
         QFETCH(int, kind);
         SettingsStore writer = storeAt(m_storePath);
-        writer.setKind(kind);
-        writer.setStart(0);
+        writer.set(StoreKeys::Kind, kind);
+        writer.set(StoreKeys::Start, 0);
         RecordingStarter starter;
         LauncherSession session(writer, writer, starter, m_bin, {});
         QVERIFY(!session.display());
         QVERIFY(!session.handOver());
         QVERIFY(starter.started.isEmpty());
-        QCOMPARE(storeAt(m_storePath).start(), 1);
+        QCOMPARE(storeAt(m_storePath).get(StoreKeys::Start, StoreReader::Clocks), 1);
     }
 
     void kindIsTakenAtLoad()
     {
         SettingsStore store = storeAt(m_storePath);
-        store.setKind(2);
+        store.set(StoreKeys::Kind, 2);
         RecordingStarter starter;
         LauncherSession session(store, store, starter, m_bin, {});
         // Saved while the about window is up: the launcher keeps what it read.
-        storeAt(m_storePath).setKind(0);
+        storeAt(m_storePath).set(StoreKeys::Kind, 0);
         QVERIFY(!session.handOver());
         QCOMPARE(starter.started, QStringList{m_bin + QStringLiteral("/zelroll")});
     }
@@ -162,13 +162,13 @@ private slots:
         LauncherSession session(store, store, starter, m_empty, m_bin + u'/');
         QVERIFY(!session.handOver());
         QCOMPARE(starter.started, QStringList{m_bin + QStringLiteral("/zelpane")});
-        QCOMPARE(storeAt(m_storePath).start(), 1);
+        QCOMPARE(storeAt(m_storePath).get(StoreKeys::Start, StoreReader::Clocks), 1);
     }
 
     void missingDisplayIsReportedAndStartIsTakenBack()
     {
         SettingsStore store = storeAt(m_storePath);
-        store.setKind(2);
+        store.set(StoreKeys::Kind, 2);
         RecordingStarter starter;
         LauncherSession session(store, store, starter, m_empty, m_empty + QStringLiteral("/x/"));
         const auto failure = session.handOver();
@@ -179,7 +179,7 @@ private slots:
         QVERIFY(failure->message().contains(m_empty + u'/'));
         QVERIFY(starter.started.isEmpty());
         // Nobody would ever consume the request.
-        QCOMPARE(storeAt(m_storePath).start(), 0);
+        QCOMPARE(storeAt(m_storePath).get(StoreKeys::Start, StoreReader::Clocks), 0);
     }
 
     void refusedStartIsReportedAndStartIsTakenBack()
@@ -192,7 +192,7 @@ private slots:
         QVERIFY(failure);
         QCOMPARE(failure->program, QStringLiteral("zelpane"));
         QCOMPARE(starter.started.size(), 1);
-        QCOMPARE(storeAt(m_storePath).start(), 0);
+        QCOMPARE(storeAt(m_storePath).get(StoreKeys::Start, StoreReader::Clocks), 0);
     }
 
 private:

@@ -32,9 +32,9 @@ struct Fixture {
     }
     void addPlace(int slot, const QString& name, int hours, int minutes)
     {
-        store.setPlaceName(slot, name);
-        store.setPlaceHours(slot, hours);
-        store.setPlaceMinutes(slot, minutes);
+        store.set(StoreKeys::WP, slot, name);
+        store.set(StoreKeys::WD, slot, hours);
+        store.set(StoreKeys::WDM, slot, minutes);
     }
 };
 
@@ -93,7 +93,7 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, rows);
         Fixture f;
-        f.store.writeText(SettingsStore::Section::Data, u"PlcCount", stored);
+        f.store.setText(StoreKeys::PlcCount, stored);
         f.list.loadPlaces();
         QCOMPARE(f.list.windowHeight(), height);
         QCOMPARE(int(f.list.tick().rows.size()), rows);
@@ -103,7 +103,7 @@ private slots:
     void localRowIsNeverHighlighted()
     {
         Fixture f;
-        f.store.setPlcCount(0);
+        f.store.set(StoreKeys::PlcCount, 0);
         f.addPlace(0, "Here", 0, 0);
         // Three in the morning: a place at the same time is a night hour, the local row is not.
         f.setNow(utcAt(2026, 5, 10, 3, 0));
@@ -118,7 +118,7 @@ private slots:
     void dateHighlightFollowsTheLocalDay()
     {
         Fixture f;
-        f.store.setPlcCount(1);
+        f.store.set(StoreKeys::PlcCount, 1);
         f.addPlace(0, "East", 1, 0);
         f.addPlace(1, "West", -1, 0);
         f.setNow(utcAt(2026, 1, 31, 23, 30));
@@ -139,7 +139,7 @@ private slots:
     void everyRowOfATickUsesOneSnapshot()
     {
         Fixture f;
-        f.store.setPlcCount(5);
+        f.store.set(StoreKeys::PlcCount, 5);
         for (int i = 0; i <= 5; ++i)
             f.addPlace(i, QStringLiteral("P%1").arg(i), 0, 0);
         f.setNow(utcAt(2026, 1, 1, 9, 59, 59));
@@ -155,13 +155,13 @@ private slots:
         f.list.loadPlaces();
         QVERIFY(!f.list.tick().reloaded);
 
-        f.store.setPlcCount(3);
+        f.store.set(StoreKeys::PlcCount, 3);
         f.addPlace(0, "Paris", 1, 0);
         f.addPlace(3, "Delhi", 5, 30);
-        f.store.setChange(1);
+        f.store.set(StoreKeys::Change, 1);
         const ListClock::Tick t = f.list.tick();
         QVERIFY(t.reloaded);
-        QCOMPARE(f.store.change(), 0);
+        QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 0);
         QCOMPARE(f.list.windowHeight(), 1680);
         QCOMPARE(t.rows.size(), std::size_t(5));
         QCOMPARE(t.rows[1].place, QStringLiteral("Paris"));
@@ -182,17 +182,17 @@ private slots:
         QFETCH(QString, value);
         Fixture f;
         f.list.loadPlaces();
-        f.store.setPlcCount(4);
-        f.store.writeText(SettingsStore::Section::Data, u"Change", value);
+        f.store.set(StoreKeys::PlcCount, 4);
+        f.store.setText(StoreKeys::Change, value);
         QVERIFY(!f.list.tick().reloaded);
         QCOMPARE(f.list.windowHeight(), 1200);
-        QCOMPARE(f.store.readText(SettingsStore::Section::Data, u"Change", "?"), value);
+        QCOMPARE(f.store.text(StoreKeys::Change).value_or("?"), value);
     }
 
     void stripStartsAtEachRowsHour()
     {
         Fixture f;
-        f.store.setPlcCount(2);
+        f.store.set(StoreKeys::PlcCount, 2);
         f.addPlace(0, "Tokyo", 9, 0);
         f.addPlace(1, "Midnight", -23, 0);
         f.addPlace(2, "Five", -18, 0);
@@ -213,7 +213,7 @@ private slots:
     void toolTipsNameTheColumnsMomentAtThePlace()
     {
         Fixture f;
-        f.store.setPlcCount(1);
+        f.store.set(StoreKeys::PlcCount, 1);
         f.addPlace(0, "Tokyo", 9, 0);
         f.addPlace(1, "New York", -5, 0);
         f.setNow(utcAt(1998, 12, 31, 23, 30));
@@ -242,7 +242,7 @@ private slots:
         QFETCH(int, hours);
         QFETCH(int, minutes);
         Fixture f;
-        f.store.setPlcCount(0);
+        f.store.set(StoreKeys::PlcCount, 0);
         f.addPlace(0, "X", hours, minutes);
         f.setNow(utcAt(2024, 2, 28, 22, 50));
         f.list.loadPlaces();

@@ -37,9 +37,9 @@ struct Fixture {
     }
     void addPlace(int slot, const QString& name, int hours)
     {
-        store.setPlaceName(slot, name);
-        store.setPlaceHours(slot, hours);
-        store.setPlaceMinutes(slot, 0);
+        store.set(StoreKeys::WP, slot, name);
+        store.set(StoreKeys::WD, slot, hours);
+        store.set(StoreKeys::WDM, slot, 0);
     }
     void installProgram(const QString& name)
     {
@@ -136,7 +136,7 @@ private slots:
         QFETCH(int, plcCount);
         QFETCH(int, height);
         Fixture f;
-        f.store.setPlcCount(plcCount);
+        f.store.set(StoreKeys::PlcCount, plcCount);
         ListWindow& w = f.open();
         QCOMPARE(w.height() * 15, height);
         // Every shown row lies inside the window.
@@ -154,7 +154,7 @@ private slots:
     void widthHasAMinimumAndHeightSnapsBack()
     {
         Fixture f;
-        f.store.setListPlacement({300, 100, 5000});
+        f.store.setPlacement(StoreKeys::ListWindow, {300, 100, 5000});
         ListWindow& w = f.open();
         QCOMPARE(w.width(), 545);
         w.resize(300, 300);
@@ -170,7 +170,7 @@ private slots:
     void stripShowsTheComingHoursInBothModes()
     {
         Fixture f;
-        f.store.setPlcCount(1);
+        f.store.set(StoreKeys::PlcCount, 1);
         f.addPlace(0, "Zero", 0);
         f.addPlace(1, "Five", 5);
         f.setNow(QDateTime(QDate(2026, 1, 1), QTime(0, 10), Qt::UTC));
@@ -201,19 +201,19 @@ private slots:
     void changeReloadsEverythingButTheStrip()
     {
         Fixture f;
-        f.store.setPlcCount(5);
+        f.store.set(StoreKeys::PlcCount, 5);
         for (int i = 0; i <= 5; ++i)
             f.addPlace(i, QStringLiteral("Old%1").arg(i), i);
         ListWindow& w = f.open();
         const QStringList stripBefore = f.strip(1);
 
         f.setNow(f.clock.utc.addSecs(3 * 3600));
-        f.store.setPlcCount(1);
+        f.store.set(StoreKeys::PlcCount, 1);
         f.addPlace(0, "Paris", 1);
         f.addPlace(1, "Rome", 1);
-        f.store.setChange(1);
+        f.store.set(StoreKeys::Change, 1);
         w.onTick();
-        QCOMPARE(f.store.change(), 0);
+        QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 0);
         QCOMPARE(w.height() * 15, 1200);
         QCOMPARE(f.text("lblPlace", 1), QStringLiteral("Paris"));
         QCOMPARE(f.text("lblTime", 1), QStringLiteral("16:00 "));
@@ -223,14 +223,14 @@ private slots:
         QCOMPARE(f.strip(1), stripBefore);
         // The timer itself does it too.
         f.addPlace(0, "Oslo", 1);
-        f.store.setChange(1);
+        f.store.set(StoreKeys::Change, 1);
         QTRY_COMPARE(f.text("lblPlace", 1), QStringLiteral("Oslo"));
     }
 
     void highlightsAreOpaqueOnlyWhileTheyHold()
     {
         Fixture f;
-        f.store.setPlcCount(1);
+        f.store.set(StoreKeys::PlcCount, 1);
         f.addPlace(0, "Ahead", 13);
         f.addPlace(1, "Same", 0);
         f.setNow(QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
@@ -304,7 +304,8 @@ private slots:
         QVERIFY(!w.isVisible());
         // The hand-over first, then the position saved by the close.
         QCOMPARE(f.backend->writes.mid(0, writes.size()), writes);
-        QCOMPARE(f.store.listPlacement(), (WindowPlacement{123 * 15, 45 * 15, 600 * 15}));
+        QCOMPARE(f.store.placement(StoreKeys::ListWindow),
+                 (WindowPlacement{123 * 15, 45 * 15, 600 * 15}));
     }
 
     void aProgramThatCannotStartKeepsTheWindow()
@@ -314,7 +315,7 @@ private slots:
         QTest::mouseClick(f.button("imgView"), Qt::LeftButton);
         QVERIFY(f.starter.started.isEmpty());
         QVERIFY(w.isVisible());
-        QCOMPARE(f.store.start(), 0);
+        QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 0);
         auto* box = w.findChild<QMessageBox*>("switchFailure");
         QVERIFY(box);
         QVERIFY(box->text().contains("zelpane"));
@@ -325,20 +326,20 @@ private slots:
     void anUnmovedWindowKeepsItsStoredPlace()
     {
         Fixture f;
-        f.store.setListPlacement({301, 100, 9001}); // between pixels
+        f.store.setPlacement(StoreKeys::ListWindow, {301, 100, 9001}); // between pixels
         ListWindow& w = f.open();
         QCOMPARE(w.pos(), QPoint(20, 7));
         QTest::mouseClick(f.button("imgend"), Qt::LeftButton);
-        QCOMPARE(f.store.listPlacement(), (WindowPlacement{301, 100, 9001}));
+        QCOMPARE(f.store.placement(StoreKeys::ListWindow), (WindowPlacement{301, 100, 9001}));
     }
 
     void aNarrowStoredWidthIsSavedAsTheMinimum()
     {
         Fixture f;
-        f.store.setListPlacement({300, 100, 5000});
+        f.store.setPlacement(StoreKeys::ListWindow, {300, 100, 5000});
         ListWindow& w = f.open();
         w.close();
-        QCOMPARE(f.store.listPlacement(), (WindowPlacement{300, 100, 8175}));
+        QCOMPARE(f.store.placement(StoreKeys::ListWindow), (WindowPlacement{300, 100, 8175}));
     }
 
     void exitSavesThePosition()
@@ -349,8 +350,8 @@ private slots:
         QTest::mouseClick(f.button("imgend"), Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QVERIFY(f.starter.started.isEmpty());
-        QCOMPARE(f.store.listPlacement(), (WindowPlacement{600, 900, 8175}));
-        QCOMPARE(f.store.start(), 0);
+        QCOMPARE(f.store.placement(StoreKeys::ListWindow), (WindowPlacement{600, 900, 8175}));
+        QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 0);
     }
 };
 

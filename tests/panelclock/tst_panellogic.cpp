@@ -18,7 +18,7 @@ struct Fixture {
 
     void set(const QString& key, const QString& value)
     {
-        store.writeText(SettingsStore::Section::Data, key, value);
+        store.setRawText(SettingsStore::Section::Data, key, value);
     }
 };
 
@@ -150,10 +150,10 @@ private slots:
         f.set("Change", "2"); // not 1: nothing happens
         panel.onTick();
         QCOMPARE(panel.places().plcCount, 3);
-        QCOMPARE(f.store.change(), 2);
+        QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 2);
         f.set("Change", "1");
         const RowText row = panel.onTick();
-        QCOMPARE(f.store.change(), 0);
+        QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 0);
         QCOMPARE(panel.changeInterval(), 7);
         // The shown place is gone: the first place shows at once, not a stale slot.
         QCOMPARE(panel.shownIndex(), 0);

@@ -38,7 +38,7 @@ struct Fixture {
     }
     void set(const QString& key, const QString& value)
     {
-        store.writeText(SettingsStore::Section::Data, key, value);
+        store.setRawText(SettingsStore::Section::Data, key, value);
     }
     // An executable file standing in for a program of the suite.
     QString install(SuiteProgram program)
@@ -120,7 +120,7 @@ private slots:
         }
         QCOMPARE(shown, (QList<int>{1, 0, 1}));
         QCOMPARE(label(*w, "lblPlace")->text(), QStringLiteral("Japan"));
-        QCOMPARE(f.store.change(), 0);
+        QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 0);
     }
 
     void nightAndDateHighlightAtSixteenUtc()
@@ -160,7 +160,7 @@ private slots:
     void layoutAndResize()
     {
         Fixture f;
-        f.store.setPanelPlacement({1500, 300, 6000});
+        f.store.setPlacement(StoreKeys::PanelWindow, {1500, 300, 6000});
         auto w = f.open();
         QCOMPARE(w->pos(), QPoint(100, 20));
         QCOMPARE(w->size(), QSize(400, 24));

@@ -56,7 +56,7 @@ struct Fixture {
     {
         clock.utc = now;
         clock.local = now;
-        store.setStart(1);
+        store.set(StoreKeys::Start, 1);
     }
     void load()
     {
@@ -150,8 +150,8 @@ void TestSettingsModel::languageRoundTripsEveryRow()
     // Every row of every list, six at a time, goes to the other language and back unchanged.
     for (int pattern : {0, 1}) {
         Fixture f;
-        f.store.setSelectPattern(qint16(pattern));
-        f.store.setPlcCount(5);
+        f.store.set(StoreKeys::SelectPattern, qint16(pattern));
+        f.store.set(StoreKeys::PlcCount, 5);
         f.load();
         const PickList english = f.model.pickList();
         const int rows = f.model.rowCount(english);
@@ -182,7 +182,7 @@ void TestSettingsModel::languageRoundTripsEveryRow()
 void TestSettingsModel::cityCountryConversionsTakeRepresentativeCities()
 {
     Fixture f;
-    f.store.setPlcCount(3);
+    f.store.set(StoreKeys::PlcCount, 3);
     f.load();
     f.pickIn(0, "Osaka");
     f.pickIn(1, "New York");
@@ -222,8 +222,8 @@ void TestSettingsModel::cityCountryConversionsTakeRepresentativeCities()
 void TestSettingsModel::slotsBeyondThePlaceCountAndTheNoneRow()
 {
     Fixture f;
-    f.store.setPlcCount(1);
-    f.store.setSlotNumber(1, 100);
+    f.store.set(StoreKeys::PlcCount, 1);
+    f.store.set(StoreKeys::No, 1, 100);
     f.load();
     f.model.selectSlot(4);
     QCOMPARE(f.model.currentSlot(), 4);
@@ -241,14 +241,14 @@ void TestSettingsModel::slotsBeyondThePlaceCountAndTheNoneRow()
     QCOMPARE(f.model.slot(1).mark, SummerMark::Hidden);
     QCOMPARE(f.model.plcCount(), 4);
     f.model.save();
-    QCOMPARE(f.store.plcCount(9), 0);
-    QCOMPARE(f.store.placeName(0, "?"), QStringLiteral("Bergen"));
+    QCOMPARE(f.store.getOr(StoreKeys::PlcCount, 9), 0);
+    QCOMPARE(f.store.text(StoreKeys::WP, 0).value_or("?"), QStringLiteral("Bergen"));
 
     // Nothing chosen at all: -1.
     f.model.selectSlot(0);
     f.model.pick(0);
     f.model.save();
-    QCOMPARE(f.store.plcCount(9), -1);
+    QCOMPARE(f.store.getOr(StoreKeys::PlcCount, 9), -1);
 }
 
 void TestSettingsModel::summerPeriodEdges()
@@ -279,7 +279,7 @@ void TestSettingsModel::summerPeriodEdges()
 void TestSettingsModel::pickDecidesOnlyThePickedSlot()
 {
     Fixture f(at(2026, 7, 15));
-    f.store.setPlcCount(3);
+    f.store.set(StoreKeys::PlcCount, 3);
     f.load();
     f.pickIn(0, "New York"); // code 1, July
     QCOMPARE(f.model.slotSummer(0), 1);
@@ -320,7 +320,7 @@ void TestSettingsModel::pickDecidesOnlyThePickedSlot()
 void TestSettingsModel::savedSummerHourSurvivesReopening()
 {
     Fixture f(at(2026, 1, 15));
-    f.store.setPlcCount(1);
+    f.store.set(StoreKeys::PlcCount, 1);
     f.load();
     f.pickIn(0, "London");
     const City& unknown = cityWithCode(2, true);
@@ -328,10 +328,11 @@ void TestSettingsModel::savedSummerHourSurvivesReopening()
     f.model.toggleSummer(0);
     f.model.toggleSummer(1);
     f.model.save();
-    QCOMPARE(f.store.slotSummer(0, 9), 1);
-    QCOMPARE(f.store.placeHours(0, 99), 0); // the standard hours, never the summer one
-    QCOMPARE(f.store.placeHours(1, 99), entryOf(unknown).hours);
-    QCOMPARE(f.store.placeMinutes(1, 99), entryOf(unknown).minutes);
+    QCOMPARE(f.store.get(StoreKeys::SA, 0, StoreReader::SettingsProgram), 1);
+    QCOMPARE(f.store.get(StoreKeys::WD, 0, StoreReader::SettingsProgram),
+             0); // the standard hours, never the summer one
+    QCOMPARE(f.store.get(StoreKeys::WD, 1, StoreReader::SettingsProgram), entryOf(unknown).hours);
+    QCOMPARE(f.store.get(StoreKeys::WDM, 1, StoreReader::Clocks), entryOf(unknown).minutes);
 
     SettingsModel reopened(db(), f.store, f.clock);
     reopened.load();
@@ -366,7 +367,7 @@ void TestSettingsModel::manualSummerSwitch()
 void TestSettingsModel::okPacksSlotsAndWritesInOrder()
 {
     Fixture f(at(2026, 1, 15));
-    f.store.setPlcCount(5);
+    f.store.set(StoreKeys::PlcCount, 5);
     f.load();
     f.model.selectSlot(0);
     f.model.pick(0);
@@ -432,23 +433,23 @@ void TestSettingsModel::cancelStartsTheShownStyle()
         file.setPermissions(file.permissions() | QFile::ExeOwner);
     }
     Fixture f;
-    f.store.setKind(2);
+    f.store.set(StoreKeys::Kind, 2);
     f.load();
     QCOMPARE(f.model.styleCaption(), QStringLiteral("List"));
     f.model.nextStyle();
     QCOMPARE(f.model.styleCaption(), QStringLiteral("Tytle bar"));
     f.model.nextStyle();
     QCOMPARE(f.model.styleCaption(), QStringLiteral("Independence"));
-    f.store.setStart(0);
+    f.store.set(StoreKeys::Start, 0);
     RecordingStarter starter;
     QVERIFY(!f.model.startDisplay(starter, dir.path() + '/', QString()));
     QCOMPARE(starter.started, QStringList{dir.filePath("zelpane")});
-    QCOMPARE(f.store.kind(9), 2);
-    QCOMPARE(f.store.start(), 1);
+    QCOMPARE(f.store.getOr(StoreKeys::Kind, 9), 2);
+    QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 1);
 
     // A stored style 3 shows "Task bar"; one click gives the title-bar style.
     Fixture band;
-    band.store.setKind(3);
+    band.store.set(StoreKeys::Kind, 3);
     band.load();
     QCOMPARE(band.model.styleCaption(), QStringLiteral("Task bar"));
     band.model.nextStyle();
@@ -460,7 +461,7 @@ void TestSettingsModel::failedStartClearsStart()
     QTemporaryDir start;
     QTemporaryDir own;
     Fixture f;
-    f.store.setKind(3);
+    f.store.set(StoreKeys::Kind, 3);
     f.load();
     RecordingStarter starter;
     const std::optional<StartFailure> failure =
@@ -470,11 +471,11 @@ void TestSettingsModel::failedStartClearsStart()
     QVERIFY(failure->message().contains(start.path()));
     QVERIFY(failure->message().contains(own.path()));
     QVERIFY(starter.started.isEmpty());
-    QCOMPARE(f.store.start(), 0);
+    QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 0);
 
     // A style outside 0 to 3 starts nothing and is no failure.
     Fixture odd;
-    odd.store.setKind(7);
+    odd.store.set(StoreKeys::Kind, 7);
     odd.load();
     QCOMPARE(odd.model.styleCaption(), QStringLiteral("Tytle Bar"));
     QVERIFY(!odd.model.startDisplay(starter, start.path() + '/', QString()));
@@ -493,7 +494,7 @@ void TestSettingsModel::texts()
         QCOMPARE(SettingsModel::offsetText(minutes), QString::fromLatin1(text));
 
     Fixture f;
-    f.store.setChangeInterval(10);
+    f.store.set(StoreKeys::CT, 10);
     f.load();
     f.model.nextInterval();
     QCOMPARE(f.model.intervalCaption(), QStringLiteral(" 1 Sec."));
@@ -504,8 +505,8 @@ void TestSettingsModel::placeTimesAndDetails()
     // A computer at UTC+9 without summer time.
     Fixture f(at(2026, 1, 15, 23, 30, 59));
     f.clock.local = at(2026, 1, 16, 8, 30, 59);
-    f.store.setSelectPattern(0);
-    f.store.setPlcCount(2);
+    f.store.set(StoreKeys::SelectPattern, 0);
+    f.store.set(StoreKeys::PlcCount, 2);
     f.load();
     f.pickIn(0, "Japan");
     QCOMPARE(f.model.details().localOffset, QStringLiteral("+0:00"));
@@ -542,10 +543,10 @@ void TestSettingsModel::placeTimesAndDetails()
 void TestSettingsModel::damagedStoreRows()
 {
     Fixture f;
-    f.store.setSelectPattern(0);
-    f.store.setSlotNumber(0, 300); // beyond the 216 country rows
-    f.store.setSlotNumber(1, -4);
-    f.store.setPlcCount(1);
+    f.store.set(StoreKeys::SelectPattern, 0);
+    f.store.set(StoreKeys::No, 0, 300); // beyond the 216 country rows
+    f.store.set(StoreKeys::No, 1, -4);
+    f.store.set(StoreKeys::PlcCount, 1);
     f.load();
     QVERIFY(!f.model.slot(0).filled);
     QVERIFY(!f.model.slot(1).filled);

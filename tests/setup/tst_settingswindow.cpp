@@ -52,7 +52,7 @@ struct Fixture {
     {
         clock.utc = QDateTime(QDate(2026, 7, 15), QTime(23, 30), Qt::UTC);
         clock.local = clock.utc;
-        store.setStart(1);
+        store.set(StoreKeys::Start, 1);
         if (setUp)
             setUp(store);
         model.load();
@@ -225,7 +225,7 @@ void TestSettingsWindow::listOfTheMode()
 
 void TestSettingsWindow::slotsMarksAndTimes()
 {
-    Fixture f([](SettingsStore& s) { s.setPlcCount(2); });
+    Fixture f([](SettingsStore& s) { s.set(StoreKeys::PlcCount, 2); });
     auto* time0 = f.child<QLabel>("lblTime_0");
     QCOMPARE(time0->text(), QStringLiteral("24:00")); // until the first tick
     QCOMPARE(f.child<QLabel>("lblTime_1")->text(), QString());
@@ -260,7 +260,7 @@ void TestSettingsWindow::slotsMarksAndTimes()
 
 void TestSettingsWindow::flagAndCrossHair()
 {
-    Fixture f([](SettingsStore& s) { s.setSelectPattern(0); });
+    Fixture f([](SettingsStore& s) { s.set(StoreKeys::SelectPattern, 0); });
     auto* flag = f.child<QLabel>("imgFlag");
     QVERIFY(flag->hasScaledContents());
     QCOMPARE(flag->frameShape(), QFrame::Box);
@@ -330,15 +330,15 @@ void TestSettingsWindow::okSavesAndHandsOver()
     QCOMPARE(finished.count(), 1);
     QVERIFY(!f.window->isVisible());
     QCOMPARE(f.starter.started, QStringList{f.tmp.filePath("zelpane")});
-    QCOMPARE(f.store.placeName(0, "?"), QStringLiteral("Tokyo"));
-    QCOMPARE(f.store.placeHours(0, 0), 9);
-    QCOMPARE(f.store.change(), 1);
-    QCOMPARE(f.store.start(), 1);
+    QCOMPARE(f.store.text(StoreKeys::WP, 0).value_or("?"), QStringLiteral("Tokyo"));
+    QCOMPARE(f.store.get(StoreKeys::WD, 0, StoreReader::SettingsProgram), 9);
+    QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 1);
+    QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 1);
 }
 
 void TestSettingsWindow::failedStartKeepsTheWindow()
 {
-    Fixture f([](SettingsStore& s) { s.setKind(0); });
+    Fixture f([](SettingsStore& s) { s.set(StoreKeys::Kind, 0); });
     QString shown;
     QTimer::singleShot(0, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -350,8 +350,9 @@ void TestSettingsWindow::failedStartKeepsTheWindow()
     QVERIFY(shown.contains(QStringLiteral("zelcaption")));
     QVERIFY(shown.contains(f.tmp.path()));
     QVERIFY(f.window->isVisible());
-    QCOMPARE(f.store.start(), 0);
-    QCOMPARE(f.store.placeName(0, "?"), QStringLiteral("Bergen")); // saved all the same
+    QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 0);
+    QCOMPARE(f.store.text(StoreKeys::WP, 0).value_or("?"),
+             QStringLiteral("Bergen")); // saved all the same
     QVERIFY(f.starter.started.isEmpty());
 }
 

@@ -25,14 +25,14 @@ int main(int argc, char** argv)
                              : SettingsStore::Section::Settings;
     if (args[0] == u"get") {
         const QString missing = QStringLiteral("\x01missing");
-        const QString v = store.readText(section, args[2], missing);
+        const QString v = store.rawText(section, args[2]).value_or(missing);
         if (v == missing)
             return 1;
         std::printf("%s\n", v.toUtf8().constData());
         return 0;
     }
     if (args[0] == u"set" && args.size() == 4)
-        return store.writeText(section, args[2], args[3]) ? 0 : 1;
+        return store.setRawText(section, args[2], args[3]) ? 0 : 1;
     std::fprintf(stderr, "usage: zelstore get|set Settings|Data key [value]\n");
     return 2;
 }
