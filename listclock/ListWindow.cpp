@@ -6,18 +6,22 @@
 #include "ImageButtonGroup.h"
 #include "KeepOnTop.h"
 #include "SettingsStore.h"
+#include "StripWidget.h"
 #include "SwitchProgram.h"
 #include "Twips.h"
 #include "WindowDrag.h"
 #include "platform/SizingFrame.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMouseEvent>
 
 namespace {
 
-const QColor kCellInitial(255, 255, 128);
+// The objectName of a row's control: "lblDate_0" for the local row.
+QString indexed(QStringView name, int row)
+{
+    return name.toString() + u'_' + QString::number(row);
+}
 
 } // namespace
 
@@ -65,9 +69,8 @@ void ListWindow::buildControls()
     m_modeLabel = new DisplayLabel(QStringLiteral("lblDW"), QColor(), this);
     m_modeLabel->setGeometry(Twips::rect(kModeLabelLeft, 0, modeLabelWidth(kMinWidth), kRowHeight));
 
-    const auto makeRowLabel = [this](const QString& name, int row, QColor background) {
-        auto* l = new DisplayLabel(name, background, this);
-        l->setProperty("index", row);
+    const auto makeRowLabel = [this](QStringView name, int row, QColor background) {
+        auto* l = new DisplayLabel(indexed(name, row), background, this);
         connect(l, &DisplayLabel::mouseMoved, this, [this](Qt::MouseButtons buttons) {
             m_buttons->resetAll();
             startWindowDrag(this, buttons);
@@ -76,28 +79,14 @@ void ListWindow::buildControls()
     };
     for (int r = 0; r < kRowCount; ++r) {
         const int top = rowTop(r);
-        m_dateLabels[r] = makeRowLabel(QStringLiteral("lblDate"), r, ClockLook::dateHighlight());
+        m_dateLabels[r] = makeRowLabel(u"lblDate", r, ClockLook::dateHighlight());
         m_dateLabels[r]->setGeometry(Twips::rect(0, top, kDateWidth, kRowHeight));
-        for (int c = 0; c < kCellsPerRow; ++c) {
-            auto* cell = new QLabel(QStringLiteral("24"), this);
-            cell->setObjectName(QStringLiteral("lblTimeZone"));
-            cell->setProperty("index", r * kCellsPerRow + c);
-            cell->setFrameStyle(QFrame::Box | QFrame::Plain);
-            cell->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            cell->setAutoFillBackground(true);
-            // Presses on the strip are not presses on the background.
-            cell->setAttribute(Qt::WA_NoMousePropagation);
-            QPalette cp = cell->palette();
-            cp.setColor(QPalette::Window, kCellInitial);
-            cp.setColor(QPalette::WindowText, cp.color(QPalette::Active, QPalette::ButtonText));
-            cell->setPalette(cp);
-            cell->setGeometry(Twips::rect(cellLeft(c), top, kCellWidth, kRowHeight));
-            m_cells[std::size_t(r * kCellsPerRow + c)] = cell;
-        }
-        m_timeLabels[r] = makeRowLabel(QStringLiteral("lblTime"), r, ClockLook::nightHighlight());
+        m_strips[r] = new StripWidget(indexed(u"lblTimeZone", r), this);
+        m_strips[r]->move(Twips::toPixels(kStripLeft), Twips::toPixels(top));
+        m_timeLabels[r] = makeRowLabel(u"lblTime", r, ClockLook::nightHighlight());
         m_timeLabels[r]->setFont(ClockLook::labelFont());
         m_timeLabels[r]->setGeometry(Twips::rect(kTimeLeft, top, kTimeWidth, kRowHeight));
-        m_placeLabels[r] = makeRowLabel(QStringLiteral("lblPlace"), r, QColor());
+        m_placeLabels[r] = makeRowLabel(u"lblPlace", r, QColor());
         m_placeLabels[r]->setFont(ClockLook::labelFont());
         m_placeLabels[r]->setGeometry(
             Twips::rect(kPlaceLeft, top, placeLabelWidth(kMinWidth), kRowHeight));
@@ -147,27 +136,15 @@ void ListWindow::applyHeight()
         m_dateLabels[row]->setVisible(shown);
         m_timeLabels[row]->setVisible(shown);
         m_placeLabels[row]->setVisible(shown);
-        for (int c = 0; c < ListLayout::kCellsPerRow; ++c)
-            m_cells[row * ListLayout::kCellsPerRow + std::size_t(c)]->setVisible(shown);
+        m_strips[row]->setVisible(shown);
     }
 }
 
 void ListWindow::repaintStrips()
 {
     const std::vector<StripRow> strips = m_list.strips();
-    for (std::size_t r = 0; r < strips.size(); ++r) {
-        for (std::size_t c = 0; c < strips[r].size(); ++c) {
-            const StripCellView& v = strips[r][c];
-            QLabel* cell = m_cells[r * ListLayout::kCellsPerRow + c];
-            cell->setText(QString::number(v.cell.hour));
-            QPalette cp = cell->palette();
-            cp.setColor(QPalette::Window, v.cell.background);
-            cp.setColor(QPalette::WindowText, v.cell.text.value_or(palette().color(
-                                                  QPalette::Active, QPalette::ButtonText)));
-            cell->setPalette(cp);
-            cell->setToolTip(v.toolTip);
-        }
-    }
+    for (std::size_t r = 0; r < strips.size(); ++r)
+        m_strips[r]->setRow(strips[r]);
 }
 
 QPoint ListWindow::savedPosition() const

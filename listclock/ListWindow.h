@@ -16,8 +16,8 @@ class Clock;
 class DisplayLabel;
 class ImageButtonGroup;
 class ProgramStarter;
-class QLabel;
 class SettingsStore;
+class StripWidget;
 
 // The list clock's window: the local row and every place, each with its 24-hour strip, under a
 // thin band of image buttons. It shows what ListClock computes and forwards the user's actions.
@@ -64,7 +64,7 @@ private:
     std::array<DisplayLabel*, ListLayout::kRowCount> m_dateLabels{};
     std::array<DisplayLabel*, ListLayout::kRowCount> m_timeLabels{};
     std::array<DisplayLabel*, ListLayout::kRowCount> m_placeLabels{};
-    std::array<QLabel*, ListLayout::kRowCount * ListLayout::kCellsPerRow> m_cells{};
+    std::array<StripWidget*, ListLayout::kRowCount> m_strips{};
     QTimer m_timer;
     WindowPlacement m_loadedPlacement;
     QPoint m_requestedPos;

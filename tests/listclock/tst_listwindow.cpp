@@ -5,13 +5,16 @@
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
+#include "StripWidget.h"
 
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 namespace {
@@ -57,33 +60,42 @@ struct Fixture {
         return *window;
     }
 
-    template <typename T> T* control(const char* name, int index) const
+    // A row's control: "lblPlace" and 1 find "lblPlace_1".
+    template <typename T> T* control(const char* name, int row) const
     {
-        for (T* w : window->findChildren<T*>(QString::fromLatin1(name))) {
-            if (w->property("index").toInt() == index)
-                return w;
-        }
-        return nullptr;
+        return window->findChild<T*>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(row));
     }
-    QString text(const char* name, int index) const
+    QString text(const char* name, int row) const
     {
-        QLabel* l = control<QLabel>(name, index);
+        QLabel* l = control<QLabel>(name, row);
         return l ? l->text() : QStringLiteral("<none>");
     }
     ImageButton* button(const char* name) const
     {
         return window->findChild<ImageButton*>(QString::fromLatin1(name));
     }
+    StripWidget* stripOf(int row) const { return control<StripWidget>("lblTimeZone", row); }
     QStringList strip(int row) const
     {
         QStringList out;
-        for (int c = 0; c < 24; ++c)
-            out << text("lblTimeZone", row * 24 + c);
+        for (const StripCellView& v : stripOf(row)->row())
+            out << QString::number(v.cell.hour);
         return out;
     }
+    // What the strip really paints inside a cell, clear of its border and above its hour.
     QColor cellBackground(int row, int column) const
     {
-        return control<QLabel>("lblTimeZone", row * 24 + column)->palette().color(QPalette::Window);
+        const QRect cell = StripWidget::cellRect(column);
+        return stripOf(row)->grab().toImage().pixelColor(cell.left() + 2, cell.top() + 2);
+    }
+    // The tool tip a pointer resting on the cell brings up.
+    QString cellToolTip(int row, int column) const
+    {
+        StripWidget* strip = stripOf(row);
+        const QPoint at = StripWidget::cellRect(column).center();
+        QHelpEvent help(QEvent::ToolTip, at, strip->mapToGlobal(at));
+        QCoreApplication::sendEvent(strip, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
 };
 
@@ -147,7 +159,7 @@ private slots:
         for (int r = 0; r < 7; ++r) {
             const bool shown = r <= plcCount + 1;
             QCOMPARE(f.control<QLabel>("lblPlace", r)->isVisibleTo(&w), shown);
-            QCOMPARE(f.control<QLabel>("lblTimeZone", r * 24 + 23)->isVisibleTo(&w), shown);
+            QCOMPARE(f.stripOf(r)->isVisibleTo(&w), shown);
         }
     }
 
@@ -180,8 +192,8 @@ private slots:
         QCOMPARE(f.strip(2).mid(18, 3), hours({23, 24, 1}));
         QCOMPARE(f.cellBackground(1, 7), QColor(0, 0, 128)); // hour 7: night
         QCOMPARE(f.cellBackground(1, 8), QColor(255, 255, 128));
-        QCOMPARE(f.control<QLabel>("lblTimeZone", 24)->toolTip(), "Jan 01 00:00");
-        QCOMPARE(f.control<QLabel>("lblTimeZone", 2 * 24 + 19)->toolTip(), "Jan 02 00:00");
+        QCOMPARE(f.cellToolTip(1, 0), "Jan 01 00:00");
+        QCOMPARE(f.cellToolTip(2, 19), "Jan 02 00:00");
 
         w.toggleMode();
         QCOMPARE(w.findChild<QLabel*>("lblDW")->text(), QStringLiteral("AM - PM"));
@@ -267,7 +279,7 @@ private slots:
         QCOMPARE(dw->pictureIndex(), 9);
         QCOMPARE(change->pictureIndex(), 9);
         // The strip does nothing; a label resets every button.
-        moveOver(f.control<QLabel>("lblTimeZone", 30));
+        moveOver(f.stripOf(1));
         QCOMPARE(change->pictureIndex(), 9);
         moveOver(f.control<QLabel>("lblPlace", 1));
         QCOMPARE(change->pictureIndex(), 8);
