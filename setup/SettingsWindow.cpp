@@ -24,8 +24,7 @@ const QString kUtcTip = QStringLiteral("UTC=universal time coordinated (=GMT)");
 
 void place(QWidget* w, int left, int top, int width, int height)
 {
-    w->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
-                   Twips::toPixels(height));
+    w->setGeometry(Twips::rect(left, top, width, height));
 }
 
 void setGround(QWidget* w, const QColor& colour)

@@ -82,12 +82,6 @@ struct Fixture {
     }
 };
 
-QRect twips(int left, int top, int width, int height)
-{
-    return {Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
-            Twips::toPixels(height)};
-}
-
 QColor ground(const QWidget* w)
 {
     return w->palette().color(QPalette::Window);
@@ -115,49 +109,49 @@ void TestSettingsWindow::layoutInTwips()
 {
     Fixture f;
     QCOMPARE(f.window->objectName(), QStringLiteral("fMainSet"));
-    QCOMPARE(f.window->size(), twips(0, 0, 9105, 6345).size());
+    QCOMPARE(f.window->size(), Twips::rect(0, 0, 9105, 6345).size());
     struct Expected {
         const char* name;
         QRect rect;
     };
     // Positions in the window, in the frame, or in the option boxes, as the parent is.
     const Expected expected[] = {
-        {"Frame1", twips(120, 0, 3495, 2415)},
-        {"lblCT", twips(120, 240, 975, 255)},
-        {"lblCltp", twips(120, 520, 1335, 255)},
-        {"picJE", twips(1200, 240, 2175, 255)},
-        {"optJE_0", twips(0, 0, 1200, 255)},
-        {"optJE_1", twips(1200, 0, 975, 255)},
-        {"picSelectPattern", twips(1680, 555, 1695, 255)},
-        {"optSelectPattern_1", twips(960, 0, 735, 255)},
-        {"optClock_0", twips(120, 840, 255, 255)},
-        {"optClock_5", twips(120, 2040, 255, 255)},
-        {"lblClock_0", twips(480, 900, 2175, 255)},
-        {"lblClock_5", twips(480, 2100, 2175, 255)},
-        {"lblTime_3", twips(2640, 1620, 495, 255)},
-        {"lblSummer_2", twips(3120, 1380, 255, 255)},
-        {"lstCityName", twips(120, 2760, 3495, 1500)},
-        {"lstCountryNameJ", twips(120, 2760, 3495, 1500)},
-        {"lblTitle_1", twips(3720, 3360, 1455, 255)},
-        {"lblCountryName", twips(5160, 3360, 3855, 255)},
-        {"lblTitle_2", twips(3720, 3720, 1815, 255)},
-        {"lblCapital", twips(5160, 3720, 3855, 495)},
-        {"lblTitle_8", twips(1320, 4320, 1095, 255)},
-        {"lblLanguage", twips(2400, 4320, 6615, 615)},
-        {"lblTitle_3", twips(120, 5040, 1815, 255)},
-        {"lblCurrency", twips(1200, 5040, 7815, 255)},
-        {"lblTitle_9", twips(120, 5400, 855, 495)},
-        {"lblExchange", twips(1200, 5400, 3975, 495)},
-        {"imgFlag", twips(120, 4320, 870, 600)},
-        {"lblTitle_4", twips(240, 2520, 615, 255)},
-        {"lblTimeDifUTC", twips(960, 2475, 855, 255)},
-        {"lblTitle_5", twips(1920, 2520, 735, 255)},
-        {"lblTimeDifLocal", twips(2760, 2475, 855, 255)},
-        {"imgWorld", twips(3720, 120, 5235, 3090)},
-        {"cmdOK_0", twips(6960, 5760, 975, 285)},
-        {"cmdOK_1", twips(8040, 5760, 975, 285)},
-        {"cmdHelp", twips(8040, 5400, 975, 285)},
-        {"cmdAbout", twips(6960, 5400, 975, 285)},
+        {"Frame1", Twips::rect(120, 0, 3495, 2415)},
+        {"lblCT", Twips::rect(120, 240, 975, 255)},
+        {"lblCltp", Twips::rect(120, 520, 1335, 255)},
+        {"picJE", Twips::rect(1200, 240, 2175, 255)},
+        {"optJE_0", Twips::rect(0, 0, 1200, 255)},
+        {"optJE_1", Twips::rect(1200, 0, 975, 255)},
+        {"picSelectPattern", Twips::rect(1680, 555, 1695, 255)},
+        {"optSelectPattern_1", Twips::rect(960, 0, 735, 255)},
+        {"optClock_0", Twips::rect(120, 840, 255, 255)},
+        {"optClock_5", Twips::rect(120, 2040, 255, 255)},
+        {"lblClock_0", Twips::rect(480, 900, 2175, 255)},
+        {"lblClock_5", Twips::rect(480, 2100, 2175, 255)},
+        {"lblTime_3", Twips::rect(2640, 1620, 495, 255)},
+        {"lblSummer_2", Twips::rect(3120, 1380, 255, 255)},
+        {"lstCityName", Twips::rect(120, 2760, 3495, 1500)},
+        {"lstCountryNameJ", Twips::rect(120, 2760, 3495, 1500)},
+        {"lblTitle_1", Twips::rect(3720, 3360, 1455, 255)},
+        {"lblCountryName", Twips::rect(5160, 3360, 3855, 255)},
+        {"lblTitle_2", Twips::rect(3720, 3720, 1815, 255)},
+        {"lblCapital", Twips::rect(5160, 3720, 3855, 495)},
+        {"lblTitle_8", Twips::rect(1320, 4320, 1095, 255)},
+        {"lblLanguage", Twips::rect(2400, 4320, 6615, 615)},
+        {"lblTitle_3", Twips::rect(120, 5040, 1815, 255)},
+        {"lblCurrency", Twips::rect(1200, 5040, 7815, 255)},
+        {"lblTitle_9", Twips::rect(120, 5400, 855, 495)},
+        {"lblExchange", Twips::rect(1200, 5400, 3975, 495)},
+        {"imgFlag", Twips::rect(120, 4320, 870, 600)},
+        {"lblTitle_4", Twips::rect(240, 2520, 615, 255)},
+        {"lblTimeDifUTC", Twips::rect(960, 2475, 855, 255)},
+        {"lblTitle_5", Twips::rect(1920, 2520, 735, 255)},
+        {"lblTimeDifLocal", Twips::rect(2760, 2475, 855, 255)},
+        {"imgWorld", Twips::rect(3720, 120, 5235, 3090)},
+        {"cmdOK_0", Twips::rect(6960, 5760, 975, 285)},
+        {"cmdOK_1", Twips::rect(8040, 5760, 975, 285)},
+        {"cmdHelp", Twips::rect(8040, 5400, 975, 285)},
+        {"cmdAbout", Twips::rect(6960, 5400, 975, 285)},
     };
     for (const Expected& e : expected)
         QCOMPARE(f.child(QLatin1String(e.name))->geometry(), e.rect);
@@ -264,7 +258,7 @@ void TestSettingsWindow::flagAndCrossHair()
     auto* flag = f.child<QLabel>("imgFlag");
     QVERIFY(flag->hasScaledContents());
     QCOMPARE(flag->frameShape(), QFrame::Box);
-    QCOMPARE(flag->size(), twips(0, 0, 870, 600).size());
+    QCOMPARE(flag->size(), Twips::rect(0, 0, 870, 600).size());
     auto* ew = f.child("LineEW");
     auto* ns = f.child("lineNS");
     const auto expectCross = [&](const QString& country, int south, int east) {
