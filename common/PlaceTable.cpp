@@ -15,6 +15,8 @@ void PlaceTable::load(SettingsStore& store)
         p.name = store.get(StoreKeys::WP, i, StoreReader::Clocks);
         p.hours = store.get(StoreKeys::WD, i, StoreReader::Clocks);
         p.minutes = store.get(StoreKeys::WDM, i, StoreReader::Clocks);
+        p.summer = store.get(StoreKeys::SA, i, StoreReader::Clocks) == 1;
+        p.zone = ZoneOffset(store.get(StoreKeys::TZ, i, StoreReader::Clocks).toUtf8());
     }
 }
 

@@ -1,7 +1,10 @@
+#include "IniFileBackend.h"
 #include "PlaceTable.h"
 #include "PlaceTime.h"
+#include "SettingsStore.h"
 #include "ZoneOffset.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -136,6 +139,47 @@ private slots:
         // A zone decides alone: the summer hour is not added twice.
         QCOMPARE(wallText(Place{{}, -5, 0, true, ZoneOffset("America/New_York")}, july),
                  QStringLiteral("2026-07-01 08:00:00"));
+    }
+
+    // What the clocks load: "TZ" decides where it names a known zone, else "WD"/"WDM" and the
+    // summer hour of "SA"; a store without those keys reads as before.
+    void loadedFromTheStore()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(
+            std::make_unique<IniFileBackend>(dir.filePath(QStringLiteral("s.conf"))));
+        store.set(StoreKeys::PlcCount, 3);
+        for (int i = 0; i < 4; ++i) {
+            store.set(StoreKeys::WP, i, QStringLiteral("New York"));
+            store.set(StoreKeys::WD, i, -5);
+            store.set(StoreKeys::WDM, i, 0);
+        }
+        PlaceTable table;
+        table.load(store);
+        const QDateTime july = utcAt(2026, 7, 1, 12, 0, 0);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(table.places[std::size_t(i)], (Place{QStringLiteral("New York"), -5, 0}));
+            QCOMPARE(wallText(table.places[std::size_t(i)], july),
+                     QStringLiteral("2026-07-01 07:00:00"));
+        }
+        store.set(StoreKeys::SA, 1, 1);
+        store.set(StoreKeys::TZ, 2, QStringLiteral("America/New_York"));
+        store.set(StoreKeys::TZ, 3, QStringLiteral("America/Nowhere"));
+        store.set(StoreKeys::SA, 3, 1);
+        store.set(StoreKeys::SA, 0, 2); // only "1" is the summer hour
+        table.load(store);
+        QCOMPARE(wallText(table.places[0], july), QStringLiteral("2026-07-01 07:00:00"));
+        QCOMPARE(wallText(table.places[1], july), QStringLiteral("2026-07-01 08:00:00"));
+        QCOMPARE(wallText(table.places[2], july), QStringLiteral("2026-07-01 08:00:00"));
+        QCOMPARE(wallText(table.places[2], utcAt(2026, 1, 1, 12, 0, 0)),
+                 QStringLiteral("2026-01-01 07:00:00"));
+        QCOMPARE(wallText(table.places[3], july), QStringLiteral("2026-07-01 08:00:00"));
+        QVERIFY(!table.places[3].zone.isValid());
+        // Emptied again by the next save: back to the stored offset.
+        store.set(StoreKeys::TZ, 2, QString());
+        table.load(store);
+        QVERIFY(!table.places[2].zone.isValid());
+        QCOMPARE(wallText(table.places[2], july), QStringLiteral("2026-07-01 07:00:00"));
     }
 };
 
