@@ -35,24 +35,36 @@ ListClock::Tick ListClock::tick()
 std::vector<StripRow> ListClock::strips() const
 {
     const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
+    // The local row counts on the wall clock like the places do, so that its tool tips agree
+    // with its cells.
+    const QDateTime local = m_clock.localNow();
+    const QDateTime localWall(local.date(), local.time(), Qt::UTC);
     std::vector<StripRow> out;
     out.reserve(std::size_t(m_places.count() + 1));
-    out.push_back(stripRow(m_clock.localNow(), m_mode, m_locale));
-    for (int i = 0; i <= m_places.plcCount; ++i)
-        out.push_back(stripRow(PlaceTime::placeDateTime(utc, m_places.places[std::size_t(i)]),
-                               m_mode, m_locale));
+    StripTimes wall;
+    for (std::size_t c = 0; c < wall.size(); ++c)
+        wall[c] = localWall.addSecs(qint64(c) * 3600);
+    out.push_back(stripRow(wall, m_mode, m_locale));
+    // A place's columns are instants an hour apart, so a change of its summer time shows as
+    // a skipped or a repeated hour.
+    for (int i = 0; i <= m_places.plcCount; ++i) {
+        const Place& place = m_places.places[std::size_t(i)];
+        for (std::size_t c = 0; c < wall.size(); ++c)
+            wall[c] = PlaceTime::placeDateTime(utc.addSecs(qint64(c) * 3600), place);
+        out.push_back(stripRow(wall, m_mode, m_locale));
+    }
     return out;
 }
 
-StripRow ListClock::stripRow(const QDateTime& placeNow, StripMode mode, const QLocale& locale)
+StripRow ListClock::stripRow(const StripTimes& wall, StripMode mode, const QLocale& locale)
 {
-    const std::array<StripCell, 24> cells = Strip::cells(placeNow.time().hour(), mode);
-    // Counted on the wall clock (as UTC), so that the local row's tool tips agree with its
-    // cells even across a change of summer time.
-    const QDateTime hourStart(placeNow.date(), QTime(placeNow.time().hour(), 0), Qt::UTC);
+    std::array<int, 24> hours{};
+    for (std::size_t c = 0; c < hours.size(); ++c)
+        hours[c] = wall[c].time().hour();
+    const std::array<StripCell, 24> cells = Strip::cells(hours, mode);
     StripRow row;
     for (std::size_t c = 0; c < row.size(); ++c) {
-        const QDateTime at = hourStart.addSecs(qint64(c) * 3600);
+        const QDateTime at(wall[c].date(), QTime(hours[c], 0), Qt::UTC);
         row[c] = {cells[c], (PlaceTime::dateText(at, locale) + PlaceTime::timeText(at)).trimmed()};
     }
     return row;

@@ -47,8 +47,11 @@ public:
     // The strips of the local row and of every place, from one snapshot.
     std::vector<StripRow> strips() const;
 
-    // The strip of a row whose place is at `placeNow`; also used for the tool tips' dates.
-    static StripRow stripRow(const QDateTime& placeNow, StripMode mode, const QLocale& locale);
+    // The wall clock of a row's place at each column: now and 1 to 23 hours later.
+    using StripTimes = std::array<QDateTime, 24>;
+    // A row's strip: each cell shows the hour of its column's wall clock, and its tool tip
+    // the date and the start of that hour.
+    static StripRow stripRow(const StripTimes& wall, StripMode mode, const QLocale& locale);
 
 private:
     SettingsStore& m_store;

@@ -31,17 +31,23 @@ StripCell cell(int hour, StripMode mode)
     return {hour, hour > 12 ? afternoon : day, std::nullopt};
 }
 
-std::array<StripCell, 24> cells(int startHour, StripMode mode)
+std::array<StripCell, 24> cells(const std::array<int, 24>& hoursOfDay, StripMode mode)
 {
     std::array<StripCell, 24> out;
-    int h = startHour;
-    for (StripCell& c : out) {
-        c = cell(h, mode);
-        // Midnight after the first cell reads 24, and 1 follows 24.
-        if (++h > 24)
-            h = 1;
+    for (std::size_t c = 0; c < out.size(); ++c) {
+        // Midnight after the first cell reads 24.
+        const int h = hoursOfDay[c];
+        out[c] = cell(c > 0 && h == 0 ? 24 : h, mode);
     }
     return out;
+}
+
+std::array<StripCell, 24> cells(int startHour, StripMode mode)
+{
+    std::array<int, 24> hours{};
+    for (std::size_t c = 0; c < hours.size(); ++c)
+        hours[c] = (startHour + int(c)) % 24;
+    return cells(hours, mode);
 }
 
 } // namespace Strip

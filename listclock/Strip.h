@@ -28,6 +28,10 @@ QString caption(StripMode mode);
 StripMode toggled(StripMode mode);
 
 StripCell cell(int hour, StripMode mode);
+// The cells of a strip whose columns stand at these hours of the day (0..23); they follow one
+// another except across a change of summer time, which skips or repeats an hour.
+std::array<StripCell, 24> cells(const std::array<int, 24>& hoursOfDay, StripMode mode);
+// The cells of a strip that starts at this hour and goes on an hour a column.
 std::array<StripCell, 24> cells(int startHour, StripMode mode);
 
 } // namespace Strip

@@ -228,6 +228,41 @@ private slots:
         QCOMPARE(strips[0][1].toolTip, QStringLiteral("Jan 01 00:00"));
     }
 
+    // A strip crossing New York's changes: the spring one skips 2 o'clock, the autumn one
+    // shows 1 o'clock twice; the cells and their tool tips agree.
+    void stripAcrossAChangeOfSummerTime()
+    {
+        Fixture f;
+        f.store.setPlcCount(1);
+        f.addPlace(0, "New York", -5, 0);
+        f.store.setPlaceZone(0, QStringLiteral("America/New_York"));
+        f.addPlace(1, "UTC-5", -5, 0);
+        f.setNow(utcAt(2027, 3, 14, 5, 30));
+        f.list.loadData();
+        auto strips = f.list.strips();
+        QList<int> hours;
+        for (const StripCellView& v : strips[1])
+            hours << v.cell.hour;
+        QCOMPARE(hours, (QList<int>{0,  1,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                                    13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}));
+        QCOMPARE(strips[1][1].toolTip, QStringLiteral("Mar 14 01:00"));
+        QCOMPARE(strips[1][2].toolTip, QStringLiteral("Mar 14 03:00"));
+        QCOMPARE(strips[1][23].toolTip, QStringLiteral("Mar 15 00:00"));
+        // The fixed row beside it keeps counting on.
+        QCOMPARE(strips[2][2].cell.hour, 2);
+
+        f.setNow(utcAt(2026, 11, 1, 4, 30));
+        strips = f.list.strips();
+        hours.clear();
+        for (const StripCellView& v : strips[1])
+            hours << v.cell.hour;
+        QCOMPARE(hours.mid(0, 5), (QList<int>{0, 1, 1, 2, 3}));
+        QCOMPARE(hours.last(), 22);
+        QCOMPARE(strips[1][1].toolTip, QStringLiteral("Nov 01 01:00"));
+        QCOMPARE(strips[1][2].toolTip, QStringLiteral("Nov 01 01:00"));
+        QCOMPARE(strips[1][3].toolTip, QStringLiteral("Nov 01 02:00"));
+    }
+
     void toolTipHourAgreesWithEveryCell_data()
     {
         QTest::addColumn<int>("hours");
