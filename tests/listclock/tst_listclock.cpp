@@ -238,7 +238,7 @@ private slots:
         f.store.setPlaceZone(0, QStringLiteral("America/New_York"));
         f.addPlace(1, "UTC-5", -5, 0);
         f.setNow(utcAt(2027, 3, 14, 5, 30));
-        f.list.loadData();
+        f.list.loadPlaces();
         auto strips = f.list.strips();
         QList<int> hours;
         for (const StripCellView& v : strips[1])
