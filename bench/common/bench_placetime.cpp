@@ -81,7 +81,7 @@ int main(int argc, char** argv)
     const char* zones[] = {"Asia/Tokyo",     "America/New_York",   "Asia/Kabul",
                            "Asia/Kathmandu", "Australia/Adelaide", "Atlantic/Reykjavik"};
     for (int i = 0; i < 6; ++i)
-        store.setPlaceZone(i, QString::fromLatin1(zones[i]));
+        store.set(StoreKeys::TZ, i, QString::fromLatin1(zones[i]));
     PlaceTable zoned;
     zoned.load(store);
     const double reloadZoned = medianMicros(2000, [&] { zoned.load(store); });

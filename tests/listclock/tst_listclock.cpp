@@ -233,9 +233,9 @@ private slots:
     void stripAcrossAChangeOfSummerTime()
     {
         Fixture f;
-        f.store.setPlcCount(1);
+        f.store.set(StoreKeys::PlcCount, 1);
         f.addPlace(0, "New York", -5, 0);
-        f.store.setPlaceZone(0, QStringLiteral("America/New_York"));
+        f.store.set(StoreKeys::TZ, 0, QStringLiteral("America/New_York"));
         f.addPlace(1, "UTC-5", -5, 0);
         f.setNow(utcAt(2027, 3, 14, 5, 30));
         f.list.loadPlaces();
