@@ -1,5 +1,6 @@
 #include "CaptionWindow.h"
 
+#include "ClockLook.h"
 #include "DisplayLabel.h"
 #include "KeepOnTop.h"
 #include "platform/ForegroundWindow.h"
@@ -29,8 +30,8 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       m_store(store), m_starter(starter), m_foreground(foreground),
       m_programFolder(std::move(programFolder)), m_caption(store, clock),
-      lblDate(new DisplayLabel("lblDate", QColor(128, 64, 0), this)),
-      lblTime(new DisplayLabel("lblTime", QColor(0, 0, 64), this)),
+      lblDate(new DisplayLabel("lblDate", ClockLook::dateHighlight(), this)),
+      lblTime(new DisplayLabel("lblTime", ClockLook::nightHighlight(), this)),
       lblPlace(new DisplayLabel("lblPlace", QColor(), this)), m_menu(new QMenu(this)),
       Timer1(new QTimer(this))
 {
@@ -81,9 +82,12 @@ CaptionWindow::~CaptionWindow() = default;
 void CaptionWindow::onTick()
 {
     const RowText row = m_caption.onTick();
-    lblDate->display(row.date, row.dateHighlight);
-    lblTime->display(row.time, row.nightHighlight);
-    lblPlace->display(row.place, false);
+    bool changed = lblDate->display(row.date, row.dateHighlight);
+    changed = lblTime->display(row.time, row.nightHighlight) || changed;
+    changed = lblPlace->display(row.place, false) || changed;
+    // The size follows the texts; laid out again only when one of them changed.
+    if (changed)
+        adjustSize();
     followTitleBar();
 }
 
@@ -91,7 +95,6 @@ void CaptionWindow::followTitleBar()
 {
     if (m_menu->isVisible())
         return; // the menu belongs to where the clock was clicked
-    adjustSize();
     const std::optional<QPoint> at =
         CaptionClock::placeIn(m_foreground.frameUnlessOwn(*this), frameGeometry().size());
     if (!at) {
