@@ -20,6 +20,7 @@ void PlaceRotation::loadPlaces()
     m_changeInterval = m_store.get(StoreKeys::CT, StoreReader::Clocks);
     if (m_shown > m_places.plcCount)
         m_shown = 0;
+    ++m_loads;
 }
 
 void PlaceRotation::rotate()

@@ -33,6 +33,8 @@ public:
     int changeInterval() const { return m_changeInterval; }
     const PlaceTable& places() const { return m_places; }
     const QLocale& locale() const { return m_locale; }
+    // Counts the loads, so that a display can tell that the places changed.
+    int loads() const { return m_loads; }
 
 private:
     SettingsStore& m_store;
@@ -42,4 +44,5 @@ private:
     int m_changeInterval = 1;
     int m_shown = 0;
     double m_lastChange = 0;
+    int m_loads = 0;
 };

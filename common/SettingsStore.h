@@ -94,6 +94,10 @@ inline constexpr StoreKey<float> MainWidth{S::Settings, u"MainWidth", {.clocks =
 inline constexpr StoreKey<float> MainLLeft{S::Settings, u"MainLLeft", {.clocks = 300}};
 inline constexpr StoreKey<float> MainLTop{S::Settings, u"MainLTop", {.clocks = 100}};
 inline constexpr StoreKey<float> MainLWidth{S::Settings, u"MainLWidth", {.clocks = 8175}};
+// The task-bar clock's own window where there is no tray. No default: the window then opens
+// in the corner of the screen, which only the window knows.
+inline constexpr StoreKey<float> BandLeft{S::Settings, u"BandLeft", {}};
+inline constexpr StoreKey<float> BandTop{S::Settings, u"BandTop", {}};
 
 // Section "Data"
 inline constexpr StoreKey<qint32> PlcCount{

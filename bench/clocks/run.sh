@@ -1,6 +1,7 @@
 #!/bin/bash
 # CPU time and peak memory of the two clocks, side by side in one run on one private display:
-# zelpane following a foreground window, zelroll with six places, and as references
+# zelpane following a foreground window, zelroll with six places, zelcaption in the foreground
+# window's title bar, zelband as an icon in trayer's tray, and as references
 # "xclock -digital -update 1" and an empty Qt Widgets window.
 #
 #   bench/clocks/run.sh [BUILD_DIR] [SECONDS]
@@ -57,6 +58,15 @@ start_consumed
 "$store" set Settings Start 1
 launch zelroll "$bin/zelroll"
 start_consumed
+"$store" set Settings Start 1
+launch zelcaption "$bin/zelcaption"
+start_consumed
+trayer --edge bottom --align right --widthtype request --height 32 >/dev/null 2>&1 &
+ZEL_PIDS+=($!)
+sleep 1
+"$store" set Settings Start 1
+launch zelband "$bin/zelband"
+start_consumed
 launch xclock xclock -digital -update 1
 launch emptywindow "$bin/zel_emptywindow"
 sleep 1
@@ -64,7 +74,7 @@ sleep 1
 xdotool search --sync --onlyvisible --classname xmessage | head -n1 | xargs xdotool windowactivate
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-programs=(zelpane zelroll xclock emptywindow)
+programs=(zelpane zelroll zelcaption zelband xclock emptywindow)
 sleep "$warmup"
 declare -A before
 for p in "${programs[@]}"; do before[$p]=$(cpu_ticks "${pid_of[$p]}"); done

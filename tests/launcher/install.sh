@@ -15,7 +15,7 @@ cmake --install "$ZEL_BUILD_DIR" --prefix "$prefix" >"$ZEL_TMP/install.log" 2>&1
     zel_fail "cmake --install failed: $(cat "$ZEL_TMP/install.log")"
 
 bin="$prefix/bin"
-for program in zelhome zelpane zelroll zelsetup zelcaption; do
+for program in zelhome zelpane zelroll zelsetup zelcaption zelband; do
     [ -x "$bin/$program" ] && [ -f "$bin/$program" ] || zel_fail "$program is not installed in $bin"
 done
 png="$prefix/share/icons/hicolor/32x32/apps/zelclock.png"

@@ -121,9 +121,14 @@ zel_expect_store Settings MainWidth $((pw * 15))
 zel_store_set Settings Start 1
 xdotool windowactivate --sync "$other" # zelpane only follows while following is on...
 xdotool windowminimize --sync "$other" || true # ...so nothing may be in the foreground
-zel_run zelpane
+# From a folder of its own, where the title-bar clock it switches to below is missing.
+lonely="$ZEL_TMP/lonely"
+mkdir -p "$lonely"
+cp "$ZEL_BIN_DIR/zelpane" "$lonely/"
+(cd "$lonely" && exec ./zelpane) >"$ZEL_TMP/zelpane.log" 2>&1 &
+ZEL_PIDS+=($!)
+pane_pid=$!
 panel=$(zel_wait_window zelpane 10) || zel_fail "no panel window on restart"
-pane_pid=$ZEL_LAST_PID
 read -r rx ry rw rh < <(zel_geometry "$panel")
 [ "$rx $ry $rw" = "$px $py $pw" ] || zel_fail "restarted at $rx,$ry width $rw, expected $px,$py $pw"
 zel_log "position restored: $rx,$ry width $rw"

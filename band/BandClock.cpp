@@ -1,0 +1,52 @@
+#include "BandClock.h"
+
+#include "Clock.h"
+
+BandClock::BandClock(SettingsStore& store, const Clock& clock, QLocale locale)
+    : m_rotation(store, clock, std::move(locale)), m_clock(clock)
+{
+}
+
+std::vector<RowText> BandClock::rows() const
+{
+    const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
+    const QDateTime local = m_clock.localNow();
+    const PlaceTable& table = m_rotation.places();
+    std::vector<RowText> rows;
+    rows.reserve(std::size_t(table.count() + 1));
+    rows.push_back(PlaceTime::localRow(local, m_rotation.locale()));
+    for (int i = 0; i < table.count(); ++i)
+        rows.push_back(
+            PlaceTime::placeRow(table.places[std::size_t(i)], utc, local, m_rotation.locale()));
+    return rows;
+}
+
+QString BandClock::toolTip() const
+{
+    QStringList lines;
+    for (const RowText& row : rows())
+        lines.push_back((row.date + row.time + row.place).trimmed());
+    return lines.join(QLatin1Char('\n'));
+}
+
+TrayFace BandClock::face(const RowText& row)
+{
+    const QString time = row.time.trimmed(); // "hh:mm"
+    return {time.left(2), time.mid(3, 2), row.nightHighlight};
+}
+
+QPoint BandClock::cornerPosition(QSize window, const QRect& available)
+{
+    return {available.right() + 1 - window.width(), available.bottom() + 1 - window.height()};
+}
+
+BandMode BandClock::mode(bool trayAvailable)
+{
+    return trayAvailable ? BandMode::Tray : BandMode::Window;
+}
+
+QString BandClock::noTrayReason()
+{
+    return QStringLiteral("This desktop has no system tray, so the task-bar clock shows its "
+                          "places in this window.");
+}

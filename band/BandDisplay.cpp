@@ -1,0 +1,156 @@
+#include "BandDisplay.h"
+
+#include "BandListWindow.h"
+#include "SettingsStore.h"
+#include "TrayPicture.h"
+#include "Twips.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <utility>
+
+namespace {
+
+// Tray icons are drawn at 16 to 32 pixels; one large picture scales down cleanly.
+constexpr int kPictureSide = 32;
+
+} // namespace
+
+BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+                         BandMode mode, QString programFolder)
+    : m_store(store), m_starter(starter), m_programFolder(std::move(programFolder)), m_mode(mode),
+      m_band(store, clock), m_menu(std::make_unique<QMenu>()),
+      m_list(std::make_unique<BandListWindow>()), Timer1(new QTimer(this))
+{
+    m_menu->setObjectName(QStringLiteral("bandMenu"));
+    for (const MenuEntry& e : DisplayMenu::bandEntries()) {
+        QAction* action = m_menu->addAction(e.text);
+        action->setObjectName(e.name);
+        connect(action, &QAction::triggered, this, [this, item = e.item] { choose(item); });
+    }
+    connect(m_list.get(), &BandListWindow::menuRequested, this,
+            [this](const QPoint& at) { m_menu->popup(at); });
+
+    m_band.start();
+    if (m_mode == BandMode::Tray) {
+        m_tray = std::make_unique<QSystemTrayIcon>();
+        m_tray->setObjectName(QStringLiteral("trayIcon"));
+        m_tray->setContextMenu(m_menu.get());
+        connect(m_tray.get(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason why) {
+                    if (why == QSystemTrayIcon::Trigger)
+                        toggleList();
+                });
+        connect(m_list.get(), &BandListWindow::escapePressed, m_list.get(), &QWidget::hide);
+    }
+    // Without a tray the window is the clock: only the menu's "End" closes it, after saving
+    // its position.
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &BandDisplay::onTick);
+    onTick();
+    if (m_tray)
+        m_tray->show();
+    else
+        showFallbackWindow();
+    Timer1->start();
+}
+
+BandDisplay::~BandDisplay() = default;
+
+void BandDisplay::onTick()
+{
+    const TrayFace face = BandClock::face(m_band.onTick());
+    // Every place's minute turns with the shown one's (offsets are whole minutes), so the
+    // picture, the tool tip and the list change only with it or with a reload.
+    const bool changed = face != m_face || m_band.rotation().loads() != m_loads;
+    m_face = face;
+    m_loads = m_band.rotation().loads();
+    if (m_tray && (changed || m_tray->icon().isNull())) {
+        m_tray->setIcon(QIcon(TrayPicture::paint(face, kPictureSide)));
+        m_tray->setToolTip(m_band.toolTip());
+    }
+    if (changed && (m_list->isVisible() || !m_tray))
+        m_list->showRows(m_band.rows());
+}
+
+void BandDisplay::toggleList()
+{
+    if (m_list->isVisible()) {
+        m_list->hide();
+        return;
+    }
+    m_list->showRows(m_band.rows());
+    m_list->adjustSize();
+    // Above the tray icon (below it when the tray is at the top), never over it, kept on the
+    // screen; where the tray does not say where the icon is, at the pointer that clicked it.
+    QRect icon = m_tray ? m_tray->geometry() : QRect();
+    if (!icon.isValid())
+        icon = QRect(QCursor::pos(), QSize(1, 1));
+    const QScreen* screen = QGuiApplication::screenAt(icon.center());
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    QRect frame(QPoint(icon.center().x() - m_list->width() / 2, icon.top() - m_list->height()),
+                m_list->size());
+    if (frame.top() < area.top())
+        frame.moveTop(icon.bottom() + 1);
+    frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()));
+    frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));
+    m_list->move(frame.topLeft());
+    m_list->show();
+    m_list->raise();
+    m_list->activateWindow(); // so that Escape reaches it
+}
+
+void BandDisplay::showFallbackWindow()
+{
+    m_list->setToolTip(BandClock::noTrayReason());
+    m_list->adjustSize();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    QPoint at = BandClock::cornerPosition(m_list->size(), area);
+    const auto twips = [this](const StoreKey<float>& key) -> std::optional<float> {
+        const std::optional<QString> text = m_store.text(key);
+        return text ? SettingsStore::toFloat(*text) : std::nullopt;
+    };
+    const std::optional<float> left = twips(StoreKeys::BandLeft);
+    const std::optional<float> top = twips(StoreKeys::BandTop);
+    if (left && top)
+        at = QPoint(Twips::toPixels(*left), Twips::toPixels(*top));
+    m_list->move(at);
+    m_list->show();
+}
+
+void BandDisplay::savePosition()
+{
+    if (m_mode != BandMode::Window)
+        return;
+    const QRect frame = m_list->frameGeometry();
+    m_store.set(StoreKeys::BandLeft, Twips::fromPixels(frame.x()));
+    m_store.set(StoreKeys::BandTop, Twips::fromPixels(frame.y()));
+}
+
+void BandDisplay::choose(MenuItem item)
+{
+    const MenuOutcome outcome = DisplayMenu::choose(item, m_store, m_starter, m_programFolder);
+    if (outcome.end) {
+        savePosition();
+        m_list->hide();
+        if (m_tray)
+            m_tray->hide();
+        emit ended();
+        return;
+    }
+    if (outcome.failure) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("zelband"),
+                                    outcome.failure->message(), QMessageBox::Ok, m_list.get());
+        box->setObjectName(QStringLiteral("switchFailure"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+}

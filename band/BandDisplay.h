@@ -1,0 +1,59 @@
+#pragma once
+
+#include "BandClock.h"
+#include "DisplayMenu.h"
+#include "HandOver.h"
+
+#include <QObject>
+#include <memory>
+
+class BandListWindow;
+class Clock;
+class ProgramStarter;
+class QMenu;
+class QSystemTrayIcon;
+class QTimer;
+class SettingsStore;
+
+// The task-bar clock: a tray icon that shows the rotating place's time and lists every place in
+// its tool tip, with the list window on a left click and the menu of the other displays on a
+// right click; on a desktop without a tray, the list as a window of its own that keeps its
+// position in the store.
+class BandDisplay final : public QObject {
+    Q_OBJECT
+public:
+    BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarter& starter, BandMode mode,
+                QString programFolder = HandOver::ownDirectory());
+    ~BandDisplay() override;
+
+    void onTick();
+    // A left click on the tray icon: opens the list, or closes it when it is open.
+    void toggleList();
+    void choose(MenuItem item);
+
+    BandMode mode() const { return m_mode; }
+    QSystemTrayIcon* tray() const { return m_tray.get(); }
+    BandListWindow* listWindow() const { return m_list.get(); }
+    QMenu* menu() const { return m_menu.get(); }
+    const BandClock& band() const { return m_band; }
+
+signals:
+    // The display is over: "End" or a switch that started the other program.
+    void ended();
+
+private:
+    void showFallbackWindow();
+    void savePosition();
+
+    SettingsStore& m_store;
+    ProgramStarter& m_starter;
+    QString m_programFolder;
+    BandMode m_mode;
+    BandClock m_band;
+    TrayFace m_face;
+    int m_loads = -1;
+    std::unique_ptr<QMenu> m_menu;
+    std::unique_ptr<BandListWindow> m_list;
+    std::unique_ptr<QSystemTrayIcon> m_tray;
+    QTimer* Timer1;
+};

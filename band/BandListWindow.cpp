@@ -1,0 +1,78 @@
+#include "BandListWindow.h"
+
+#include "ClockLook.h"
+#include "DisplayLabel.h"
+#include "PlaceTable.h"
+#include "WindowDrag.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+
+BandListWindow::BandListWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("fBandList"));
+    setWindowTitle(QStringLiteral("zelband list")); // the tray icon's own window is "zelband"
+    ClockLook::apply(*this);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    const QColor highlight = palette().color(QPalette::Highlight);
+    // "Local" and at most six places.
+    for (int i = 0; i <= PlaceTable::kMaxIndex + 1; ++i) {
+        const QString n = QString::number(i);
+        Row row{new DisplayLabel(QStringLiteral("lblDate_") + n, ClockLook::dateHighlight(), this),
+                new DisplayLabel(QStringLiteral("lblTime_") + n, ClockLook::nightHighlight(), this),
+                new DisplayLabel(QStringLiteral("lblPlace_") + n, highlight, this)};
+        int column = 0;
+        for (DisplayLabel* label : {row.date, row.time, row.place}) {
+            label->setMinimumHeight(16);
+            grid->addWidget(label, i, column++);
+            connect(label, &DisplayLabel::mouseMoved, this,
+                    [label](Qt::MouseButtons b) { startWindowDrag(label, b); });
+        }
+        row.place->setMinimumWidth(80);
+        m_rows.push_back(row);
+    }
+}
+
+void BandListWindow::showRows(const std::vector<RowText>& rows)
+{
+    const int shown = int(std::min(rows.size(), m_rows.size()));
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        const Row& row = m_rows[std::size_t(i)];
+        const bool visible = i < shown;
+        for (DisplayLabel* label : {row.date, row.time, row.place})
+            label->setVisible(visible);
+        if (!visible)
+            continue;
+        const RowText& text = rows[std::size_t(i)];
+        row.date->display(text.date, text.dateHighlight);
+        row.time->display(text.time, text.nightHighlight);
+        row.place->display(text.place, false);
+    }
+    m_shownRows = shown;
+}
+
+void BandListWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        emit escapePressed();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void BandListWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit menuRequested(event->globalPos());
+}
+
+void BandListWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}
