@@ -13,13 +13,11 @@ constexpr int kNoneRow = 0;
 constexpr int kLastInterval = 10;
 
 // The time of day at a place, UTC plus the offset, to the minute.
-QString placeTime(const QDateTime& utcNow, int hours, int minutes)
+QString placeTime(const QDateTime& utcNow, qint64 offsetSeconds)
 {
     const QTime t = utcNow.time();
     const QDateTime whole(utcNow.date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
-    return whole.addSecs(qint64(hours) * 3600)
-        .addSecs(qint64(minutes) * 60)
-        .toString(QStringLiteral("hh:mm"));
+    return whole.addSecs(offsetSeconds).toString(QStringLiteral("hh:mm"));
 }
 
 // UTC minus local time in whole minutes, seconds ignored on both sides.
@@ -41,8 +39,6 @@ SettingsModel::SettingsModel(const WorldDb& db, SettingsStore& store, const Cloc
 
 void SettingsModel::load()
 {
-    m_summerRule = SummerRule(m_clock.localNow().date());
-
     m_language = m_store.get(StoreKeys::JE, StoreReader::SettingsProgram);
     m_selectPattern = m_store.get(StoreKeys::SelectPattern, StoreReader::SettingsProgram);
     m_plcCount = m_store.get(StoreKeys::PlcCount, StoreReader::SettingsProgram);
@@ -147,7 +143,8 @@ void SettingsModel::switchSelectPattern(int index)
 
 void SettingsModel::toggleSummer(int slot)
 {
-    if (slot < 0 || slot >= kSlots || this->slot(slot).mark == SummerMark::Hidden)
+    if (slot < 0 || slot >= kSlots || m_no[slot] == kNoneRow ||
+        !SummerRule::switchable(m_db.country(countryRow(slot))))
         return;
     if (m_sa[slot] != 1) {
         m_sa[slot] = 1;
@@ -172,8 +169,12 @@ void SettingsModel::tick()
 {
     const QDateTime utc = m_clock.utcNow();
     for (int n = 0; n < kSlots; ++n) {
-        if (m_no[n] != kNoneRow)
-            m_time[n] = placeTime(utc, m_wd[n], m_wdm[n]);
+        if (m_no[n] == kNoneRow)
+            continue;
+        // The offset the clocks will use: the zone's where there is one.
+        const qint64 offset = m_zone[n].isValid() ? m_zone[n].secondsAt(utc)
+                                                  : qint64(m_wd[n]) * 3600 + qint64(m_wdm[n]) * 60;
+        m_time[n] = placeTime(utc, offset);
     }
 }
 
@@ -188,6 +189,7 @@ void SettingsModel::save()
             m_sa[last] = m_sa[n];
             m_wd[last] = m_wd[n];
             m_wdm[last] = m_wdm[n];
+            m_zone[last] = m_zone[n];
             m_time[last] = m_time[n];
         }
     }
@@ -195,6 +197,7 @@ void SettingsModel::save()
     for (int n = last + 1; n < kSlots; ++n) {
         m_no[n] = kNoneRow;
         m_sa[n] = 0;
+        m_zone[n] = ZoneOffset();
         m_time[n].clear();
     }
 
@@ -215,6 +218,15 @@ void SettingsModel::save()
         const CountryEntry& entry = m_db.country(countryRow(n));
         m_store.set(StoreKeys::WD, n, entry.hours);
         m_store.set(StoreKeys::WDM, n, entry.minutes);
+    }
+    // The zone of each place whose summer time is not the user's to decide; the clocks take
+    // its offset, summer time included.
+    for (int n = 0; n < kSlots; ++n) {
+        const int row = countryRow(n);
+        const QByteArray zone = m_no[n] == kNoneRow
+                                    ? QByteArray()
+                                    : SummerRule::zoneId(m_db.country(row), m_db.timeZone(row));
+        m_store.set(StoreKeys::TZ, n, QString::fromUtf8(zone));
     }
     // Last, so that a clock reloading on it reads a whole place set.
     m_store.set(StoreKeys::Change, 1);
@@ -377,11 +389,13 @@ void SettingsModel::drawSlot(int n, int target)
 void SettingsModel::decideSummer(int n, int row)
 {
     const CountryEntry& entry = m_db.country(row);
-    if (m_pickedSlot == n)
-        m_sa[n] = m_summerRule.automaticSummer(entry, m_clock.localNow()) ? 1 : 0;
+    const QByteArray zone =
+        m_no[n] == kNoneRow ? QByteArray() : SummerRule::zoneId(entry, m_db.timeZone(row));
+    if (m_zone[n].id() != zone)
+        m_zone[n] = ZoneOffset(zone);
+    m_sa[n] = SummerRule::decide(entry, m_zone[n], m_sa[n], m_pickedSlot == n, m_clock.utcNow());
     m_wdm[n] = entry.minutes;
-    // Places without summer time never show the extra hour, whatever their flag says.
-    m_wd[n] = entry.hours + (entry.summer != 0 && m_sa[n] == 1 ? 1 : 0);
+    m_wd[n] = entry.hours + (m_sa[n] == 1 ? 1 : 0);
 }
 
 void SettingsModel::showDetails(int row)

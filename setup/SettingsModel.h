@@ -2,6 +2,7 @@
 
 #include "HandOver.h"
 #include "SummerRule.h"
+#include "ZoneOffset.h"
 
 #include <QPointF>
 #include <QString>
@@ -97,7 +98,8 @@ public:
     bool loaded() const { return m_loaded; }
     // The English country row of the slot's place.
     int countryRow(int n) const;
-    const SummerRule& summerRule() const { return m_summerRule; }
+    // The zone the slot's time is shown with; invalid where the stored offset counts.
+    const ZoneOffset& slotZone(int n) const { return m_zone[n]; }
 
     // " 5 Sec.": the number with a blank (or its "-") in front.
     static QString intervalText(int seconds);
@@ -119,12 +121,12 @@ private:
     const WorldDb& m_db;
     SettingsStore& m_store;
     const Clock& m_clock;
-    SummerRule m_summerRule;
 
     std::array<int, kSlots> m_no{};
     std::array<int, kSlots> m_sa{};
     std::array<int, kSlots> m_wd{};
     std::array<int, kSlots> m_wdm{};
+    std::array<ZoneOffset, kSlots> m_zone{};
     std::array<QString, kSlots> m_time;
     int m_current = 0;
     int m_checkedSlot = -1;

@@ -1,28 +1,34 @@
 #include "SummerRule.h"
 
 #include "WorldDb.h"
+#include "ZoneOffset.h"
 
-SummerRule::SummerRule(QDate today)
+int SummerRule::entryCode(const CountryEntry& entry)
 {
-    if (!today.isValid())
-        return;
-    const int year = today.year();
-    m_start = QDate(year, 4, 1);
-    while (m_start.dayOfWeek() != Qt::Sunday)
-        m_start = m_start.addDays(1);
-    QDate lastSunday(year, 10, 31);
-    while (lastSunday.dayOfWeek() != Qt::Sunday)
-        lastSunday = lastSunday.addDays(-1);
-    m_end = lastSunday.addDays(-1);
+    return entry.summer;
 }
 
-bool SummerRule::automaticSummer(const CountryEntry& entry, const QDateTime& localNow) const
+QByteArray SummerRule::zoneId(const CountryEntry& entry, const QString& entryZone)
 {
-    if (entry.summer != 1 || !m_start.isValid())
-        return false;
-    // Local wall-clock time against local midnights: no zone conversion may move either side.
-    const QDate day = localNow.date();
-    const bool afterStart = day > m_start || (day == m_start && localNow.time() > QTime(0, 0));
-    const bool beforeEnd = day < m_end;
-    return afterStart && beforeEnd;
+    return entry.summer == 2 ? QByteArray() : entryZone.toUtf8();
+}
+
+int SummerRule::decide(const CountryEntry& entry, const ZoneOffset& zone, int current, bool picked,
+                       const QDateTime& utcNow)
+{
+    switch (entry.summer) {
+    case 0:
+        // Never saved with "1": a clock without the zone would add the hour.
+        return 0;
+    case 1:
+        // Ahead of the standard offset rather than the zone's own daylight flag: some zones
+        // call their winter time the saving one, and a Ramadan hour goes back, not ahead.
+        if (zone.isValid())
+            return zone.secondsAt(utcNow) > 60 * entry.offsetMinutes() ? 1 : 0;
+        break;
+    default:
+        break;
+    }
+    // The user's switch: a place just picked starts in standard time.
+    return picked ? 0 : current;
 }

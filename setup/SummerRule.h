@@ -1,25 +1,30 @@
 #pragma once
 
-#include <QDate>
+#include <QByteArray>
 #include <QDateTime>
+#include <QString>
 
+class ZoneOffset;
 struct CountryEntry;
 
-// Whether a place is put into summer time on its own when the user picks it. One summer period
-// serves every entry whose summer code is 1: from the first Sunday of April to the Saturday
-// before the last Sunday of October of the current local year, both at 00:00 and both ends
-// excluded. Entries of code 0 never observe it and code 2 only by the user's own switch.
+// The one place that decides a slot's summer hour, on every redraw of the slots. An entry of
+// summer code 1 is in summer time while its zone is ahead of the entry's standard offset, in
+// either hemisphere; code 0 never is; code 2 is the user's own switch, off for a place just
+// picked. Codes 0 and 1 show their time with their zone's offset, as the clocks will.
 class SummerRule {
 public:
-    // The period of the year of the given local date; kept for the whole run.
-    explicit SummerRule(QDate today = {});
+    // The zone the slot's time is shown with and that is stored for the clocks: the entry's
+    // for codes 0 and 1, none for code 2 (the user decides) and for the none row.
+    static QByteArray zoneId(const CountryEntry& entry, const QString& entryZone);
 
-    bool automaticSummer(const CountryEntry& entry, const QDateTime& localNow) const;
+    // The slot's "SA" after a redraw: `current` is what it held, `picked` says that the slot's
+    // place was just picked.
+    static int decide(const CountryEntry& entry, const ZoneOffset& zone, int current, bool picked,
+                      const QDateTime& utcNow);
 
-    QDate firstDay() const { return m_start; } // its start at 00:00
-    QDate lastDay() const { return m_end; }    // its end at 00:00
+    // The user may switch the mark only where the zone does not decide.
+    static bool switchable(const CountryEntry& entry) { return entryCode(entry) == 2; }
 
 private:
-    QDate m_start;
-    QDate m_end;
+    static int entryCode(const CountryEntry& entry);
 };

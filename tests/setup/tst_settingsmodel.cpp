@@ -8,6 +8,7 @@
 #include "SettingsStore.h"
 #include "SummerRule.h"
 #include "WorldDb.h"
+#include "ZoneOffset.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -97,7 +98,10 @@ private slots:
     void languageRoundTripsEveryRow();
     void cityCountryConversionsTakeRepresentativeCities();
     void slotsBeyondThePlaceCountAndTheNoneRow();
-    void summerPeriodEdges();
+    void summerFollowsTheZone();
+    void everyCodeOneSlotIsDecidedAtEachRedraw();
+    void slotTimesAgreeWithTheClocks();
+    void zonesAreSavedForCodesZeroAndOne();
     void pickDecidesOnlyThePickedSlot();
     void savedSummerHourSurvivesReopening();
     void manualSummerSwitch();
@@ -129,7 +133,7 @@ void TestSettingsModel::emptyStoreOpensOnBergenAndSavesIt()
                                "Data/PlcCount=0", "Data/No0=45",
                                "Data/No1=0",      "Data/No2=0",
                                "Data/No3=0",      "Data/No4=0",
-                               "Data/No5=0",      "Data/SA0=0",
+                               "Data/No5=0",      "Data/SA0=1", // Norway's July
                                "Data/SA1=0",      "Data/SA2=0",
                                "Data/SA3=0",      "Data/SA4=0",
                                "Data/SA5=0",      "Data/WP0=Bergen",
@@ -141,7 +145,10 @@ void TestSettingsModel::emptyStoreOpensOnBergenAndSavesIt()
                                "Data/WDM2=0",     "Data/WD3=9",
                                "Data/WDM3=0",     "Data/WD4=9",
                                "Data/WDM4=0",     "Data/WD5=9",
-                               "Data/WDM5=0",     "Data/Change=1"};
+                               "Data/WDM5=0",     "Data/TZ0=Europe/Oslo",
+                               "Data/TZ1=",       "Data/TZ2=",
+                               "Data/TZ3=",       "Data/TZ4=",
+                               "Data/TZ5=",       "Data/Change=1"};
     QCOMPARE(f.dataWrites(), expected);
 }
 
@@ -251,29 +258,139 @@ void TestSettingsModel::slotsBeyondThePlaceCountAndTheNoneRow()
     QCOMPARE(f.store.getOr(StoreKeys::PlcCount, 9), -1);
 }
 
-void TestSettingsModel::summerPeriodEdges()
+void TestSettingsModel::summerFollowsTheZone()
 {
-    CountryEntry observed;
-    observed.summer = 1;
-    CountryEntry unknown;
-    unknown.summer = 2;
+    const auto entry = [](const char* name) -> const CountryEntry& {
+        for (int r = 1; r < db().rowCount(WorldTable::lstCountryName); ++r) {
+            if (db().country(r).name == QLatin1String(name))
+                return db().country(r);
+        }
+        qFatal("no entry %s", name);
+    };
+    const auto zoneOf = [](const char* name) {
+        for (int r = 1; r < db().rowCount(WorldTable::lstCountryName); ++r) {
+            if (db().country(r).name == QLatin1String(name))
+                return ZoneOffset(SummerRule::zoneId(db().country(r), db().timeZone(r)));
+        }
+        return ZoneOffset();
+    };
+    const CountryEntry& newYork = entry("USA(Eastern)");
+    const CountryEntry& london = entry("United Kingdom");
+    const CountryEntry& adelaide = entry("Australia(W.A.)");
+    const ZoneOffset ny = zoneOf("USA(Eastern)");
+    const ZoneOffset uk = zoneOf("United Kingdom");
+    const ZoneOffset sa = zoneOf("Australia(W.A.)");
+    // Exactly at the changes, whatever the slot held and whether it was just picked.
+    QCOMPARE(SummerRule::decide(newYork, ny, 1, false, at(2026, 3, 8, 6, 59, 59)), 0);
+    QCOMPARE(SummerRule::decide(newYork, ny, 0, true, at(2026, 3, 8, 7, 0, 0)), 1);
+    QCOMPARE(SummerRule::decide(london, uk, 0, false, at(2026, 10, 25, 0, 59, 59)), 1);
+    QCOMPARE(SummerRule::decide(london, uk, 1, false, at(2026, 10, 25, 1, 0, 0)), 0);
+    // The southern summer: Adelaide in January, not in July.
+    QCOMPARE(SummerRule::decide(adelaide, sa, 0, false, at(2026, 1, 15)), 1);
+    QCOMPARE(SummerRule::decide(adelaide, sa, 1, false, at(2026, 7, 15)), 0);
+    // Code 0 is never "1"; code 2 keeps the user's switch, off for a new pick, and has no zone.
+    const CountryEntry& unknown = entryOf(cityWithCode(2));
+    QVERIFY(SummerRule::zoneId(unknown, QStringLiteral("Australia/Sydney")).isEmpty());
+    QCOMPARE(SummerRule::zoneId(newYork, QStringLiteral("America/New_York")),
+             QByteArray("America/New_York"));
+    QCOMPARE(SummerRule::decide(unknown, ZoneOffset(), 1, false, at(2026, 7, 1)), 1);
+    QCOMPARE(SummerRule::decide(unknown, ZoneOffset(), 1, true, at(2026, 7, 1)), 0);
+    QCOMPARE(SummerRule::decide(entry("Japan"), zoneOf("Japan"), 1, false, at(2026, 7, 1)), 0);
+}
 
-    const SummerRule y2026(QDate(2026, 1, 10));
-    QCOMPARE(y2026.firstDay(), QDate(2026, 4, 5));
-    QCOMPARE(y2026.lastDay(), QDate(2026, 10, 24)); // the Saturday before 25 October
-    QVERIFY(!y2026.automaticSummer(observed, at(2026, 4, 5, 0, 0, 0)));
-    QVERIFY(y2026.automaticSummer(observed, at(2026, 4, 5, 0, 0, 1)));
-    QVERIFY(y2026.automaticSummer(observed, at(2026, 10, 23, 23, 59, 59)));
-    QVERIFY(!y2026.automaticSummer(observed, at(2026, 10, 24, 0, 0, 0)));
-    QVERIFY(!y2026.automaticSummer(observed, at(2026, 10, 24, 12)));
-    QVERIFY(!y2026.automaticSummer(unknown, at(2026, 7, 1)));
-    QVERIFY(!y2026.automaticSummer(db().country(0), at(2026, 7, 1)));
+void TestSettingsModel::everyCodeOneSlotIsDecidedAtEachRedraw()
+{
+    // 20 March: New York keeps summer time, London not yet (the old April window had neither).
+    Fixture f(at(2026, 3, 20));
+    f.store.set(StoreKeys::PlcCount, 3);
+    f.load();
+    f.pickIn(0, "New York");
+    f.pickIn(1, "London");
+    QCOMPARE(f.model.slotSummer(0), 1);
+    QVERIFY(f.model.slot(0).summer);
+    QCOMPARE(f.model.offsetHours(0), -4);
+    QCOMPARE(f.model.slotSummer(1), 0);
+    // The user switches only undetermined places; New York's mark follows its zone.
+    f.model.toggleSummer(0);
+    QCOMPARE(f.model.slotSummer(0), 1);
+    const City& unknown = cityWithCode(2);
+    f.pickIn(2, unknown.name);
+    QCOMPARE(f.model.slotSummer(2), 0);
+    f.model.toggleSummer(2);
+    QCOMPARE(f.model.slotSummer(2), 1);
 
-    // 1 April 2029 is a Sunday: the period starts that day. 31 October 2027 is a Sunday: it
-    // ends on Saturday 30 October.
-    QCOMPARE(SummerRule(QDate(2029, 6, 1)).firstDay(), QDate(2029, 4, 1));
-    QCOMPARE(SummerRule(QDate(2027, 6, 1)).lastDay(), QDate(2027, 10, 30));
-    QCOMPARE(SummerRule(QDate(2027, 6, 1)).firstDay(), QDate(2027, 4, 4));
+    // 30 October: London is back at standard time, New York not yet; both are decided on the
+    // next redraw, not only the slot picked. The undetermined place keeps the user's "+1".
+    f.clock.utc = at(2026, 10, 30);
+    f.clock.local = f.clock.utc;
+    f.pickIn(3, "Tokyo");
+    QCOMPARE(f.model.slotSummer(0), 1);
+    QCOMPARE(f.model.slotSummer(1), 0);
+    QVERIFY(!f.model.slot(1).summer);
+    QCOMPARE(f.model.slot(1).mark, SummerMark::Orange);
+    QCOMPARE(f.model.slotSummer(2), 1);
+    QCOMPARE(f.model.slot(3).mark, SummerMark::Hidden);
+}
+
+void TestSettingsModel::slotTimesAgreeWithTheClocks()
+{
+    // One second before and at New York's spring change: the slot's time jumps as a clock's.
+    Fixture f(at(2027, 3, 14, 6, 59, 59));
+    f.load();
+    f.pickIn(0, "New York");
+    f.model.tick();
+    QCOMPARE(f.model.slot(0).time, QStringLiteral("01:59"));
+    f.clock.utc = at(2027, 3, 14, 7, 0, 0);
+    f.model.tick();
+    QCOMPARE(f.model.slot(0).time, QStringLiteral("03:00"));
+    // The details panel keeps the standard offset.
+    QCOMPARE(f.model.details().utcOffset, QStringLiteral("-5:00"));
+}
+
+void TestSettingsModel::zonesAreSavedForCodesZeroAndOne()
+{
+    Fixture f(at(2026, 7, 15));
+    f.store.set(StoreKeys::PlcCount, 5);
+    f.load();
+    // Slot 0 first holds New York in summer time, then Tokyo: saved with "SA" 0.
+    f.pickIn(0, "New York");
+    QCOMPARE(f.model.slotSummer(0), 1);
+    f.pickIn(0, "Tokyo");
+    const City& unknown = cityWithCode(2);
+    f.pickIn(1, unknown.name);
+    f.model.toggleSummer(1);
+    f.model.selectSlot(2);
+    f.model.pick(0); // empty
+    f.pickIn(3, "London");
+    f.model.selectSlot(4);
+    f.model.pick(0);
+    f.model.selectSlot(5);
+    f.model.pick(0);
+    f.backend->writes.clear();
+    f.model.save();
+    QStringList zones;
+    int lastWdm = -1;
+    int firstZone = -1;
+    int change = -1;
+    const QStringList writes = f.dataWrites();
+    for (int i = 0; i < writes.size(); ++i) {
+        if (writes[i].startsWith(QLatin1String("Data/WDM")))
+            lastWdm = i;
+        if (writes[i].startsWith(QLatin1String("Data/TZ"))) {
+            zones << writes[i];
+            if (firstZone < 0)
+                firstZone = i;
+        }
+        if (writes[i].startsWith(QLatin1String("Data/Change")))
+            change = i;
+    }
+    // After every "WDM", before "Change"; packed like every other slot key.
+    QVERIFY(lastWdm < firstZone && firstZone < change);
+    QCOMPARE(zones, (QStringList{"Data/TZ0=Asia/Tokyo", "Data/TZ1=", "Data/TZ2=Europe/London",
+                                 "Data/TZ3=", "Data/TZ4=", "Data/TZ5="}));
+    QCOMPARE(f.store.get(StoreKeys::SA, 0, StoreReader::SettingsProgram), 0);
+    QCOMPARE(f.store.get(StoreKeys::SA, 1, StoreReader::SettingsProgram), 1);
+    QCOMPARE(f.store.get(StoreKeys::SA, 2, StoreReader::SettingsProgram), 1);
 }
 
 void TestSettingsModel::pickDecidesOnlyThePickedSlot()
@@ -289,10 +406,10 @@ void TestSettingsModel::pickDecidesOnlyThePickedSlot()
     QCOMPARE(f.model.slot(2).mark, SummerMark::Cyan);
     QCOMPARE(f.model.slotSummer(2), 0);
     f.model.toggleSummer(2);
-    f.model.toggleSummer(0); // New York back to standard time by hand
+    f.model.toggleSummer(0); // New York's zone decides: the click changes nothing
     f.pickIn(3, "London");
     QCOMPARE(f.model.slotSummer(3), 1);
-    QCOMPARE(f.model.slotSummer(0), 0);
+    QCOMPARE(f.model.slotSummer(0), 1);
     QCOMPARE(f.model.slotSummer(2), 1);
     QCOMPARE(f.model.slot(2).summer, true);
     QCOMPARE(f.model.offsetHours(2), entryOf(unknown).hours + 1);
@@ -301,11 +418,11 @@ void TestSettingsModel::pickDecidesOnlyThePickedSlot()
     f.model.selectSlot(2);
     f.model.switchSelectPattern(0);
     f.model.switchLanguage(0);
-    QCOMPARE(f.model.slotSummer(0), 0);
+    QCOMPARE(f.model.slotSummer(0), 1);
     QCOMPARE(f.model.slotSummer(2), 1);
     QCOMPARE(f.model.slotSummer(3), 1);
 
-    // Out of the period a new pick is standard time; a place without summer time shows no mark.
+    // In New York's winter it is standard time; a place without summer time shows no mark.
     Fixture winter(at(2026, 1, 15));
     winter.load();
     winter.pickIn(0, "New York");
@@ -319,13 +436,12 @@ void TestSettingsModel::pickDecidesOnlyThePickedSlot()
 
 void TestSettingsModel::savedSummerHourSurvivesReopening()
 {
-    Fixture f(at(2026, 1, 15));
+    Fixture f(at(2026, 7, 15));
     f.store.set(StoreKeys::PlcCount, 1);
     f.load();
-    f.pickIn(0, "London");
+    f.pickIn(0, "London"); // its zone's summer time
     const City& unknown = cityWithCode(2, true);
     f.pickIn(1, unknown.name);
-    f.model.toggleSummer(0);
     f.model.toggleSummer(1);
     f.model.save();
     QCOMPARE(f.store.get(StoreKeys::SA, 0, StoreReader::SettingsProgram), 1);
@@ -417,6 +533,12 @@ void TestSettingsModel::okPacksSlotsAndWritesInOrder()
                                "Data/WDM4=0",
                                "Data/WD5=9",
                                "Data/WDM5=0",
+                               "Data/TZ0=Asia/Tokyo",
+                               "Data/TZ1=Asia/Kathmandu",
+                               "Data/TZ2=",
+                               "Data/TZ3=",
+                               "Data/TZ4=",
+                               "Data/TZ5=",
                                "Data/Change=1"};
     QCOMPARE(f.dataWrites(), expected);
     // The window now shows the packed slots.
