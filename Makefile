@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test test-asan bench format clean
+.PHONY: all deps build run test format-check test-nogui test-asan bench format clean
 
 all: build
 
@@ -13,9 +13,20 @@ build: deps
 run: build
 	@tools/run-zelhome build/bin
 
-test: build
+# Formatting first: it takes seconds and needs no build.
+test: format-check build
 	ctest --preset default
+	$(MAKE) --no-print-directory test-nogui
 	$(MAKE) --no-print-directory test-asan
+
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# The documented build without a window system: the non-GUI parts and their tests.
+test-nogui: deps
+	cmake --preset nogui >/dev/null
+	cmake --build --preset nogui
+	ctest --preset nogui
 
 test-asan: deps
 	cmake --preset asan >/dev/null
@@ -29,4 +40,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-nogui build-asan

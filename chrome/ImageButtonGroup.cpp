@@ -12,15 +12,15 @@ ImageButtonGroup::ImageButtonGroup(const ButtonPictures& pictures,
                                    std::vector<ImageButton*> buttons,
                                    std::vector<ButtonLooks::Entry> table, QObject* parent)
     : QObject(parent), m_pictures(pictures), m_buttons(std::move(buttons)),
-      m_colors(std::move(table), [this](std::size_t i, int picture) {
+      m_looks(std::move(table), [this](std::size_t i, int picture) {
           m_buttons[i]->setPicture(m_pictures.at(picture), picture);
       })
 {
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         connect(m_buttons[i], &ImageButton::mouseMoved, this,
-                [this, i](Qt::MouseButtons) { m_colors.hover(i); });
+                [this, i](Qt::MouseButtons) { m_looks.hover(i); });
     }
-    m_colors.resetAll();
+    m_looks.resetAll();
 }
 
 std::vector<ImageButton*> ImageButtonGroup::buttonsOf(const std::vector<Member>& members)

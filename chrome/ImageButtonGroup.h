@@ -27,8 +27,7 @@ public:
     ImageButtonGroup(const ButtonPictures& pictures, std::vector<ImageButton*> buttons,
                      std::vector<ButtonLooks::Entry> table, QObject* parent);
 
-    void resetAll() { m_colors.resetAll(); }
-    const ButtonLooks& colors() const { return m_colors; }
+    void resetAll() { m_looks.resetAll(); }
 
 private:
     static std::vector<ImageButton*> buttonsOf(const std::vector<Member>& members);
@@ -36,5 +35,5 @@ private:
 
     const ButtonPictures& m_pictures;
     std::vector<ImageButton*> m_buttons;
-    ButtonLooks m_colors;
+    ButtonLooks m_looks;
 };

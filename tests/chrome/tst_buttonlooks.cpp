@@ -26,7 +26,7 @@ std::vector<ButtonLooks::Entry> listTable()
 
 } // namespace
 
-class TestButtonColors : public QObject {
+class TestButtonLooks : public QObject {
     Q_OBJECT
 private slots:
     void picturesHaveFaceEdgeAndGlyph()
@@ -142,5 +142,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestButtonColors)
+QTEST_GUILESS_MAIN(TestButtonLooks)
 #include "tst_buttonlooks.moc"
