@@ -1,20 +1,96 @@
 #include "IniFileBackend.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSysInfo>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
 #include <sys/stat.h>
 #endif
 
 namespace {
-// A write holds the lock for a millisecond or two. A writer killed before it could note its pid
-// in the lock file leaves a lock that only its age shows to be stale, so wait longer than that.
-constexpr int kStaleLockMs = 1000;
-constexpr int kLockWaitMs = 3000;
+// A lock is taken from its holder only when the holder is gone. On this host QLockFile sees
+// that for itself (no process with the noted id); a holder on another host cannot be asked,
+// so its lock counts as stale only after this long.
+constexpr qint64 kOtherHostStaleMs = 5 * 60 * 1000;
+// A lock file without a readable holder: one that is being created right now, or left by a
+// writer killed before it noted its id. The removal itself never takes a lock that a live
+// process holds (QLockFile's removal fails while the holder keeps its file locked).
+constexpr qint64 kUnreadableStaleMs = 10 * 1000;
+// A live holder is waited for; a writer stuck far longer than any write takes gives up its own
+// write rather than take the lock from the holder.
+constexpr int kLockWaitMs = 60 * 1000;
+constexpr int kLockPollMs = 50;
+// Temporary files of a write killed before its rename; a running write's file is far younger.
+constexpr qint64 kLeftoverAgeMs = 60 * 1000;
+
+qint64 ageMs(const QString& path)
+{
+    const QDateTime modified = QFileInfo(path).lastModified();
+    return modified.isValid() ? modified.msecsTo(QDateTime::currentDateTime()) : 0;
+}
+
+bool isThisHost(const QString& host)
+{
+    return host.isEmpty() || host == QSysInfo::machineHostName();
+}
+
+bool processIsGone(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    return pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
+#else
+    Q_UNUSED(pid);
+    return false; // QLockFile itself finds dead holders there
+#endif
+}
+
+bool takeLock(QLockFile& lock)
+{
+    lock.setStaleLockTime(0); // never by age alone: the loop below decides
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(kLockPollMs)) {
+        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() > kLockWaitMs)
+            return false;
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        const QString lockPath = lock.fileName();
+        if (!lock.getLockInfo(&pid, &host, &application)) {
+            if (ageMs(lockPath) > kUnreadableStaleMs)
+                lock.removeStaleLockFile();
+        } else if (isThisHost(host) ? processIsGone(pid) : ageMs(lockPath) > kOtherHostStaleMs) {
+            lock.removeStaleLockFile();
+        }
+    }
+    return true;
+}
+
+// Removes what killed writes of this file left behind: "<name>.XXXXXX", the temporary name
+// QSaveFile gives before its rename.
+void removeLeftovers(const QString& path)
+{
+    const QFileInfo info(path);
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    QDir dir = info.absoluteDir();
+    const QStringList candidates =
+        dir.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : candidates) {
+        const QString file = dir.filePath(name);
+        if (pattern.match(name).hasMatch() && ageMs(file) > kLeftoverAgeMs)
+            QFile::remove(file);
+    }
+}
 } // namespace
 
 IniFileBackend::IniFileBackend(QString filePath) : m_path(std::move(filePath)) {}
@@ -76,8 +152,7 @@ bool IniFileBackend::write(QStringView section, QStringView key, const QString& 
     if (!QDir().mkpath(info.absolutePath()))
         return false;
     QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(kStaleLockMs);
-    if (!lock.tryLock(kLockWaitMs))
+    if (!takeLock(lock))
         return false;
 
     // Another program may have written since our last look; start from what is on disk now.
@@ -96,5 +171,6 @@ bool IniFileBackend::write(QStringView section, QStringView key, const QString& 
         return false;
     m_doc = std::move(doc);
     m_stamp = stampOf(m_path);
+    removeLeftovers(m_path);
     return true;
 }

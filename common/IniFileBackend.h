@@ -22,7 +22,7 @@ public:
 
     const QString& filePath() const { return m_path; }
 
-private:
+    // What tells one version of the file from another without reading it.
     struct FileStamp {
         bool exists = false;
         qint64 size = 0;
@@ -30,8 +30,9 @@ private:
         quint64 inode = 0;
         bool operator==(const FileStamp&) const = default;
     };
-
     static FileStamp stampOf(const QString& path);
+
+private:
     void refresh();
     IniDocument readFromDisk(FileStamp& stamp) const;
 

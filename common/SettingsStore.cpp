@@ -142,6 +142,17 @@ QString toText(const QString& value)
     return value;
 }
 
+// Text to the key's type within the key's range.
+template <typename T> std::optional<T> convertIn(const QString& text, const StoreRange& range)
+{
+    std::optional<T> v = convert(text, static_cast<T*>(nullptr));
+    if constexpr (!std::is_same_v<T, QString>) {
+        if (v && (double(*v) < range.min || double(*v) > range.max))
+            return std::nullopt;
+    }
+    return v;
+}
+
 template <typename T> T fromDefault(StoreDefault<T> value)
 {
     if constexpr (std::is_same_v<T, QString>)
@@ -168,7 +179,7 @@ T SettingsStore::getOr(const StoreKey<T>& key, std::type_identity_t<T> fallback)
     const std::optional<QString> stored = rawText(key.section, key.name);
     if (!stored)
         return fallback;
-    return convert(*stored, static_cast<T*>(nullptr)).value_or(fallback);
+    return convertIn<T>(*stored, key.range).value_or(fallback);
 }
 
 template <typename T>
@@ -187,7 +198,7 @@ template <typename T> T SettingsStore::get(const StoreSlotKey<T>& key, int slot,
     const std::optional<QString> stored = rawText(key.section, slotKeyName(key.prefix, slot));
     if (!stored)
         return fallback;
-    return convert(*stored, static_cast<T*>(nullptr)).value_or(fallback);
+    return convertIn<T>(*stored, key.range).value_or(fallback);
 }
 
 template <typename T>

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -48,6 +49,13 @@ template <typename T> struct ReaderDefaults {
     }
 };
 
+// The values a number key accepts; a stored number outside reads as the reader's default, so
+// that no caller converts or multiplies a value it cannot hold ("1e30" twips, "WD" 2e9 hours).
+struct StoreRange {
+    double min = -std::numeric_limits<double>::infinity();
+    double max = std::numeric_limits<double>::infinity();
+};
+
 // One key of the store: where it lives, how it is spelled and what its text converts to
 // (qint32, qint16, float for window twips, or QString).
 template <typename T> struct StoreKey {
@@ -55,6 +63,7 @@ template <typename T> struct StoreKey {
     StoreSection section;
     QStringView name;
     ReaderDefaults<T> defaults;
+    StoreRange range{};
 };
 
 // A key per place slot: the prefix followed by the slot's digit ("WD" + 3 is "WD3").
@@ -65,6 +74,7 @@ template <typename T> struct StoreSlotKey {
     ReaderDefaults<T> defaults;
     // Slot 0 of "No" reads with its own default; every other slot key uses `defaults` throughout.
     std::optional<ReaderDefaults<T>> firstSlotDefaults{};
+    StoreRange range{};
 };
 
 // The three keys of one window's saved position.
@@ -81,6 +91,13 @@ namespace StoreKeys {
 
 using S = StoreSection;
 
+// Window coordinates: up to 2^24 twips either way, where single precision still holds whole
+// twips and pixels stay far inside int.
+inline constexpr StoreRange kTwips{-16777216.0, 16777216.0};
+// Offsets: a day either way is beyond any zone.
+inline constexpr StoreRange kHours{-24, 24};
+inline constexpr StoreRange kMinutes{-24 * 60, 24 * 60};
+
 // Section "Settings"
 inline constexpr StoreKey<qint32> JE{S::Settings, u"JE", {.settingsProgram = 2}};
 // The settings program reads it twice at its start, first with 0 and then with getOr(..., 1).
@@ -88,16 +105,16 @@ inline constexpr StoreKey<qint16> SelectPattern{
     S::Settings, u"SelectPattern", {.settingsProgram = 0}};
 inline constexpr StoreKey<qint32> Kind{S::Settings, u"Kind", {.settingsProgram = 1, .launcher = 1}};
 inline constexpr StoreKey<qint32> Start{S::Settings, u"Start", {.settingsProgram = 0, .clocks = 0}};
-inline constexpr StoreKey<float> MainLeft{S::Settings, u"MainLeft", {.clocks = 1000}};
-inline constexpr StoreKey<float> MainTop{S::Settings, u"MainTop", {.clocks = 0}};
-inline constexpr StoreKey<float> MainWidth{S::Settings, u"MainWidth", {.clocks = 5000}};
-inline constexpr StoreKey<float> MainLLeft{S::Settings, u"MainLLeft", {.clocks = 300}};
-inline constexpr StoreKey<float> MainLTop{S::Settings, u"MainLTop", {.clocks = 100}};
-inline constexpr StoreKey<float> MainLWidth{S::Settings, u"MainLWidth", {.clocks = 8175}};
+inline constexpr StoreKey<float> MainLeft{S::Settings, u"MainLeft", {.clocks = 1000}, kTwips};
+inline constexpr StoreKey<float> MainTop{S::Settings, u"MainTop", {.clocks = 0}, kTwips};
+inline constexpr StoreKey<float> MainWidth{S::Settings, u"MainWidth", {.clocks = 5000}, kTwips};
+inline constexpr StoreKey<float> MainLLeft{S::Settings, u"MainLLeft", {.clocks = 300}, kTwips};
+inline constexpr StoreKey<float> MainLTop{S::Settings, u"MainLTop", {.clocks = 100}, kTwips};
+inline constexpr StoreKey<float> MainLWidth{S::Settings, u"MainLWidth", {.clocks = 8175}, kTwips};
 // The task-bar clock's own window where there is no tray. No default: the window then opens
 // in the corner of the screen, which only the window knows.
-inline constexpr StoreKey<float> BandLeft{S::Settings, u"BandLeft", {}};
-inline constexpr StoreKey<float> BandTop{S::Settings, u"BandTop", {}};
+inline constexpr StoreKey<float> BandLeft{S::Settings, u"BandLeft", {}, kTwips};
+inline constexpr StoreKey<float> BandTop{S::Settings, u"BandTop", {}, kTwips};
 
 // Section "Data"
 inline constexpr StoreKey<qint32> PlcCount{
@@ -109,8 +126,9 @@ inline constexpr StoreSlotKey<qint32> No{
     S::Data, u"No", {.settingsProgram = 0}, ReaderDefaults<qint32>{.settingsProgram = 45}};
 inline constexpr StoreSlotKey<qint32> SA{S::Data, u"SA", {.settingsProgram = 0}};
 inline constexpr StoreSlotKey<QString> WP{S::Data, u"WP", {.clocks = u"Japan"}};
-inline constexpr StoreSlotKey<qint32> WD{S::Data, u"WD", {.settingsProgram = 0, .clocks = -9}};
-inline constexpr StoreSlotKey<qint32> WDM{S::Data, u"WDM", {.clocks = 0}};
+inline constexpr StoreSlotKey<qint32> WD{
+    S::Data, u"WD", {.settingsProgram = 0, .clocks = -9}, {}, kHours};
+inline constexpr StoreSlotKey<qint32> WDM{S::Data, u"WDM", {.clocks = 0}, {}, kMinutes};
 // The IANA time zone of the slot's place ("America/New_York"), empty where the user decides its
 // summer time; the clocks take the place's offset from it when the system knows it.
 inline constexpr StoreSlotKey<QString> TZ{S::Data, u"TZ", {}};
