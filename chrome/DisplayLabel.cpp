@@ -24,6 +24,7 @@ bool DisplayLabel::display(const QString& text, bool opaque)
     bool changed = false;
     if (text != QLabel::text()) {
         setText(text);
+        fitText();
         changed = true;
     }
     if (opaque != m_opaque) {
@@ -33,6 +34,57 @@ bool DisplayLabel::display(const QString& text, bool opaque)
         changed = true;
     }
     return changed;
+}
+
+namespace {
+
+// The room QLabel leaves for text: inside the border, less the margins and the indent a framed
+// label takes by default.
+int textRoom(const QLabel& label, const QFont& font)
+{
+    int indent = label.indent();
+    if (indent < 0)
+        indent = label.frameWidth() > 0 ? QFontMetrics(font).horizontalAdvance(u'x') / 2 : 0;
+    return label.contentsRect().width() - 2 * label.margin() - indent;
+}
+
+int textWidth(const QString& text, const QFont& font)
+{
+    // The trailing blank of the clock texts is no ink.
+    QString ink = text;
+    while (ink.endsWith(u' '))
+        ink.chop(1);
+    return QFontMetrics(font).horizontalAdvance(ink);
+}
+
+constexpr double kSmallestPoints = 6.0;
+
+} // namespace
+
+void DisplayLabel::shrinkToFit()
+{
+    m_fullFont = font();
+    fitText();
+}
+
+bool DisplayLabel::textFits() const
+{
+    return textWidth(text(), font()) <= textRoom(*this, font());
+}
+
+void DisplayLabel::fitText()
+{
+    if (!m_fullFont)
+        return;
+    QFont f = *m_fullFont;
+    const double full = f.pointSizeF() > 0 ? f.pointSizeF() : QFontInfo(f).pointSizeF();
+    for (double points = full;
+         points > kSmallestPoints && textWidth(text(), f) > textRoom(*this, f);) {
+        points -= 0.25;
+        f.setPointSizeF(points);
+    }
+    if (f != font())
+        setFont(f);
 }
 
 void DisplayLabel::mouseMoveEvent(QMouseEvent* event)

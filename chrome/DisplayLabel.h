@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <optional>
 
 // A text label of the clock windows (lblDate, lblTime, lblPlace): thin single-line border,
 // text in the title-bar text colour, and a background that is either transparent or opaque in
@@ -15,6 +16,12 @@ public:
     // Returns true when something changed (and the label will repaint).
     bool display(const QString& text, bool opaque);
 
+    // From now on, a text wider than the label is shown in a smaller size of the label's
+    // present font, down to a floor, rather than cut off.
+    void shrinkToFit();
+    // Whether the shown text's ink fits inside the border and the label's indent.
+    bool textFits() const;
+
     bool opaque() const { return m_opaque; }
     QColor background() const { return m_background; }
 
@@ -26,6 +33,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void fitText();
+
     QColor m_background;
+    std::optional<QFont> m_fullFont; // set once the label shrinks to fit
     bool m_opaque = false;
 };

@@ -9,9 +9,16 @@ namespace Twips {
 
 inline constexpr int kPerPixel = 15;
 
+// Far beyond any screen, and safely inside int: numbers out of range (or not numbers) never
+// reach the conversion.
+inline constexpr double kFarPixels = 1 << 24;
+
 constexpr int toPixels(double twips)
 {
-    return int(twips >= 0 ? twips / kPerPixel + 0.5 : twips / kPerPixel - 0.5);
+    if (!(twips == twips)) // not a number
+        return 0;
+    const double pixels = twips >= 0 ? twips / kPerPixel + 0.5 : twips / kPerPixel - 0.5;
+    return int(pixels < -kFarPixels ? -kFarPixels : pixels > kFarPixels ? kFarPixels : pixels);
 }
 
 constexpr float fromPixels(int pixels)

@@ -20,8 +20,12 @@ QDateTime placeDateTime(const QDateTime& utc, const Place& place)
 QString dateText(const QDateTime& dt, const QLocale& locale)
 {
     const QDate d = dt.date();
-    return locale.monthName(d.month(), QLocale::ShortFormat) + u' ' +
-           QStringLiteral("%1 ").arg(d.day(), 2, 10, QLatin1Char('0'));
+    QString month = locale.monthName(d.month(), QLocale::ShortFormat);
+    // An abbreviation's full stop ("Feb.", "févr.") costs width the narrow date label lacks,
+    // and the day that follows says as much.
+    if (month.endsWith(u'.'))
+        month.chop(1);
+    return month + u' ' + QStringLiteral("%1 ").arg(d.day(), 2, 10, QLatin1Char('0'));
 }
 
 QString timeText(const QDateTime& dt)

@@ -29,7 +29,8 @@ QDateTime utcSnapshot(const Clock& clock);
 // full calendar carry.
 QDateTime placeDateTime(const QDateTime& utc, const Place& place);
 
-// "mmm dd ": the locale's abbreviated month, a blank, the two-digit day, a trailing blank.
+// "mmm dd ": the locale's abbreviated month without a closing full stop, a blank, the
+// two-digit day, a trailing blank.
 QString dateText(const QDateTime& dt, const QLocale& locale);
 // "hh:mm ": 24-hour clock, trailing blank, no seconds.
 QString timeText(const QDateTime& dt);

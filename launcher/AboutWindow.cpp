@@ -5,6 +5,7 @@
 #include "LauncherSession.h"
 #include "Twips.h"
 #include "WindowDrag.h"
+#include "platform/SizingFrame.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -55,7 +56,7 @@ QFont labelFont(const QString& family, double points, bool bold = false)
 
 AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener openLink,
                          QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint), m_session(session),
       m_content(std::move(content)), m_openLink(std::move(openLink))
 {
     setObjectName(QStringLiteral("fAbout"));
@@ -102,6 +103,9 @@ AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener o
     connect(m_timer, &QTimer::timeout, this, &AboutWindow::onTick);
 
     setLinkColour(kLinkColour);
+    // A thin border that cannot be dragged to resize, and no title bar: the window moves by
+    // dragging its background.
+    SizingFrame::request(this, SizingFrame::Sizing::Fixed);
     Form_Load();
 }
 
@@ -115,6 +119,14 @@ void AboutWindow::Form_Load()
     m_background = AboutGradient::paint(size());
     m_version->setText(m_content.version);
     m_timer->start();
+}
+
+void AboutWindow::showEvent(QShowEvent*)
+{
+    // The half second counts from when the window shows: on a slow start most of it would
+    // otherwise pass before the window is on the screen.
+    if (m_timer->isActive())
+        m_timer->start();
 }
 
 void AboutWindow::paintEvent(QPaintEvent*)

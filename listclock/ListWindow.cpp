@@ -10,6 +10,7 @@
 #include "SwitchProgram.h"
 #include "Twips.h"
 #include "WindowDrag.h"
+#include "WindowPlacer.h"
 #include "platform/SizingFrame.h"
 
 #include <QCloseEvent>
@@ -28,11 +29,14 @@ QString indexed(QStringView name, int row)
 ListWindow::ListWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
                        QString programFolder, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
-      m_programFolder(std::move(programFolder)), m_list(store, clock)
+      m_programFolder(std::move(programFolder)), m_list(store, clock),
+      m_placer(new WindowPlacer(*this))
 {
     setObjectName(QStringLiteral("fMainList"));
     setWindowTitle(QStringLiteral("zelroll"));
     ClockLook::apply(*this);
+    // Tool tips show while another program's window is the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     buildControls();
     start();
 }
@@ -81,6 +85,7 @@ void ListWindow::buildControls()
         const int top = rowTop(r);
         m_dateLabels[r] = makeRowLabel(u"lblDate", r, ClockLook::dateHighlight());
         m_dateLabels[r]->setGeometry(Twips::rect(0, top, kDateWidth, kRowHeight));
+        m_dateLabels[r]->shrinkToFit(); // some languages' months are wider than the label
         m_strips[r] = new StripWidget(indexed(u"lblTimeZone", r), this);
         m_strips[r]->move(Twips::toPixels(kStripLeft), Twips::toPixels(top));
         m_timeLabels[r] = makeRowLabel(u"lblTime", r, ClockLook::nightHighlight());
@@ -104,11 +109,7 @@ void ListWindow::start()
     loadPlaces();
     keepOnTop(this);
     SizingFrame::request(this);
-    const WindowPlacement at = m_store.placement(StoreKeys::ListWindow);
-    m_loadedPlacement = at;
-    m_requestedPos = QPoint(Twips::toPixels(at.left), Twips::toPixels(at.top));
-    move(m_requestedPos);
-    resize(Twips::toPixels(at.width), height());
+    m_placer->open(m_store.placement(StoreKeys::ListWindow), height(), minimumWidth());
     m_modeLabel->display(m_list.modeCaption(), false);
     repaintStrips();
     onTick(); // the first texts are there when the window first shows
@@ -147,21 +148,8 @@ void ListWindow::repaintStrips()
         m_strips[r]->setRow(strips[r]);
 }
 
-QPoint ListWindow::savedPosition() const
-{
-    const std::optional<QPoint> origin = SizingFrame::clientOrigin(const_cast<ListWindow*>(this));
-    if (!origin || !m_placeOffset)
-        return pos();
-    return *origin - *m_placeOffset;
-}
-
 void ListWindow::onTick()
 {
-    // Once placed by the window manager: how the point given to move() shows on the screen.
-    if (!m_placeOffset && isVisible()) {
-        if (const std::optional<QPoint> origin = SizingFrame::clientOrigin(this))
-            m_placeOffset = *origin - m_requestedPos;
-    }
     const ListClock::Tick t = m_list.tick();
     if (t.reloaded)
         applyHeight();
@@ -216,17 +204,7 @@ void ListWindow::mousePressEvent(QMouseEvent* event)
 void ListWindow::closeEvent(QCloseEvent* event)
 {
     m_timer.stop();
-    // Twips that fall between two pixels are kept as stored while the window stays put, so
-    // opening and closing never changes the stored place.
-    const QPoint at = savedPosition();
-    WindowPlacement p = m_loadedPlacement;
-    if (at != m_requestedPos) {
-        p.left = Twips::fromPixels(at.x());
-        p.top = Twips::fromPixels(at.y());
-    }
-    if (width() != Twips::toPixels(p.width))
-        p.width = Twips::fromPixels(width());
-    m_store.setPlacement(StoreKeys::ListWindow, p);
+    m_store.setPlacement(StoreKeys::ListWindow, m_placer->closing());
     event->accept();
     emit closed();
 }

@@ -18,6 +18,7 @@ class ImageButtonGroup;
 class ProgramStarter;
 class SettingsStore;
 class StripWidget;
+class WindowPlacer;
 
 // The list clock's window: the local row and every place, each with its 24-hour strip, under a
 // thin band of image buttons. It shows what ListClock computes and forwards the user's actions.
@@ -52,7 +53,6 @@ private:
     void applyLayout();
     void applyHeight();
     void switchTo(ListButton button);
-    QPoint savedPosition() const;
 
     SettingsStore& m_store;
     ProgramStarter& m_starter;
@@ -66,7 +66,5 @@ private:
     std::array<DisplayLabel*, ListLayout::kRowCount> m_placeLabels{};
     std::array<StripWidget*, ListLayout::kRowCount> m_strips{};
     QTimer m_timer;
-    WindowPlacement m_loadedPlacement;
-    QPoint m_requestedPos;
-    std::optional<QPoint> m_placeOffset;
+    WindowPlacer* m_placer;
 };

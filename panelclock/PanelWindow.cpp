@@ -11,7 +11,9 @@
 #include "TitleBarPlacement.h"
 #include "Twips.h"
 #include "WindowDrag.h"
+#include "WindowPlacer.h"
 #include "platform/ForegroundWindow.h"
+#include "platform/SizingFrame.h"
 
 #include <QCloseEvent>
 #include <algorithm>
@@ -28,12 +30,15 @@ constexpr int px(double twips)
 
 PanelWindow::PanelWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
                          ForegroundWindow& foreground, QString programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_store(store), m_starter(starter),
-      m_foreground(foreground), m_programFolder(std::move(programFolder)), m_panel(store, clock)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
+      m_foreground(foreground), m_programFolder(std::move(programFolder)), m_panel(store, clock),
+      m_placer(new WindowPlacer(*this))
 {
     setObjectName(QStringLiteral("fMain2"));
     setWindowTitle(QStringLiteral("zelpane"));
     ClockLook::apply(*this);
+    // The panel is hardly ever the active window; its tool tips show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     buildControls();
     start();
 }
@@ -58,6 +63,7 @@ void PanelWindow::buildControls()
 
     m_dateLabel = new DisplayLabel(QStringLiteral("lblDate"), ClockLook::dateHighlight(), this);
     m_dateLabel->setGeometry(Twips::rect(kDateLeft, 0, kDateWidth, kLabelHeight));
+    m_dateLabel->shrinkToFit(); // some languages' months are wider than the label
     m_timeLabel = new DisplayLabel(QStringLiteral("lblTime"), ClockLook::nightHighlight(), this);
     m_timeLabel->setGeometry(Twips::rect(kTimeLeft, 0, kTimeWidth, kLabelHeight));
     m_timeLabel->setFont(ClockLook::labelFont());
@@ -81,9 +87,13 @@ void PanelWindow::start()
 {
     m_panel.loadPlaces();
     keepOnTop(this);
-    const WindowPlacement at = m_store.placement(StoreKeys::PanelWindow);
-    move(px(at.left), px(at.top));
-    resize(std::max(px(at.width), minimumWidth()), px(PanelLayout::kHeight));
+    SizingFrame::request(this); // resizable in width; the height is held
+    m_placer->open(m_store.placement(StoreKeys::PanelWindow), px(PanelLayout::kHeight),
+                   minimumWidth());
+    m_followsEvents = m_foreground.watch([this] {
+        if (m_panel.following())
+            followTitleBar();
+    });
     applyLayout();
     m_panel.start();
     onTick(); // the first texts are there when the window first shows
@@ -96,7 +106,7 @@ void PanelWindow::onTick()
     m_dateLabel->display(row.date, row.dateHighlight);
     m_timeLabel->display(row.time, row.nightHighlight);
     m_placeLabel->display(row.place, false);
-    if (m_panel.following())
+    if (m_panel.following() && !m_followsEvents)
         followTitleBar();
 }
 
@@ -109,9 +119,7 @@ void PanelWindow::followTitleBar()
         return;
     const QPointF at =
         TitleBarPlacement::overTitleBar(*r, Twips::fromPixels(frameGeometry().width()));
-    const QPoint target(px(at.x()), px(at.y()));
-    if (target != pos())
-        move(target);
+    m_placer->moveFrameTo(QPoint(px(at.x()), px(at.y())));
 }
 
 void PanelWindow::click(PanelButton button)
@@ -123,6 +131,8 @@ void PanelWindow::click(PanelButton button)
     if (button == PanelButton::Follow) {
         m_panel.toggleFollow();
         m_followButton->setToolTip(m_panel.followToolTip());
+        if (m_panel.following())
+            followTitleBar();
     } else {
         close();
     }
@@ -147,6 +157,15 @@ void PanelWindow::resizeEvent(QResizeEvent* event)
     applyLayout();
 }
 
+void PanelWindow::showEvent(QShowEvent*)
+{
+    // Events tell of later changes; the window in the foreground now is taken from here.
+    QTimer::singleShot(0, this, [this] {
+        if (m_panel.following())
+            followTitleBar();
+    });
+}
+
 void PanelWindow::mousePressEvent(QMouseEvent*)
 {
     holdHeight();
@@ -155,10 +174,7 @@ void PanelWindow::mousePressEvent(QMouseEvent*)
 void PanelWindow::closeEvent(QCloseEvent* event)
 {
     m_timer.stop();
-    const QRect frame = frameGeometry();
-    m_store.setPlacement(StoreKeys::PanelWindow,
-                         {Twips::fromPixels(frame.x()), Twips::fromPixels(frame.y()),
-                          Twips::fromPixels(frame.width())});
+    m_store.setPlacement(StoreKeys::PanelWindow, m_placer->closing());
     event->accept();
     emit closed();
 }

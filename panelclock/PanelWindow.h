@@ -15,6 +15,7 @@ class ImageButton;
 class ImageButtonGroup;
 class ProgramStarter;
 class SettingsStore;
+class WindowPlacer;
 
 // The panel clock's window: a strip one line high with five image buttons and the shown
 // place's date, time and name, laid over the foreground window's title bar while following.
@@ -39,6 +40,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -62,4 +64,6 @@ private:
     DisplayLabel* m_timeLabel = nullptr;
     DisplayLabel* m_placeLabel = nullptr;
     QTimer m_timer;
+    WindowPlacer* m_placer;
+    bool m_followsEvents = false; // told of the foreground window's changes, not asking
 };

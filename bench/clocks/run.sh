@@ -6,8 +6,11 @@
 #
 #   bench/clocks/run.sh [BUILD_DIR] [SECONDS]
 #
-# "steady" is the CPU used during the measured SECONDS, after a warm-up of 5 s, read from
-# /proc/<pid>/stat; "with start" adds the start-up (loading Qt, fonts, the first paint).
+# "steady" is the CPU used during the measured SECONDS, after a warm-up of 5 s, summed over the
+# process's threads from /proc/<pid>/task/*/schedstat (nanoseconds: the clocks use a few tens of
+# milliseconds a minute, too little for /proc/<pid>/stat's hundredths of a second); "with
+# start" is all the CPU of the process's life from /proc/<pid>/stat (loading Qt, fonts, the
+# first paint included).
 # Peak memory is the peak resident set (VmHWM) at the end.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
@@ -74,10 +77,12 @@ sleep 1
 xdotool search --sync --onlyvisible --classname xmessage | head -n1 | xargs xdotool windowactivate
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { printf "%.0f", s }'; }
 programs=(zelpane zelroll zelcaption zelband xclock emptywindow)
 sleep "$warmup"
 declare -A before
-for p in "${programs[@]}"; do before[$p]=$(cpu_ticks "${pid_of[$p]}"); done
+for p in "${programs[@]}"; do before[$p]=$(cpu_ns "${pid_of[$p]}"); done
+measured_from=$(date +%s.%N)
 sleep "$secs"
 hz=$(getconf CLK_TCK)
 now=$(date +%s.%N)
@@ -85,10 +90,11 @@ printf '%-12s %14s %18s %10s\n' program "steady cpu-%" "with start cpu-%" "peak-
 for p in "${programs[@]}"; do
     pid=${pid_of[$p]}
     kill -0 "$pid" 2>/dev/null || { echo "$p ended early" >&2; exit 1; }
-    after=$(cpu_ticks "$pid")
+    after=$(cpu_ns "$pid")
+    life=$(cpu_ticks "$pid")
     peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
-    awk -v n="$p" -v b="${before[$p]}" -v a="$after" -v hz="$hz" -v s="$secs" \
-        -v t0="${start_of[$p]}" -v t1="$now" -v m="$peak" 'BEGIN {
-            printf "%-12s %14.3f %18.3f %10d\n", n, 100 * (a - b) / hz / s,
-                100 * a / hz / (t1 - t0), m }'
+    awk -v n="$p" -v b="${before[$p]}" -v a="$after" -v l="$life" -v hz="$hz" -v s="$secs" \
+        -v t0="${start_of[$p]}" -v t1="$now" -v m="$peak" -v f="$measured_from" 'BEGIN {
+            printf "%-12s %14.3f %18.3f %10d\n", n, 100 * (a - b) / 1e9 / (t1 - f),
+                100 * l / hz / (t1 - t0), m }'
 done

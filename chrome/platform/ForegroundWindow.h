@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,8 +24,18 @@ public:
     virtual ~ForegroundWindow() = default;
 
     // The foreground window's rectangle, or nothing when there is no foreground window, its
-    // rectangle cannot be had, or it is `own` (its client or its frame).
+    // rectangle cannot be had, or it belongs to this program: `own` or any other window of this
+    // process (a message box, a dialog), client or frame.
     virtual std::optional<WindowRect> frameUnlessOwn(const QWidget& own) = 0;
+
+    // Asks to be told, from the event loop, whenever the foreground window or its place may
+    // have changed. True when the window system tells; false when it cannot, and the caller
+    // asks frameUnlessOwn() on its own.
+    virtual bool watch(std::function<void()> changed)
+    {
+        static_cast<void>(changed);
+        return false;
+    }
 
     static std::unique_ptr<ForegroundWindow> create();
 };

@@ -12,6 +12,11 @@ public:
         const HWND w = GetForegroundWindow();
         if (w == nullptr || w == reinterpret_cast<HWND>(own.winId()))
             return std::nullopt;
+        // Any window of this process (a message box, a dialog) is ours as well.
+        DWORD process = 0;
+        GetWindowThreadProcessId(w, &process);
+        if (process == GetCurrentProcessId())
+            return std::nullopt;
         RECT r;
         if (!GetWindowRect(w, &r))
             return std::nullopt;

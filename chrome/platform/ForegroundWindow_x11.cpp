@@ -1,39 +1,43 @@
 #include "ForegroundWindow.h"
 
+#include "Xcb_x11.h"
+
 #include <QByteArray>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
-#include <cstdlib>
-#include <memory>
-#include <xcb/xcb.h>
+#include <array>
+#include <cstdint>
 
 namespace {
 
-template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-template <typename T> Reply<T> owned(T* reply)
-{
-    return Reply<T>(reply, &std::free);
-}
-
 // EWMH through a connection of our own, so that a broken or slow answer never disturbs the
-// toolkit's connection; when the display goes away the queries just come back empty.
+// toolkit's connection; when the display goes away the queries just come back empty. Changes
+// are learnt from events on that connection: the root's _NET_ACTIVE_WINDOW and the followed
+// window's frame being moved, resized or gone.
 class X11ForegroundWindow final : public ForegroundWindow {
 public:
     X11ForegroundWindow()
     {
         int screenNumber = 0;
         m_connection = xcb_connect(nullptr, &screenNumber);
-        if (xcb_connection_has_error(m_connection) != 0)
+        m_root = Xcb::rootWindow(m_connection, screenNumber);
+        if (m_root == XCB_WINDOW_NONE)
             return;
-        xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(m_connection));
-        for (int i = 0; i < screenNumber && it.rem > 0; ++i)
-            xcb_screen_next(&it);
-        if (it.rem > 0)
-            m_root = it.data->root;
-        m_activeAtom = atom("_NET_ACTIVE_WINDOW");
-        m_extentsAtom = atom("_NET_FRAME_EXTENTS");
+        m_activeAtom = Xcb::atom(m_connection, "_NET_ACTIVE_WINDOW");
+        m_extentsAtom = Xcb::atom(m_connection, "_NET_FRAME_EXTENTS");
+        // Windows made by the toolkit's connection carry its resource id base: those are ours.
+        if (xcb_connection_t* toolkit = Xcb::toolkitConnection()) {
+            const xcb_setup_t* setup = xcb_get_setup(toolkit);
+            m_ownIdBase = setup->resource_id_base;
+            m_ownIdMask = setup->resource_id_mask;
+        }
     }
-    ~X11ForegroundWindow() override { xcb_disconnect(m_connection); }
+    ~X11ForegroundWindow() override
+    {
+        m_notifier.reset();
+        xcb_disconnect(m_connection);
+    }
     X11ForegroundWindow(const X11ForegroundWindow&) = delete;
     X11ForegroundWindow& operator=(const X11ForegroundWindow&) = delete;
 
@@ -42,19 +46,37 @@ public:
         if (!usable())
             return std::nullopt;
         const xcb_window_t active = activeWindow();
-        if (active == XCB_WINDOW_NONE)
-            return std::nullopt;
-        // Asked ten times a second: walk our own window's ancestry only when the answer can
-        // have changed, which saves most of the round trips to the server.
+        // Walk the window tree only when the active window changed.
         const auto ownClient = xcb_window_t(own.winId());
         if (active != m_lastActive || ownClient != m_lastOwnClient) {
             m_lastActive = active;
             m_lastOwnClient = ownClient;
-            m_lastActiveIsOwn = isOwn(active, ownClient);
+            m_lastActiveIsOwn = active != XCB_WINDOW_NONE && isOwn(active, ownClient);
+            follow(active);
         }
-        if (m_lastActiveIsOwn)
-            return std::nullopt;
-        return frameOf(active);
+        std::optional<WindowRect> frame;
+        if (active != XCB_WINDOW_NONE && !m_lastActiveIsOwn)
+            frame = frameOf(active);
+        // Replies read the events that came before them into the queue, where the socket no
+        // longer shows them.
+        if (takeQueuedEvents())
+            notifyLater();
+        return frame;
+    }
+
+    bool watch(std::function<void()> changed) override
+    {
+        if (!usable())
+            return false;
+        m_changed = std::move(changed);
+        const std::uint32_t rootMask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &rootMask);
+        xcb_flush(m_connection);
+        m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection),
+                                                       QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
+                         [this] { onReadable(); });
+        return true;
     }
 
 private:
@@ -64,36 +86,132 @@ private:
                xcb_connection_has_error(m_connection) == 0;
     }
 
-    xcb_atom_t atom(const char* name)
+    void onReadable()
     {
-        const auto cookie = xcb_intern_atom(m_connection, 1, uint16_t(qstrlen(name)), name);
-        const auto reply = owned(xcb_intern_atom_reply(m_connection, cookie, nullptr));
-        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        bool changed = false;
+        while (const auto event = Xcb::reply(xcb_poll_for_event(m_connection)))
+            changed = matters(event.get()) || changed;
+        if (xcb_connection_has_error(m_connection) != 0) {
+            m_notifier->setEnabled(false); // the display is gone: nothing more will come
+            changed = true;
+        }
+        if (changed && m_changed)
+            m_changed();
+    }
+
+    bool takeQueuedEvents()
+    {
+        bool changed = false;
+        while (const auto event = Xcb::reply(xcb_poll_for_queued_event(m_connection)))
+            changed = matters(event.get()) || changed;
+        return changed;
+    }
+
+    void notifyLater()
+    {
+        if (m_notifier && m_changed)
+            QTimer::singleShot(0, m_notifier.get(), [this] {
+                if (m_changed)
+                    m_changed();
+            });
+    }
+
+    bool matters(const xcb_generic_event_t* event) const
+    {
+        switch (event->response_type & 0x7f) {
+        case XCB_PROPERTY_NOTIFY: {
+            const auto* e = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            return e->window == m_root && e->atom == m_activeAtom;
+        }
+        case XCB_CONFIGURE_NOTIFY:
+            return reinterpret_cast<const xcb_configure_notify_event_t*>(event)->window ==
+                   m_followedFrame;
+        case XCB_UNMAP_NOTIFY:
+        case XCB_DESTROY_NOTIFY:
+        case XCB_REPARENT_NOTIFY:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    // Hears of the frame around `active` being moved or resized from now on, and no longer of
+    // the one before.
+    void follow(xcb_window_t active)
+    {
+        if (!m_notifier)
+            return;
+        const xcb_window_t frame = active == XCB_WINDOW_NONE ? active : topLevelOf(active);
+        if (frame == m_followedFrame)
+            return;
+        if (m_followedFrame != XCB_WINDOW_NONE) {
+            const std::uint32_t none = XCB_EVENT_MASK_NO_EVENT;
+            xcb_change_window_attributes(m_connection, m_followedFrame, XCB_CW_EVENT_MASK, &none);
+        }
+        m_followedFrame = frame;
+        if (frame != XCB_WINDOW_NONE) {
+            const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(m_connection, frame, XCB_CW_EVENT_MASK, &mask);
+        }
+        xcb_flush(m_connection);
+    }
+
+    // The window's ancestor just below the root: the window manager's frame, or the window
+    // itself when it has none.
+    xcb_window_t topLevelOf(xcb_window_t window)
+    {
+        xcb_window_t w = window;
+        for (int depth = 0; depth < 16; ++depth) {
+            const auto tree = Xcb::reply(
+                xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, w), nullptr));
+            if (!tree)
+                return XCB_WINDOW_NONE;
+            if (tree->parent == m_root || tree->parent == XCB_WINDOW_NONE)
+                return w;
+            w = tree->parent;
+        }
+        return XCB_WINDOW_NONE;
     }
 
     xcb_window_t activeWindow()
     {
         const auto cookie =
             xcb_get_property(m_connection, 0, m_root, m_activeAtom, XCB_ATOM_WINDOW, 0, 1);
-        const auto reply = owned(xcb_get_property_reply(m_connection, cookie, nullptr));
+        const auto reply = Xcb::reply(xcb_get_property_reply(m_connection, cookie, nullptr));
         if (!reply || xcb_get_property_value_length(reply.get()) < int(sizeof(xcb_window_t)))
             return XCB_WINDOW_NONE;
         return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
     }
 
-    // The active window is normally the client; a window manager may name its frame instead,
-    // so every ancestor of our client below the root counts as ours too.
+    bool madeByUs(xcb_window_t window) const
+    {
+        return m_ownIdMask != 0 && (window & ~m_ownIdMask) == m_ownIdBase;
+    }
+
+    // The active window is normally a client; a window manager may name its frame instead, so
+    // our client's ancestors and a frame holding a window of ours count as ours too.
     bool isOwn(xcb_window_t active, xcb_window_t ownClient)
     {
+        if (madeByUs(active))
+            return true;
         xcb_window_t w = ownClient;
         for (int depth = 0; depth < 16 && w != XCB_WINDOW_NONE && w != m_root; ++depth) {
             if (w == active)
                 return true;
-            const auto reply =
-                owned(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, w), nullptr));
-            if (!reply)
+            const auto tree = Xcb::reply(
+                xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, w), nullptr));
+            if (!tree)
                 return false;
-            w = reply->parent;
+            w = tree->parent;
+        }
+        const auto tree = Xcb::reply(
+            xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, active), nullptr));
+        if (!tree)
+            return false;
+        const xcb_window_t* children = xcb_query_tree_children(tree.get());
+        for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+            if (madeByUs(children[i]))
+                return true;
         }
         return false;
     }
@@ -104,17 +222,20 @@ private:
         const auto rootCookie = xcb_translate_coordinates(m_connection, window, m_root, 0, 0);
         const auto extentsCookie =
             xcb_get_property(m_connection, 0, window, m_extentsAtom, XCB_ATOM_CARDINAL, 0, 4);
-        const auto geometry = owned(xcb_get_geometry_reply(m_connection, geometryCookie, nullptr));
+        const auto geometry =
+            Xcb::reply(xcb_get_geometry_reply(m_connection, geometryCookie, nullptr));
         const auto origin =
-            owned(xcb_translate_coordinates_reply(m_connection, rootCookie, nullptr));
-        const auto extents = owned(xcb_get_property_reply(m_connection, extentsCookie, nullptr));
+            Xcb::reply(xcb_translate_coordinates_reply(m_connection, rootCookie, nullptr));
+        const auto extents =
+            Xcb::reply(xcb_get_property_reply(m_connection, extentsCookie, nullptr));
         if (!geometry || !origin)
             return std::nullopt;
         // Decoration widths, left, right, top, bottom; none when the manager gives none.
-        uint32_t e[4] = {0, 0, 0, 0};
+        std::array<std::uint32_t, 4> e{};
         if (extents && xcb_get_property_value_length(extents.get()) >= int(sizeof e)) {
-            const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(extents.get()));
-            for (int i = 0; i < 4; ++i)
+            const auto* v =
+                static_cast<const std::uint32_t*>(xcb_get_property_value(extents.get()));
+            for (std::size_t i = 0; i < e.size(); ++i)
                 e[i] = v[i];
         }
         const int left = origin->dst_x;
@@ -127,9 +248,14 @@ private:
     xcb_window_t m_root = XCB_WINDOW_NONE;
     xcb_atom_t m_activeAtom = XCB_ATOM_NONE;
     xcb_atom_t m_extentsAtom = XCB_ATOM_NONE;
+    std::uint32_t m_ownIdBase = 0;
+    std::uint32_t m_ownIdMask = 0;
     xcb_window_t m_lastActive = XCB_WINDOW_NONE;
     xcb_window_t m_lastOwnClient = XCB_WINDOW_NONE;
     bool m_lastActiveIsOwn = false;
+    xcb_window_t m_followedFrame = XCB_WINDOW_NONE;
+    std::function<void()> m_changed;
+    std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
 } // namespace

@@ -2,9 +2,14 @@
 
 namespace SizingFrame {
 
-void request(QWidget*) {}
+void request(QWidget*, Sizing) {}
 
 std::optional<QPoint> clientOrigin(QWidget*)
+{
+    return std::nullopt;
+}
+
+std::optional<QPoint> frameOrigin(QWidget*)
 {
     return std::nullopt;
 }

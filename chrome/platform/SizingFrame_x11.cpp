@@ -1,54 +1,28 @@
 #include "SizingFrame.h"
 
-#include <QGuiApplication>
+#include "Xcb_x11.h"
+
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <xcb/xcb.h>
 
 namespace SizingFrame {
 
-namespace {
-
-xcb_connection_t* connection()
+void request(QWidget* window, Sizing sizing)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    // Other Qt platforms (offscreen) may answer for X11 without a connection of their own.
-    if (x11 == nullptr || QGuiApplication::platformName() != u"xcb")
-        return nullptr;
-    return x11->connection();
-}
-
-xcb_atom_t atomNamed(xcb_connection_t* c, const char* name)
-{
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr);
-    if (reply == nullptr)
-        return XCB_ATOM_NONE;
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
-    return atom;
-}
-
-} // namespace
-
-void request(QWidget* window)
-{
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = Xcb::toolkitConnection();
     if (window == nullptr || c == nullptr)
         return;
-    const xcb_atom_t hintsAtom = atomNamed(c, "_MOTIF_WM_HINTS");
+    const xcb_atom_t hintsAtom = Xcb::atom(c, "_MOTIF_WM_HINTS");
     if (hintsAtom == XCB_ATOM_NONE)
         return;
-    // Functions: move and resize. Decorations: the border alone; asking for resize handles too
-    // makes some window managers add the whole title bar back.
+    // Functions: move, and resize where wanted. Decorations: the border alone; asking for resize
+    // handles too makes some window managers add the whole title bar back.
     constexpr std::uint32_t kFunctions = 1, kDecorations = 2;
     constexpr std::uint32_t kResize = 2, kMove = 4;
     constexpr std::uint32_t kBorder = 2;
-    const std::array<std::uint32_t, 5> hints{kFunctions | kDecorations, kResize | kMove, kBorder, 0,
-                                             0};
+    const std::uint32_t functions = sizing == Sizing::Resizable ? kResize | kMove : kMove;
+    const std::array<std::uint32_t, 5> hints{kFunctions | kDecorations, functions, kBorder, 0, 0};
     const auto id = xcb_window_t(window->winId());
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, hintsAtom, hintsAtom, 32,
                         std::uint32_t(hints.size()), hints.data());
@@ -57,18 +31,35 @@ void request(QWidget* window)
 
 std::optional<QPoint> clientOrigin(QWidget* window)
 {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = Xcb::toolkitConnection();
     if (window == nullptr || c == nullptr || !window->isVisible())
         return std::nullopt;
     const auto id = xcb_window_t(window->winId());
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    xcb_translate_coordinates_reply_t* at =
-        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, root, 0, 0), nullptr);
-    if (at == nullptr)
+    const xcb_window_t root = Xcb::rootWindow(c);
+    const auto at = Xcb::reply(
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, root, 0, 0), nullptr));
+    if (!at)
         return std::nullopt;
-    const QPoint origin(at->dst_x, at->dst_y);
-    std::free(at);
-    return origin;
+    return QPoint(at->dst_x, at->dst_y);
+}
+
+std::optional<QPoint> frameOrigin(QWidget* window)
+{
+    const std::optional<QPoint> inside = clientOrigin(window);
+    xcb_connection_t* c = Xcb::toolkitConnection();
+    if (!inside || c == nullptr)
+        return std::nullopt;
+    const xcb_atom_t extentsAtom = Xcb::atom(c, "_NET_FRAME_EXTENTS", true);
+    if (extentsAtom == XCB_ATOM_NONE)
+        return inside;
+    const auto id = xcb_window_t(window->winId());
+    const auto extents = Xcb::reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, id, extentsAtom, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    if (!extents || xcb_get_property_value_length(extents.get()) < int(4 * sizeof(std::uint32_t)))
+        return inside; // no decoration
+    // Left, right, top, bottom: the frame lies left and top widths before the inside.
+    const auto* e = static_cast<const std::uint32_t*>(xcb_get_property_value(extents.get()));
+    return *inside - QPoint(int(e[0]), int(e[2]));
 }
 
 } // namespace SizingFrame

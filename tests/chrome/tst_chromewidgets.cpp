@@ -1,10 +1,13 @@
 // The chrome's widgets in-process: button presses and clicks, hover through a group, labels
 // that repaint only on change, the switch to another program, and the drag's button rule.
 #include "ButtonPictures.h"
+#include "CaptionLook.h"
 #include "DisplayLabel.h"
+#include "GuiStartup.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
 #include "IniFileBackend.h"
+#include "PlaceTime.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
@@ -125,6 +128,48 @@ private slots:
         QVERIFY(!label.autoFillBackground());
         QCOMPARE(label.frameShape(), QFrame::Box);
         QCOMPARE(label.text(), QStringLiteral("16:01 "));
+    }
+
+    // The clocks' date label is 600 x 255 twips; every month's date must fit it in these
+    // languages, keeping the language's own month name.
+    void dateFitsItsLabelInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char* name : {"en_US", "de_DE", "fr_FR", "ja_JP", "zh_CN"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void dateFitsItsLabelInEveryLanguage()
+    {
+        QFETCH(QString, locale);
+        const QLocale language(locale);
+        GuiStartup::setUpApplication();
+        QWidget window;
+        CaptionLook::apply(window);
+        DisplayLabel label("lblDate", QColor(128, 64, 0), &window);
+        label.setGeometry(0, 0, 40, 17);
+        const QFont full = label.font();
+        label.shrinkToFit();
+        bool shrunk = false;
+        for (int month = 1; month <= 12; ++month) {
+            const QDateTime at(QDate(2026, month, 28), QTime(12, 0), Qt::UTC);
+            const QString text = PlaceTime::dateText(at, language);
+            QString name = language.monthName(month, QLocale::ShortFormat);
+            if (name.endsWith(u'.'))
+                name.chop(1);
+            QVERIFY2(text.startsWith(name + u' '), qPrintable(text));
+            QVERIFY(text.endsWith(QStringLiteral(" 28 ")));
+            label.display(text, false);
+            QVERIFY2(label.textFits(), qPrintable(text + u' ' + label.font().toString()));
+            QVERIFY(label.font().pointSizeF() >= 6.0);
+            shrunk = shrunk || label.font() != full;
+        }
+        // A text that fits keeps the full size.
+        label.display(QStringLiteral("1 28 "), false);
+        QCOMPARE(label.font(), full);
+        // German and French abbreviations do not fit at the full size.
+        if (locale == u"de_DE" || locale == u"fr_FR")
+            QVERIFY(shrunk);
     }
 
     void switchFailureKeepsWindowAndClearsStart()

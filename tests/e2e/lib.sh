@@ -39,6 +39,40 @@ zel_log() {
     echo "-- $*"
 }
 
+# zel_x_logs: the X server's and the window manager's logs, for a failure message.
+zel_x_logs() {
+    local f
+    for f in "$ZEL_TMP/xvfb.log" "$ZEL_TMP/openbox.log"; do
+        echo "---- $(basename "$f"):" >&2
+        cat "$f" >&2 2>/dev/null || echo "(none)" >&2
+    done
+}
+
+# zel_x_fail MESSAGE: fails with the logs that tell why the display did not come up.
+zel_x_fail() {
+    zel_x_logs
+    zel_fail "$*"
+}
+
+# zel_poll SECONDS COMMAND...: true as soon as COMMAND succeeds, polling every tenth of a second
+# against the wall clock (a loaded machine makes each try slow, so tries are not counted).
+zel_poll() {
+    local limit=$1
+    shift
+    local end=$((SECONDS + limit))
+    while :; do
+        "$@" && return 0
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
+zel_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# How long the X server and the window manager may take to start: a cold machine right after
+# installing them loads fonts and libraries from disk for many seconds.
+ZEL_X_START_LIMIT=${ZEL_X_START_LIMIT:-30}
+
 # zel_start_x [WIDTHxHEIGHT]: a private Xvfb display and openbox on it.
 zel_start_x() {
     local size=${1:-1280x800}
@@ -47,18 +81,12 @@ zel_start_x() {
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >"$ZEL_TMP/xvfb.log" 2>&1 &
     ZEL_PIDS+=($!)
     local n
-    read -r -t 20 n <"$fifo" || zel_fail "Xvfb did not start"
+    read -r -t "$ZEL_X_START_LIMIT" n <"$fifo" || zel_x_fail "Xvfb did not start"
     export DISPLAY=":$n"
     openbox --sm-disable >"$ZEL_TMP/openbox.log" 2>&1 &
     ZEL_PIDS+=($!)
-    local i
-    for i in $(seq 100); do
-        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    zel_fail "openbox did not start"
+    zel_poll "$ZEL_X_START_LIMIT" zel_wm_ready ||
+        zel_x_fail "openbox did not start within $ZEL_X_START_LIMIT s"
 }
 
 # zel_run PROGRAM: starts a suite program in the background from its folder (the start
@@ -84,28 +112,25 @@ zel_expect_store() {
 
 # zel_wait_exit PID SECONDS: true when the process ended in time.
 zel_wait_exit() {
-    local pid=$1 limit=$2 i
-    for i in $(seq $((limit * 10))); do
-        kill -0 "$pid" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
+    local pid=$1
+    zel_poll "$2" zel_process_gone "$pid"
+}
+zel_process_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# zel_find_window NAME: prints the id of the first visible window whose WM_CLASS or name
+# matches NAME; false when there is none.
+zel_find_window() {
+    local id
+    id=$(xdotool search --onlyvisible --classname "$1" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] || id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] || return 1
+    echo "$id"
 }
 
 # zel_wait_window NAME SECONDS: prints the id of the first visible window whose WM_CLASS or
 # name matches NAME.
 zel_wait_window() {
-    local name=$1 limit=$2 i id
-    for i in $(seq $((limit * 10))); do
-        id=$(xdotool search --onlyvisible --classname "$name" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] || id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    zel_poll "$2" zel_find_window "$1"
 }
 
 # zel_no_window NAME: true when no visible window of that name exists.

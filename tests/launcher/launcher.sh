@@ -10,9 +10,23 @@ zel_display_after_about() {
     about=$(zel_wait_window zelhome 10) || zel_fail "no about window"
     zel_no_window "$display" || zel_fail "$display was up before the about window"
     [ "$(zel_geometry "$about" | cut -d' ' -f3-4)" = "292 102" ] || zel_fail "about window is $(zel_geometry "$about")"
+    zel_expect_thin_border "$about"
     zel_wait_window "$display" 10 >/dev/null || zel_fail "$display did not start"
     zel_wait_exit "$ZEL_LAST_PID" 5 || zel_fail "zelhome still runs beside $display"
     zel_no_window zelhome || zel_fail "the about window stayed"
+}
+
+# zel_expect_thin_border WINDOW: a border of equal width, one to four pixels, on every side, so
+# no title bar; and a fixed size the window manager will not change.
+zel_expect_thin_border() {
+    local ext l r t b
+    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+    IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
+    [ "$l" = "$r" ] && [ "$l" = "$t" ] && [ "$l" = "$b" ] && [ "$l" -ge 1 ] && [ "$l" -le 4 ] ||
+        zel_fail "about window's frame is '$ext', expected one thin border on all sides"
+    xprop -id "$1" WM_NORMAL_HINTS | grep -q "minimum size: 292 by 102" &&
+        xprop -id "$1" WM_NORMAL_HINTS | grep -q "maximum size: 292 by 102" ||
+        zel_fail "about window is sizable: $(xprop -id "$1" WM_NORMAL_HINTS)"
 }
 
 # A start directory whose displays only record what they found: "Start" must be "1" when the

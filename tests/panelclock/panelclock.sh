@@ -21,15 +21,26 @@ expect_near() {
     [ "${d#-}" -le 1 ] || zel_fail "$1 is $2, expected $3"
 }
 
-# await_panel_at X Y: the panel reaches the position within two seconds.
+# panel_frame_at X Y: the panel's frame (its thin border included) has its top left there.
+panel_frame_at() {
+    local l t r b
+    read -r l t r b < <(frame_of "$panel")
+    [ "$l" = "$1" ] && [ "$t" = "$2" ]
+}
+
+# await_panel_at X Y: the panel's frame reaches the position within five seconds.
 await_panel_at() {
-    local i px py pw ph
-    for i in $(seq 20); do
-        read -r px py pw ph < <(zel_geometry "$panel")
-        [ "$px" = "$1" ] && [ "$py" = "$2" ] && return 0
-        sleep 0.1
-    done
-    zel_fail "panel at $px,$py, expected $1,$2"
+    local l t r b
+    zel_poll 5 panel_frame_at "$1" "$2" && return 0
+    read -r l t r b < <(frame_of "$panel")
+    zel_fail "panel frame at $l,$t, expected $1,$2"
+}
+
+# panel_frame_width: the width of the panel with its border.
+panel_frame_width() {
+    local l t r b
+    read -r l t r b < <(frame_of "$panel")
+    echo $((r - l))
 }
 
 zel_store_set Settings Start 1
@@ -48,6 +59,7 @@ other=$(zel_wait_window xmessage 10) || zel_fail "no xmessage window"
 xdotool windowactivate --sync "$other"
 read -r fl ft fr fb < <(frame_of "$other")
 read -r px py pw ph < <(zel_geometry "$panel")
+pw=$(panel_frame_width)
 await_panel_at $((fr - 60 - pw)) $((ft + 2))
 [ "$ph" = 24 ] || zel_fail "panel height $ph, expected 24 (360 twips)"
 zel_log "panel over the title bar at $((fr - 60 - pw)),$((ft + 2)) of frame $fl,$ft-$fr,$fb"
@@ -68,9 +80,10 @@ zel_log "panel followed the window to $((fr - 60 - pw)),$((ft + 2))"
 
 # Clicking the panel itself (a label) makes it the foreground window: it stays put.
 read -r px py pw ph < <(zel_geometry "$panel")
+read -r fx fy fr2 fb2 < <(frame_of "$panel")
 xdotool mousemove $((px + 200)) $((py + 8)) click 1
 sleep 0.5
-await_panel_at "$px" "$py"
+await_panel_at "$fx" "$fy"
 
 # Following off: the panel stays where it is when the other window moves.
 xdotool mousemove $((px + 28)) $((py + 8)) click 1
@@ -78,7 +91,7 @@ sleep 0.3
 xdotool windowactivate --sync "$other"
 xdotool windowmove --sync "$other" 400 100
 sleep 0.5
-await_panel_at "$px" "$py"
+await_panel_at "$fx" "$fy"
 zel_log "following off: panel stays at $px,$py"
 
 # Dragging by a label moves the window with the pointer: the window system's move starts at the
@@ -109,15 +122,18 @@ done
 zel_expect_store Data Change 0
 zel_log "Change reset after $((($(date +%s%N) - start) / 1000000)) ms (store tool start-up included)"
 
-# The end button saves the position; the next start comes back there.
+# The end button saves the position of the frame (its border included); the next start comes
+# back there.
 read -r px py pw ph < <(zel_geometry "$panel")
+read -r fx fy fr2 fb2 < <(frame_of "$panel")
 xdotool mousemove $((px + 36)) $((py + 8))
 sleep 0.2
 xdotool click 1
 zel_wait_exit "$pane_pid" 5 || zel_fail "zelpane did not end on imgend"
-zel_expect_store Settings MainLeft $((px * 15))
-zel_expect_store Settings MainTop $((py * 15))
-zel_expect_store Settings MainWidth $((pw * 15))
+zel_expect_store Settings MainLeft $((fx * 15))
+zel_expect_store Settings MainTop $((fy * 15))
+# The width was never changed: the default's twips stay as they were.
+zel_expect_store Settings MainWidth 5000
 zel_store_set Settings Start 1
 xdotool windowactivate --sync "$other" # zelpane only follows while following is on...
 xdotool windowminimize --sync "$other" || true # ...so nothing may be in the foreground

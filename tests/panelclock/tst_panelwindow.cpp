@@ -180,7 +180,7 @@ private slots:
     {
         Fixture f;
         auto w = f.open();
-        const int width = w->width();
+        const int width = w->frameGeometry().width(); // the border lies inside the 60 pixels too
         f.foreground.rect = WindowRect{300, 80, 700, 380};
         w->onTick();
         QCOMPARE(w->pos(), QPoint(700 - 60 - width, 82));
@@ -194,10 +194,10 @@ private slots:
         f.foreground.rect = WindowRect{300, 80, 700, 380};
         w->onTick();
         QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
+        // No foreground window (or the panel itself): following again, it stays.
+        f.foreground.rect.reset();
         click(toggle);
         QCOMPARE(toggle->toolTip(), QString::fromUtf8("「タイトルバーを追わない」に変更"));
-        // No foreground window (or the panel itself): it stays.
-        f.foreground.rect.reset();
         w->onTick();
         QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
     }

@@ -1,0 +1,116 @@
+#include "WindowPlacer.h"
+
+#include "Twips.h"
+#include "platform/SizingFrame.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace {
+
+// The screen that holds most of `r`; the primary screen when none holds any of it.
+QRect screenFor(const QRect& r)
+{
+    QRect best;
+    qint64 bestArea = 0;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect common = s->geometry().intersected(r);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = s->geometry();
+        }
+    }
+    if (bestArea > 0)
+        return best;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary != nullptr ? primary->geometry() : r;
+}
+
+int clampedStart(int start, int length, int screenStart, int screenLength)
+{
+    if (length >= screenLength)
+        return screenStart;
+    return std::clamp(start, screenStart, screenStart + screenLength - length);
+}
+
+} // namespace
+
+WindowPlacer::WindowPlacer(QWidget& window) : QObject(&window), m_window(window) {}
+
+QRect WindowPlacer::onScreen(const QRect& wanted, const QRect& screen)
+{
+    if (screen.contains(wanted))
+        return wanted;
+    const int width = std::min(wanted.width(), screen.width());
+    const int height = std::min(wanted.height(), screen.height());
+    return {clampedStart(wanted.x(), width, screen.x(), screen.width()),
+            clampedStart(wanted.y(), height, screen.y(), screen.height()), width, height};
+}
+
+void WindowPlacer::open(const WindowPlacement& stored, int heightPx, int minWidthPx)
+{
+    m_stored = stored;
+    m_window.winId();
+    // The decoration where it is known before showing (a window manager tells only later).
+    const QSize decoration = m_window.frameGeometry().size() - m_window.geometry().size();
+    const QSize size(std::max(Twips::toPixels(stored.width), minWidthPx), heightPx);
+    const QRect wanted(QPoint(Twips::toPixels(stored.left), Twips::toPixels(stored.top)),
+                       size + decoration);
+    const QRect frame = onScreen(wanted, screenFor(wanted));
+    m_opened = QRect(frame.topLeft(), frame.size() - decoration);
+    m_window.move(m_opened.topLeft());
+    m_window.resize(m_opened.width(), heightPx);
+    // Window managers differ in whether the point given to move() is where the frame or the
+    // inside goes, before and after they know the decoration; once exposed, the frame is put
+    // where it was asked.
+    if (QWindow* handle = m_window.windowHandle())
+        handle->installEventFilter(this);
+}
+
+bool WindowPlacer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && !m_placed) {
+        if (const QWindow* handle = m_window.windowHandle(); handle && handle->isExposed()) {
+            m_placed = true;
+            moveFrameTo(m_opened.topLeft());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowPlacer::moveFrameTo(const QPoint& target)
+{
+    const std::optional<QPoint> frame = SizingFrame::frameOrigin(&m_window);
+    if (!frame) {
+        if (m_window.pos() != target)
+            m_window.move(target);
+        return;
+    }
+    // Qt's own coordinates are shifted from the screen's by the decoration in a way only the
+    // result shows: move by the difference.
+    if (*frame != target)
+        m_window.move(m_window.pos() + (target - *frame));
+}
+
+QPoint WindowPlacer::movePoint() const
+{
+    // Qt's pos() of a reparented window can be stale or relative to the frame.
+    return SizingFrame::frameOrigin(&m_window).value_or(m_window.pos());
+}
+
+WindowPlacement WindowPlacer::closing() const
+{
+    // Each number stays as stored while the window shows it unchanged; twips between two
+    // pixels would otherwise be rounded away at every close.
+    const auto kept = [](float stored, int opened, int now) {
+        return opened == now && Twips::toPixels(stored) == opened ? stored : Twips::fromPixels(now);
+    };
+    const QPoint at = movePoint();
+    return {kept(m_stored.left, m_opened.x(), at.x()), kept(m_stored.top, m_opened.y(), at.y()),
+            kept(m_stored.width, m_opened.width(), m_window.width())};
+}

@@ -1,0 +1,155 @@
+// Where the two clocks open and what they save, on the offscreen platform's fixed screen:
+// hostile stored places open wholly on the screen, places already on it are used exactly, and
+// a window closed where it opened leaves the store's twips as they were.
+#include "FakeClock.h"
+#include "ListWindow.h"
+#include "PanelWindow.h"
+#include "RecordingBackend.h"
+#include "RecordingStarter.h"
+#include "SettingsStore.h"
+#include "WindowPlacer.h"
+#include "platform/ForegroundWindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <limits>
+#include <memory>
+
+namespace {
+
+class NoForeground final : public ForegroundWindow {
+public:
+    std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return std::nullopt; }
+};
+
+enum class Kind { Panel, List };
+
+struct Fixture {
+    RecordingBackend* backend = new RecordingBackend;
+    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
+    FakeClock clock;
+    RecordingStarter starter;
+    NoForeground foreground;
+
+    Fixture()
+    {
+        clock.utc = QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC);
+        clock.local = QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::LocalTime);
+    }
+    std::unique_ptr<QWidget> open(Kind kind, const WindowPlacement& stored)
+    {
+        std::unique_ptr<QWidget> w;
+        if (kind == Kind::Panel) {
+            store.setPlacement(StoreKeys::PanelWindow, stored);
+            w = std::make_unique<PanelWindow>(store, clock, starter, foreground, QString());
+        } else {
+            store.setPlacement(StoreKeys::ListWindow, stored);
+            w = std::make_unique<ListWindow>(store, clock, starter, QString());
+        }
+        w->show();
+        return w;
+    }
+    WindowPlacement saved(Kind kind)
+    {
+        return store.placement(kind == Kind::Panel ? StoreKeys::PanelWindow
+                                                   : StoreKeys::ListWindow);
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Kind)
+Q_DECLARE_METATYPE(WindowPlacement)
+
+class TestPlacement : public QObject {
+    Q_OBJECT
+private slots:
+    void onScreenRule()
+    {
+        const QRect screen(0, 0, 800, 600);
+        QCOMPARE(WindowPlacer::onScreen({10, 20, 300, 24}, screen), QRect(10, 20, 300, 24));
+        QCOMPARE(WindowPlacer::onScreen({-50, 590, 300, 24}, screen), QRect(0, 576, 300, 24));
+        QCOMPARE(WindowPlacer::onScreen({700, -5, 300, 24}, screen), QRect(500, 0, 300, 24));
+        QCOMPARE(WindowPlacer::onScreen({-9, 0, 5000, 24}, screen), QRect(0, 0, 800, 24));
+        QCOMPARE(WindowPlacer::onScreen({300, 10, 900, 24}, screen), QRect(0, 10, 800, 24));
+        // A second screen to the right is a screen like any other.
+        QCOMPARE(WindowPlacer::onScreen({1500, 10, 200, 24}, QRect(800, 0, 1024, 768)),
+                 QRect(1500, 10, 200, 24));
+    }
+
+    void hostileStoredPlacesOpenWhollyOnTheScreen_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<WindowPlacement>("stored");
+        const float huge = std::numeric_limits<float>::max();
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        for (const Kind kind : {Kind::Panel, Kind::List}) {
+            const char* k = kind == Kind::Panel ? "panel " : "list ";
+            QTest::addRow("%swidth 1e9", k) << kind << WindowPlacement{1000, 1500, 1e9f};
+            QTest::addRow("%sleft 1e30", k) << kind << WindowPlacement{1e30f, 1500, 5000};
+            QTest::addRow("%sleft -99999999", k) << kind << WindowPlacement{-99999999.0f, 0, 8175};
+            QTest::addRow("%stop below the screen", k)
+                << kind << WindowPlacement{1000, 9000000, 8175};
+            QTest::addRow("%sfloat max everywhere", k)
+                << kind << WindowPlacement{huge, -huge, huge};
+            QTest::addRow("%snot numbers", k) << kind << WindowPlacement{nan, nan, nan};
+        }
+    }
+
+    void hostileStoredPlacesOpenWhollyOnTheScreen()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(WindowPlacement, stored);
+        Fixture f;
+        const auto w = f.open(kind, stored);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY2(screen.contains(w->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                     .arg(w->x())
+                                                                     .arg(w->y())
+                                                                     .arg(w->width())
+                                                                     .arg(w->height())));
+        QVERIFY(w->width() >= w->minimumWidth());
+        if (stored.width > 1e6f) { // wider than the screen: the screen's width from its left
+            QCOMPARE(w->frameGeometry().width(), screen.width());
+            QCOMPARE(w->frameGeometry().left(), screen.left());
+        }
+        // What is saved opens on the screen again, unchanged.
+        w->close();
+        const WindowPlacement saved = f.saved(kind);
+        const auto again = f.open(kind, saved);
+        QCOMPARE(again->geometry(), w->geometry());
+    }
+
+    void placeOnTheScreenIsUsedAndKeptExactly_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("panel") << Kind::Panel;
+        QTest::newRow("list") << Kind::List;
+    }
+
+    void placeOnTheScreenIsUsedAndKeptExactly()
+    {
+        QFETCH(Kind, kind);
+        Fixture f;
+        // Twips between two pixels: 1000 is 66.7 pixels, 4995 is 333 pixels.
+        const WindowPlacement stored{1000, 1507, 8177};
+        const auto w = f.open(kind, stored);
+        QCOMPARE(w->pos(), QPoint(67, 100));
+        QCOMPARE(w->width(), 545);
+        for (int i = 0; i < 3; ++i) {
+            f.backend->writes.clear();
+            w->close();
+            QCOMPARE(f.saved(kind), stored);
+            w->show();
+        }
+        // Moved or resized, the new place is saved to the pixel.
+        w->move(200, 150);
+        w->resize(600, w->height());
+        w->close();
+        QCOMPARE(f.saved(kind), (WindowPlacement{3000, 2250, 9000}));
+    }
+};
+
+QTEST_MAIN(TestPlacement)
+#include "tst_placement.moc"
