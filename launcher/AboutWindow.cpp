@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <utility>
 
 namespace {
@@ -106,6 +107,8 @@ AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener o
     // A thin border that cannot be dragged to resize, and no title bar: the window moves by
     // dragging its background.
     SizingFrame::request(this, SizingFrame::Sizing::Fixed);
+    if (QWindow* handle = windowHandle())
+        handle->installEventFilter(this);
     Form_Load();
 }
 
@@ -121,14 +124,6 @@ void AboutWindow::Form_Load()
     m_timer->start();
 }
 
-void AboutWindow::showEvent(QShowEvent*)
-{
-    // The half second counts from when the window shows: on a slow start most of it would
-    // otherwise pass before the window is on the screen.
-    if (m_timer->isActive())
-        m_timer->start();
-}
-
 void AboutWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -142,6 +137,16 @@ void AboutWindow::mouseMoveEvent(QMouseEvent* event)
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle()) {
+        // The half second counts from when the window is first on the screen: on a slow start
+        // most of it would otherwise pass before.
+        if (event->type() == QEvent::Expose && !m_exposed && windowHandle()->isExposed()) {
+            m_exposed = true;
+            if (m_timer->isActive())
+                m_timer->start();
+        }
+        return false;
+    }
     const bool isLink = watched == m_link;
     switch (event->type()) {
     case QEvent::MouseMove: {

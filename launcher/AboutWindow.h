@@ -33,7 +33,6 @@ public:
     const QImage& background() const { return m_background; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,4 +58,5 @@ private:
     QWidget* m_linkLine;
     QTimer* m_timer;
     bool m_linkPressed = false;
+    bool m_exposed = false;
 };

@@ -1,7 +1,7 @@
 // The chrome's widgets in-process: button presses and clicks, hover through a group, labels
 // that repaint only on change, the switch to another program, and the drag's button rule.
 #include "ButtonPictures.h"
-#include "CaptionLook.h"
+#include "ClockLook.h"
 #include "DisplayLabel.h"
 #include "GuiStartup.h"
 #include "ImageButton.h"
@@ -145,7 +145,7 @@ private slots:
         const QLocale language(locale);
         GuiStartup::setUpApplication();
         QWidget window;
-        CaptionLook::apply(window);
+        ClockLook::apply(window);
         DisplayLabel label("lblDate", QColor(128, 64, 0), &window);
         label.setGeometry(0, 0, 40, 17);
         const QFont full = label.font();

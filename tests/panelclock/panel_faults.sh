@@ -101,7 +101,18 @@ read -r x4 y4 w4 h4 < <(client_geometry "$panel")
 [ "$x4 $y4 $w4" = "$x3 $y3 $w3" ] || zel_fail "reopened at $x4,$y4 width $w4, closed at $x3,$y3 width $w3"
 zel_log "dragged from $x2,$y2 to $x3,$y3 and reopened there"
 
-# 4. Tool tips while another window is active.
+# 4. Tool tips while another window is active. From here the panel runs alone in a folder of
+# its own, so that every switch finds its program missing.
+end_panel
+lone="$ZEL_TMP/lone"
+mkdir -p "$lone"
+cp "$ZEL_BIN_DIR/zelpane" "$lone/"
+zel_store_set Settings Start 1
+(cd "$lone" && exec ./zelpane) >"$ZEL_TMP/lone-zelpane.log" 2>&1 &
+pane_pid=$!
+ZEL_PIDS+=("$pane_pid")
+panel=$(zel_wait_window zelpane 20) || zel_fail "no panel window from its own folder"
+settle "$panel"
 xmessage -geometry 420x160+300+200 "another window" &
 ZEL_PIDS+=($!)
 other=$(zel_wait_window xmessage 10) || zel_fail "no xmessage window"

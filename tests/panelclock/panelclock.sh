@@ -149,9 +149,23 @@ read -r rx ry rw rh < <(zel_geometry "$panel")
 [ "$rx $ry $rw" = "$px $py $pw" ] || zel_fail "restarted at $rx,$ry width $rw, expected $px,$py $pw"
 zel_log "position restored: $rx,$ry width $rw"
 
-# A switch to a program that is not there: the panel stays, with a message, and Start is 0.
+# A switch to a program that is not there (the panel runs alone in a folder of its own): the
+# panel stays, with a message, and Start is 0.
+kill "$pane_pid"
+zel_wait_exit "$pane_pid" 10 || zel_fail "zelpane did not end"
+lone="$ZEL_TMP/lone"
+mkdir -p "$lone"
+cp "$ZEL_BIN_DIR/zelpane" "$lone/"
+zel_store_set Settings Start 1
+(cd "$lone" && exec ./zelpane) >"$ZEL_TMP/lone-zelpane.log" 2>&1 &
+pane_pid=$!
+ZEL_PIDS+=("$pane_pid")
+panel=$(zel_wait_window zelpane 20) || zel_fail "no panel window from its own folder"
+zel_poll 10 panel_frame_at "$fx" "$fy" || zel_fail "the lone panel did not open at $fx,$fy"
+read -r rx ry rw rh < <(zel_geometry "$panel")
 xdotool mousemove $((rx + 4)) $((ry + 8)) click 1
 zel_wait_window "zelpane" 3 >/dev/null
+zel_poll 10 bash -c "[ \$(xdotool search --onlyvisible --name zelpane 2>/dev/null | wc -l) -ge 2 ]" || true
 msg=$(xdotool search --onlyvisible --name "zelpane" 2>/dev/null | wc -l)
 kill -0 "$pane_pid" || zel_fail "zelpane ended although zelcaption is missing"
 zel_expect_store Settings Start 0
