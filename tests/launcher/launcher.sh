@@ -15,19 +15,6 @@ zel_display_after_about() {
     zel_no_window zelhome || zel_fail "the about window stayed"
 }
 
-# zel_expect_thin_border WINDOW: a border of equal width, one to four pixels, on every side, so
-# no title bar; and a fixed size the window manager will not change.
-zel_expect_thin_border() {
-    local ext l r t b
-    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
-    IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
-    [ "$l" = "$r" ] && [ "$l" = "$t" ] && [ "$l" = "$b" ] && [ "$l" -ge 1 ] && [ "$l" -le 4 ] ||
-        zel_fail "about window's frame is '$ext', expected one thin border on all sides"
-    xprop -id "$1" WM_NORMAL_HINTS | grep -q "minimum size: 292 by 102" &&
-        xprop -id "$1" WM_NORMAL_HINTS | grep -q "maximum size: 292 by 102" ||
-        zel_fail "about window is sizable: $(xprop -id "$1" WM_NORMAL_HINTS)"
-}
-
 # A start directory whose displays only record what they found: "Start" must be "1" when the
 # display starts, and the display must come from the start directory.
 fake="$ZEL_TMP/fake"
@@ -115,21 +102,3 @@ xdotool key --clearmodifiers Return
 zel_wait_exit "$ZEL_LAST_PID" 5 || zel_fail "zelhome did not end after the message"
 zel_log "missing display: message shown, Start back to 0, launcher ended"
 echo "launcher: all checks passed"
-
-# The about window's frame, seen while it waits on the message about a missing display: a thin
-# border on every side, no title bar, a size the window manager keeps.
-alone="$ZEL_TMP/alone"
-mkdir -p "$alone"
-cp "$ZEL_BIN_DIR/zelhome" "$alone/"
-zel_store_set Settings Kind 2
-(cd "$alone" && exec ./zelhome) >"$ZEL_TMP/alone-zelhome.log" 2>&1 &
-ZEL_LAST_PID=$!
-ZEL_PIDS+=("$ZEL_LAST_PID")
-two_windows() { [ "$(xdotool search --onlyvisible --pid "$ZEL_LAST_PID" 2>/dev/null | wc -l)" -ge 2 ]; }
-zel_poll 20 two_windows || zel_fail "no message about the missing display"
-about=$(xdotool search --onlyvisible --classname zelhome | while read -r w; do
-    [ "$(zel_geometry "$w" | cut -d' ' -f3-4)" = "292 102" ] && echo "$w"; done | head -n1)
-[ -n "$about" ] || zel_fail "no about window beside the message"
-zel_expect_thin_border "$about"
-zel_log "about window: thin fixed border, no title bar"
-
