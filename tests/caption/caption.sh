@@ -122,7 +122,7 @@ zel_wait_exit "$caption_pid" 5 || zel_fail "zelcaption still runs beside the lis
 zel_expect_store Settings Kind 2
 zel_expect_store Settings Start 0
 zel_log "menu: list clock started, Kind 2"
-for pid in $(pgrep -f "^$ZEL_BIN_DIR/zelroll" || true); do kill "$pid"; done
+zel_kill_program zelroll
 
 # The launcher with "Kind" 0 starts the title-bar clock.
 zel_store_set Settings Kind 0

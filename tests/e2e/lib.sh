@@ -12,18 +12,30 @@ export XDG_CONFIG_HOME="$ZEL_TMP/config"
 mkdir -p "$XDG_CONFIG_HOME"
 ZEL_PIDS=()
 
+# zel_display_pids [PROGRAM]: the suite's processes (or one program's) on this test's display.
+# Tests run side by side, each on a display of its own: never touch another test's programs.
+zel_display_pids() {
+    local pid
+    [ -n "${DISPLAY:-}" ] || return 0
+    for pid in $(pgrep -f "^$ZEL_BIN_DIR/${1:-}" 2>/dev/null || true); do
+        if tr '\0' '\n' </proc/"$pid"/environ 2>/dev/null | grep -qx "DISPLAY=$DISPLAY"; then
+            echo "$pid"
+        fi
+    done
+}
+
+# zel_kill_program PROGRAM: ends that program wherever it runs on this test's display.
+zel_kill_program() {
+    local pid
+    for pid in $(zel_display_pids "$1"); do kill "$pid" 2>/dev/null || true; done
+}
+
 zel_cleanup() {
     local pid
     for pid in "${ZEL_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     # Programs started by other programs are not in the list: end every suite program that
     # runs on this test's display.
-    if [ -n "${DISPLAY:-}" ]; then
-        for pid in $(pgrep -f "^$ZEL_BIN_DIR/" 2>/dev/null || true); do
-            if tr '\0' '\n' </proc/"$pid"/environ 2>/dev/null | grep -qx "DISPLAY=$DISPLAY"; then
-                kill "$pid" 2>/dev/null || true
-            fi
-        done
-    fi
+    for pid in $(zel_display_pids); do kill "$pid" 2>/dev/null || true; done
     sleep 0.2
     for pid in "${ZEL_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
     rm -rf "$ZEL_TMP"

@@ -40,6 +40,8 @@ wait_rows() {
     local deadline=$((SECONDS + limit))
     shot="$ZEL_TMP/rows.png"
     while [ "$SECONDS" -lt "$deadline" ]; do
+        # The window manager may still place the window after it first maps: measure each time.
+        read -r wx wy _ _ < <(zel_geometry "$WIN")
         zel_screenshot "$shot"
         ny=$(time_label "$shot" 1)
         ref=$(time_label "$shot" "$same")
@@ -58,7 +60,10 @@ cp "$ZEL_TMP/rows.png" "$ZEL_TMP/before.png"
 zel_log "01:59 before the change"
 # After it (03:00 EDT): like the UTC-4 row, no longer like the UTC-5 one (02:00). The process
 # keeps running: the change must come from its own ticks.
-wait_rows 2 3 150 || zel_fail "after 07:00 UTC New York does not read 03:00"
+wait_rows 2 3 150 || {
+    [ -n "${ZEL_SHOT_DIR:-}" ] && cp "$ZEL_TMP/rows.png" "$ZEL_SHOT_DIR/summer_fail.png"
+    zel_fail "after 07:00 UTC New York does not read 03:00 (window at $wx,$wy)"
+}
 kill -0 "$ZEL_LAST_PID" || zel_fail "zelroll ended"
 zel_log "03:00 after the change, in the same process"
 [ -n "${ZEL_SHOT_DIR:-}" ] && cp "$ZEL_TMP/rows.png" "$ZEL_SHOT_DIR/summer_after.png"

@@ -68,7 +68,7 @@ xdotool mousemove $((px + 20)) $((py + 6))
 sleep 0.2
 xdotool click 1
 setup=$(zel_wait_window zelsetup 15) || zel_fail "the panel's settings button started no zelsetup"
-zel_wait_exit "$(pgrep -f "^$ZEL_BIN_DIR/zelpane" | head -n1 || echo 0)" 5 || true
+zel_wait_exit "$(zel_display_pids zelpane | head -n1)" 5 || true
 zel_no_window zelpane || zel_fail "the panel clock stayed open"
 xdotool windowactivate --sync "$setup"
 shot opened.png
@@ -140,7 +140,7 @@ shot list-japanese.png
 zel_log "second round: $name0, $name1 in the list clock"
 
 # (d) Closing the window by the window manager saves nothing and starts nothing.
-for pid in $(pgrep -f "^$ZEL_BIN_DIR/zelroll" || true); do kill "$pid" 2>/dev/null || true; done
+zel_kill_program zelroll
 zel_store_set Settings Start 1
 before=$(md5sum <"$(zel_store_file)")
 zel_run zelsetup
