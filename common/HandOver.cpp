@@ -43,7 +43,7 @@ QString fileName(SuiteProgram program)
     return base;
 }
 
-std::optional<SuiteProgram> launcherDisplay(int kind)
+std::optional<SuiteProgram> styleProgram(int kind)
 {
     switch (kind) {
     case 0:
@@ -52,9 +52,18 @@ std::optional<SuiteProgram> launcherDisplay(int kind)
         return SuiteProgram::PanelClock;
     case 2:
         return SuiteProgram::ListClock;
+    case 3:
+        return SuiteProgram::TaskBarClock;
     default:
         return std::nullopt;
     }
+}
+
+std::optional<SuiteProgram> launcherDisplay(int kind)
+{
+    if (kind == 3)
+        return std::nullopt;
+    return styleProgram(kind);
 }
 
 bool settingsMayRun(SettingsStore& store)

@@ -31,7 +31,10 @@ namespace HandOver {
 // "zelpane" here, "zelpane.exe" on Windows.
 QString fileName(SuiteProgram program);
 
-// The display that "Kind" names for the launcher: 0 title-bar, 1 panel, 2 list clock.
+// The display of a "Kind": 0 title-bar, 1 panel, 2 list, 3 task-bar clock.
+std::optional<SuiteProgram> styleProgram(int kind);
+// The display that "Kind" names for the launcher: the same, except that it never starts the
+// task-bar clock.
 std::optional<SuiteProgram> launcherDisplay(int kind);
 
 // Start-up check of the settings program: it runs only when "Start" is not 0 (missing is 0),

@@ -235,7 +235,7 @@ void SettingsModel::save()
 std::optional<StartFailure>
 SettingsModel::startDisplay(ProgramStarter& starter, const QString& startDir, const QString& ownDir)
 {
-    const std::optional<SuiteProgram> program = styleProgram(m_kind);
+    const std::optional<SuiteProgram> program = HandOver::styleProgram(m_kind);
     if (!program) {
         m_store.set(StoreKeys::Start, 1);
         return std::nullopt;
@@ -344,22 +344,6 @@ QString SettingsModel::styleName(int kind)
         return QStringLiteral("Task bar");
     default:
         return {};
-    }
-}
-
-std::optional<SuiteProgram> SettingsModel::styleProgram(int kind)
-{
-    switch (kind) {
-    case 0:
-        return SuiteProgram::TitleBarClock;
-    case 1:
-        return SuiteProgram::PanelClock;
-    case 2:
-        return SuiteProgram::ListClock;
-    case 3:
-        return SuiteProgram::TaskBarClock;
-    default:
-        return std::nullopt;
     }
 }
 

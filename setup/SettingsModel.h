@@ -107,7 +107,6 @@ public:
     static QString offsetText(int minutes);
     // The style's name; empty for a style outside 0 to 3.
     static QString styleName(int kind);
-    static std::optional<SuiteProgram> styleProgram(int kind);
 
 private:
     bool byCity() const { return m_selectPattern == 1; }
