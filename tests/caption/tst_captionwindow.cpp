@@ -3,10 +3,10 @@
 #include "CaptionWindow.h"
 #include "DisplayLabel.h"
 #include "FakeClock.h"
+#include "FakeForeground.h"
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
-#include "platform/ForegroundWindow.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,12 +17,6 @@
 #include <QTest>
 
 namespace {
-
-class FakeForeground final : public ForegroundWindow {
-public:
-    std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return rect; }
-    std::optional<WindowRect> rect;
-};
 
 struct Fixture {
     RecordingBackend* backend = new RecordingBackend;

@@ -2,12 +2,12 @@
 // and a starter that only records.
 #include "DisplayLabel.h"
 #include "FakeClock.h"
+#include "FakeForeground.h"
 #include "ImageButton.h"
 #include "PanelWindow.h"
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
-#include "platform/ForegroundWindow.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -16,12 +16,6 @@
 #include <QTest>
 
 namespace {
-
-class FakeForeground final : public ForegroundWindow {
-public:
-    std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return rect; }
-    std::optional<WindowRect> rect;
-};
 
 struct Fixture {
     RecordingBackend* backend = new RecordingBackend;
