@@ -11,7 +11,8 @@
 # milliseconds a minute, too little for /proc/<pid>/stat's hundredths of a second); "with
 # start" is all the CPU of the process's life from /proc/<pid>/stat (loading Qt, fonts, the
 # first paint included).
-# Peak memory is the peak resident set (VmHWM) at the end.
+# Peak memory is the peak resident set (VmHWM) at the end; "x empty" is it divided by the
+# empty window's, the toolkit's own floor on the same display.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 secs=${2:-60}
@@ -86,7 +87,10 @@ measured_from=$(date +%s.%N)
 sleep "$secs"
 hz=$(getconf CLK_TCK)
 now=$(date +%s.%N)
-printf '%-12s %14s %18s %10s\n' program "steady cpu-%" "with start cpu-%" "peak-kB"
+printf '%-12s %14s %18s %10s %8s\n' program "steady cpu-%" "with start cpu-%" "peak-kB" \
+    "x empty"
+kill -0 "${pid_of[emptywindow]}" 2>/dev/null || { echo "emptywindow ended early" >&2; exit 1; }
+empty_peak=$(awk '/^VmHWM/ { print $2 }' "/proc/${pid_of[emptywindow]}/status")
 for p in "${programs[@]}"; do
     pid=${pid_of[$p]}
     kill -0 "$pid" 2>/dev/null || { echo "$p ended early" >&2; exit 1; }
@@ -94,7 +98,8 @@ for p in "${programs[@]}"; do
     life=$(cpu_ticks "$pid")
     peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
     awk -v n="$p" -v b="${before[$p]}" -v a="$after" -v l="$life" -v hz="$hz" -v s="$secs" \
-        -v t0="${start_of[$p]}" -v t1="$now" -v m="$peak" -v f="$measured_from" 'BEGIN {
-            printf "%-12s %14.3f %18.3f %10d\n", n, 100 * (a - b) / 1e9 / (t1 - f),
-                100 * l / hz / (t1 - t0), m }'
+        -v t0="${start_of[$p]}" -v t1="$now" -v m="$peak" -v f="$measured_from" \
+        -v e="$empty_peak" 'BEGIN {
+            printf "%-12s %14.3f %18.3f %10d %8.2f\n", n, 100 * (a - b) / 1e9 / (t1 - f),
+                100 * l / hz / (t1 - t0), m, m / e }'
 done
