@@ -2,13 +2,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSysInfo>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -75,19 +76,34 @@ bool takeLock(QLockFile& lock)
     return true;
 }
 
-// Removes what killed writes of this file left behind: "<name>.XXXXXX", the temporary name
-// QSaveFile gives before its rename.
+bool isAsciiLetterOrDigit(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+// "<fileName>.XXXXXX" with six ASCII letters or digits, the temporary name QSaveFile gives
+// before its rename; compared exactly, case included.
+bool isLeftoverOf(QStringView name, QStringView fileName)
+{
+    constexpr qsizetype kSuffixLength = 6;
+    if (name.size() != fileName.size() + 1 + kSuffixLength || !name.startsWith(fileName) ||
+        name[fileName.size()] != u'.')
+        return false;
+    const QStringView suffix = name.last(kSuffixLength);
+    return std::all_of(suffix.begin(), suffix.end(), isAsciiLetterOrDigit);
+}
+
+// Removes what killed writes of this file left behind. The folder is listed unfiltered and the
+// names compared by hand: name filters and patterns would bring in the regular expression
+// engine and its compiled code for every clock that writes the store.
 void removeLeftovers(const QString& path)
 {
     const QFileInfo info(path);
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    QDir dir = info.absoluteDir();
-    const QStringList candidates =
-        dir.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-    for (const QString& name : candidates) {
-        const QString file = dir.filePath(name);
-        if (pattern.match(name).hasMatch() && ageMs(file) > kLeftoverAgeMs)
+    const QString fileName = info.fileName();
+    QDirIterator it(info.absolutePath(), QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        if (isLeftoverOf(it.fileName(), fileName) && ageMs(file) > kLeftoverAgeMs)
             QFile::remove(file);
     }
 }

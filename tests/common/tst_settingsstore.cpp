@@ -417,11 +417,15 @@ private slots:
         make(name + QStringLiteral(".Xy34Zw"), false); // a write running right now
         make(name + QStringLiteral(".bak"), true);     // not the temporary pattern
         make(QStringLiteral("other.conf.Ab12Cd"), true);
+        make(name + QStringLiteral(".Ab-2Cd"), true); // not six letters or digits
+        make(name + QStringLiteral("_Ab12Cd"), true); // no full stop
         QVERIFY(storeAt(m_path).set(StoreKeys::Start, 1));
         QVERIFY(!QFile::exists(m_dir.filePath(name + QStringLiteral(".Ab12Cd"))));
         QVERIFY(QFile::exists(m_dir.filePath(name + QStringLiteral(".Xy34Zw"))));
         QVERIFY(QFile::exists(m_dir.filePath(name + QStringLiteral(".bak"))));
         QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("other.conf.Ab12Cd"))));
+        QVERIFY(QFile::exists(m_dir.filePath(name + QStringLiteral(".Ab-2Cd"))));
+        QVERIFY(QFile::exists(m_dir.filePath(name + QStringLiteral("_Ab12Cd"))));
     }
 
     void largeStoreReadsInLinearTime()
