@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <cstdio>
 
 namespace GuiStartup {
@@ -39,7 +41,11 @@ void setUpApplication()
     QFont::insertSubstitutions(
         QStringLiteral("Times New Roman"),
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/chrome/zelclock.png")));
+    // Read as the PNG it is: a reader left to find the format out loads every image format
+    // plugin there is to ask each one.
+    QImageReader icon(QStringLiteral(":/chrome/zelclock.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
 }
 
 } // namespace GuiStartup
