@@ -31,7 +31,7 @@ public:
     BandClock(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
 
     void start() { m_rotation.start(); }
-    // One 100 ms tick: reload check and rotation; the shown place's row.
+    // One tick: reload check and rotation; the shown place's row.
     RowText onTick() { return m_rotation.onTick(); }
     const PlaceRotation& rotation() const { return m_rotation; }
 

@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <utility>
 
 namespace {
@@ -26,7 +25,7 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
                          BandMode mode, QString programFolder)
     : m_store(store), m_starter(starter), m_programFolder(std::move(programFolder)), m_mode(mode),
       m_band(store, clock), m_menu(std::make_unique<QMenu>()),
-      m_list(std::make_unique<BandListWindow>()), Timer1(new QTimer(this))
+      m_list(std::make_unique<BandListWindow>()), m_ticks(clock, store.filePath())
 {
     m_menu->setObjectName(QStringLiteral("bandMenu"));
     for (const MenuEntry& e : DisplayMenu::bandEntries()) {
@@ -51,15 +50,14 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
     }
     // Without a tray the window is the clock: only the menu's "End" closes it, after saving
     // its position.
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &BandDisplay::onTick);
+    connect(&m_ticks, &TickTimer::tick, this, &BandDisplay::onTick);
+    m_ticks.setNextDue([this] { return m_band.rotation().nextRotationAt(); });
     onTick();
     if (m_tray)
         m_tray->show();
     else
         showFallbackWindow();
-    Timer1->start();
+    m_ticks.start();
 }
 
 BandDisplay::~BandDisplay() = default;

@@ -3,6 +3,7 @@
 #include "BandClock.h"
 #include "DisplayMenu.h"
 #include "HandOver.h"
+#include "TickTimer.h"
 
 #include <QObject>
 #include <memory>
@@ -12,7 +13,6 @@ class Clock;
 class ProgramStarter;
 class QMenu;
 class QSystemTrayIcon;
-class QTimer;
 class SettingsStore;
 
 // The task-bar clock: a tray icon that shows the rotating place's time and lists every place in
@@ -55,5 +55,5 @@ private:
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<BandListWindow> m_list;
     std::unique_ptr<QSystemTrayIcon> m_tray;
-    QTimer* Timer1;
+    TickTimer m_ticks;
 };

@@ -3,6 +3,7 @@
 #include "ClockLook.h"
 #include "DisplayLabel.h"
 #include "KeepOnTop.h"
+#include "SettingsStore.h"
 #include "platform/ForegroundWindow.h"
 
 #include <QContextMenuEvent>
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTimer>
 #include <utility>
 
 namespace {
@@ -30,10 +30,10 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       m_store(store), m_starter(starter), m_foreground(foreground),
       m_programFolder(std::move(programFolder)), m_caption(store, clock),
-      lblDate(new DisplayLabel("lblDate", ClockLook::dateHighlight(), this)),
-      lblTime(new DisplayLabel("lblTime", ClockLook::nightHighlight(), this)),
-      lblPlace(new DisplayLabel("lblPlace", QColor(), this)), m_menu(new QMenu(this)),
-      Timer1(new QTimer(this))
+      m_dateLabel(new DisplayLabel("lblDate", ClockLook::dateHighlight(), this)),
+      m_timeLabel(new DisplayLabel("lblTime", ClockLook::nightHighlight(), this)),
+      m_placeLabel(new DisplayLabel("lblPlace", QColor(), this)), m_menu(new QMenu(this)),
+      m_ticks(clock, store.filePath())
 {
     setObjectName(QStringLiteral("fCaption"));
     setWindowTitle(QStringLiteral("zelcaption"));
@@ -53,7 +53,7 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(2, 1, 2, 1);
     row->setSpacing(0);
-    for (DisplayLabel* label : {lblDate, lblTime, lblPlace}) {
+    for (DisplayLabel* label : {m_dateLabel, m_timeLabel, m_placeLabel}) {
         label->setFrameShape(QFrame::NoFrame); // a caption, not a panel of boxes
         label->setFont(font());
         label->setPalette(p);
@@ -69,12 +69,14 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
     }
 
     keepOnTop(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &CaptionWindow::onTick);
+    connect(&m_ticks, &TickTimer::tick, this, &CaptionWindow::onTick);
+    m_ticks.setNextDue([this] { return m_caption.rotation().nextRotationAt(); });
+    m_followsEvents = m_foreground.watch([this] { followTitleBar(); });
+    // Without the window system's word, following means asking every 100 ms.
+    m_ticks.setPolling(!m_followsEvents);
     m_caption.start();
     onTick();
-    Timer1->start();
+    m_ticks.start();
 }
 
 CaptionWindow::~CaptionWindow() = default;
@@ -82,13 +84,15 @@ CaptionWindow::~CaptionWindow() = default;
 void CaptionWindow::onTick()
 {
     const RowText row = m_caption.onTick();
-    bool changed = lblDate->display(row.date, row.dateHighlight);
-    changed = lblTime->display(row.time, row.nightHighlight) || changed;
-    changed = lblPlace->display(row.place, false) || changed;
-    // The size follows the texts; laid out again only when one of them changed.
+    bool changed = m_dateLabel->display(row.date, row.dateHighlight);
+    changed = m_timeLabel->display(row.time, row.nightHighlight) || changed;
+    changed = m_placeLabel->display(row.place, false) || changed;
+    // The size follows the texts; laid out again only when one of them changed, and then the
+    // place in the title bar with it.
     if (changed)
         adjustSize();
-    followTitleBar();
+    if (changed || !m_followsEvents || !isVisible())
+        followTitleBar();
 }
 
 void CaptionWindow::followTitleBar()

@@ -3,6 +3,7 @@
 #include "CaptionClock.h"
 #include "DisplayMenu.h"
 #include "HandOver.h"
+#include "TickTimer.h"
 
 #include <QWidget>
 
@@ -11,7 +12,6 @@ class DisplayLabel;
 class ForegroundWindow;
 class ProgramStarter;
 class QMenu;
-class QTimer;
 class SettingsStore;
 
 // The title-bar clock's window: the shown place's date, time and name laid into the title bar
@@ -44,9 +44,10 @@ private:
     ForegroundWindow& m_foreground;
     QString m_programFolder;
     CaptionClock m_caption;
-    DisplayLabel* lblDate;
-    DisplayLabel* lblTime;
-    DisplayLabel* lblPlace;
+    DisplayLabel* m_dateLabel;
+    DisplayLabel* m_timeLabel;
+    DisplayLabel* m_placeLabel;
     QMenu* m_menu;
-    QTimer* Timer1;
+    TickTimer m_ticks;
+    bool m_followsEvents = false; // told of the foreground window's changes, not asking
 };

@@ -20,7 +20,7 @@ public:
     std::optional<QString> read(QStringView section, QStringView key) override;
     bool write(QStringView section, QStringView key, const QString& value) override;
 
-    const QString& filePath() const { return m_path; }
+    QString filePath() const override { return m_path; }
 
     // What tells one version of the file from another without reading it.
     struct FileStamp {

@@ -34,6 +34,13 @@ void PlaceRotation::rotate()
     }
 }
 
+std::optional<double> PlaceRotation::nextRotationAt() const
+{
+    if (m_places.plcCount <= 0)
+        return std::nullopt;
+    return m_lastChange + m_changeInterval;
+}
+
 RowText PlaceRotation::shownRow() const
 {
     const Place& place = m_places.places[std::size_t(m_shown)];

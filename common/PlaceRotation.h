@@ -4,6 +4,7 @@
 #include "PlaceTime.h"
 
 #include <QLocale>
+#include <optional>
 
 class Clock;
 class SettingsStore;
@@ -22,11 +23,14 @@ public:
     // has the shown place, the first place is shown at once rather than a stale entry.
     void loadPlaces();
 
-    // One 100 ms tick: reload check, rotation, and the shown place's row.
+    // One tick: reload check, rotation, and the shown place's row.
     RowText onTick();
 
     // Steps to the next place when more than CT seconds have gone by since the last change.
     void rotate();
+    // The moment on the clock's seconds counter after which the next step is due; nothing
+    // while there is only one place to show.
+    std::optional<double> nextRotationAt() const;
     RowText shownRow() const;
 
     int shownIndex() const { return m_shown; }

@@ -157,6 +157,9 @@ public:
     static SettingsStore openUser(const QString& application = QStringLiteral("ZelClock"));
     static QString userStoreFile(const QString& application = QStringLiteral("ZelClock"));
 
+    // The file that holds the store, empty when it is no file (the registry).
+    QString filePath() const { return m_backend->filePath(); }
+
     // Typed access. Writes of the value already stored leave the store untouched; a write
     // returns false when the store could not be written.
     template <typename T> T get(const StoreKey<T>& key, StoreReader reader);

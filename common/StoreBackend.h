@@ -15,4 +15,7 @@ public:
 
     // Stores the text. Returns false when the store cannot be written; the caller goes on.
     virtual bool write(QStringView section, QStringView key, const QString& value) = 0;
+
+    // The file that holds the store, for watching it; empty when the store is no file.
+    virtual QString filePath() const { return {}; }
 };

@@ -37,7 +37,7 @@ public:
         bool reloaded = false;     // the place table (and the height) changed
         std::vector<RowText> rows; // row 0 is "Local", row i + 1 is place i
     };
-    // One 100 ms tick: reload check, then every shown row from one snapshot of the time.
+    // One tick: reload check, then every shown row from one snapshot of the time.
     Tick tick();
 
     StripMode mode() const { return m_mode; }

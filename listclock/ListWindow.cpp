@@ -30,7 +30,7 @@ ListWindow::ListWindow(SettingsStore& store, const Clock& clock, ProgramStarter&
                        QString programFolder, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
       m_programFolder(std::move(programFolder)), m_list(store, clock),
-      m_placer(new WindowPlacer(*this))
+      m_ticks(clock, store.filePath()), m_placer(new WindowPlacer(*this))
 {
     setObjectName(QStringLiteral("fMainList"));
     setWindowTitle(QStringLiteral("zelroll"));
@@ -100,8 +100,7 @@ void ListWindow::buildControls()
     for (DisplayLabel* l : m_timeLabels)
         l->raise();
 
-    m_timer.setInterval(100);
-    connect(&m_timer, &QTimer::timeout, this, &ListWindow::onTick);
+    connect(&m_ticks, &TickTimer::tick, this, &ListWindow::onTick);
 }
 
 void ListWindow::start()
@@ -113,7 +112,7 @@ void ListWindow::start()
     m_modeLabel->display(m_list.modeCaption(), false);
     repaintStrips();
     onTick(); // the first texts are there when the window first shows
-    m_timer.start();
+    m_ticks.start();
 }
 
 void ListWindow::loadPlaces()
@@ -203,7 +202,7 @@ void ListWindow::mousePressEvent(QMouseEvent* event)
 
 void ListWindow::closeEvent(QCloseEvent* event)
 {
-    m_timer.stop();
+    m_ticks.stop();
     m_store.setPlacement(StoreKeys::ListWindow, m_placer->closing());
     event->accept();
     emit closed();

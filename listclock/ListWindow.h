@@ -6,8 +6,8 @@
 #include "ListClock.h"
 #include "ListLayout.h"
 #include "SettingsStore.h"
+#include "TickTimer.h"
 
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -65,6 +65,6 @@ private:
     std::array<DisplayLabel*, ListLayout::kRowCount> m_timeLabels{};
     std::array<DisplayLabel*, ListLayout::kRowCount> m_placeLabels{};
     std::array<StripWidget*, ListLayout::kRowCount> m_strips{};
-    QTimer m_timer;
+    TickTimer m_ticks;
     WindowPlacer* m_placer;
 };

@@ -18,9 +18,10 @@ public:
     void start() { m_rotation.start(); }
     void loadPlaces() { m_rotation.loadPlaces(); }
 
-    // One 100 ms tick: reload check, rotation, and the shown place's row.
+    // One tick: reload check, rotation, and the shown place's row.
     RowText onTick() { return m_rotation.onTick(); }
     void rotate() { m_rotation.rotate(); }
+    std::optional<double> nextRotationAt() const { return m_rotation.nextRotationAt(); }
     RowText shownRow() const { return m_rotation.shownRow(); }
 
     int shownIndex() const { return m_rotation.shownIndex(); }

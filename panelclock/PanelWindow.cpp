@@ -16,6 +16,7 @@
 #include "platform/SizingFrame.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -32,7 +33,7 @@ PanelWindow::PanelWindow(SettingsStore& store, const Clock& clock, ProgramStarte
                          ForegroundWindow& foreground, QString programFolder, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
       m_foreground(foreground), m_programFolder(std::move(programFolder)), m_panel(store, clock),
-      m_placer(new WindowPlacer(*this))
+      m_ticks(clock, store.filePath()), m_placer(new WindowPlacer(*this))
 {
     setObjectName(QStringLiteral("fMain2"));
     setWindowTitle(QStringLiteral("zelpane"));
@@ -79,8 +80,8 @@ void PanelWindow::buildControls()
 
     setMinimumWidth(px(kMinWidth));
     setFixedHeight(px(kHeight));
-    m_timer.setInterval(100);
-    connect(&m_timer, &QTimer::timeout, this, &PanelWindow::onTick);
+    connect(&m_ticks, &TickTimer::tick, this, &PanelWindow::onTick);
+    m_ticks.setNextDue([this] { return m_panel.nextRotationAt(); });
 }
 
 void PanelWindow::start()
@@ -94,10 +95,12 @@ void PanelWindow::start()
         if (m_panel.following())
             followTitleBar();
     });
+    // Without the window system's word, following means asking every 100 ms.
+    m_ticks.setPolling(m_panel.following() && !m_followsEvents);
     applyLayout();
     m_panel.start();
     onTick(); // the first texts are there when the window first shows
-    m_timer.start();
+    m_ticks.start();
 }
 
 void PanelWindow::onTick()
@@ -131,6 +134,7 @@ void PanelWindow::click(PanelButton button)
     if (button == PanelButton::Follow) {
         m_panel.toggleFollow();
         m_followButton->setToolTip(m_panel.followToolTip());
+        m_ticks.setPolling(m_panel.following() && !m_followsEvents);
         if (m_panel.following())
             followTitleBar();
     } else {
@@ -173,7 +177,7 @@ void PanelWindow::mousePressEvent(QMouseEvent*)
 
 void PanelWindow::closeEvent(QCloseEvent* event)
 {
-    m_timer.stop();
+    m_ticks.stop();
     m_store.setPlacement(StoreKeys::PanelWindow, m_placer->closing());
     event->accept();
     emit closed();

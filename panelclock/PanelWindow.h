@@ -4,8 +4,8 @@
 #include "HandOver.h"
 #include "PanelButtons.h"
 #include "PanelClock.h"
+#include "TickTimer.h"
 
-#include <QTimer>
 #include <QWidget>
 
 class Clock;
@@ -63,7 +63,7 @@ private:
     DisplayLabel* m_dateLabel = nullptr;
     DisplayLabel* m_timeLabel = nullptr;
     DisplayLabel* m_placeLabel = nullptr;
-    QTimer m_timer;
+    TickTimer m_ticks;
     WindowPlacer* m_placer;
     bool m_followsEvents = false; // told of the foreground window's changes, not asking
 };

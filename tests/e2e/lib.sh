@@ -79,6 +79,16 @@ zel_poll() {
     done
 }
 
+# zel_wakeups PID SECONDS: how often the program's main thread woke up (went to sleep again)
+# during SECONDS; an idle clock wakes about once a second, not ten times.
+zel_wakeups() {
+    local a b
+    a=$(awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$1/status")
+    sleep "$2"
+    b=$(awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$1/status")
+    echo $((b - a))
+}
+
 zel_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # How long the X server and the window manager may take to start: a cold machine right after

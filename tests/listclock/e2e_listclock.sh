@@ -50,6 +50,9 @@ read -r x y w h < <(zel_geometry "$LIST_WIN")
 [ "$x" -ge 100 ] && [ "$x" -le 102 ] && [ "$y" -ge 100 ] && [ "$y" -le 102 ] ||
     zel_fail "opened at $x,$y, expected 100,100 plus the border"
 zel_log "six places: ${w}x$h at $x,$y"
+w=$(zel_wakeups "$LIST_PID" 4)
+[ "$w" -le 12 ] || zel_fail "the idle list clock woke $w times in 4 s"
+zel_log "idle: $w wake-ups in 4 s"
 
 # Stays on top of a window that is activated after it.
 xclock -geometry 400x200+90+90 &

@@ -77,6 +77,11 @@ xdotool windowmove --sync "$other" 150 330
 read -r fl ft fr fb < <(frame_of "$other")
 await_panel_at $((fr - 60 - pw)) $((ft + 2))
 zel_log "panel followed the window to $((fr - 60 - pw)),$((ft + 2))"
+# Following an unmoving window, it learns of changes from the window system: it does not ask
+# ten times a second.
+w=$(zel_wakeups "$pane_pid" 4)
+[ "$w" -le 12 ] || zel_fail "the idle panel woke $w times in 4 s"
+zel_log "idle while following: $w wake-ups in 4 s"
 
 # Clicking the panel itself (a label) makes it the foreground window: it stays put.
 read -r px py pw ph < <(zel_geometry "$panel")

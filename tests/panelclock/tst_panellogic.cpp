@@ -5,6 +5,7 @@
 #include "PanelClock.h"
 #include "RecordingBackend.h"
 #include "SettingsStore.h"
+#include "TickTimer.h"
 #include "TitleBarPlacement.h"
 
 #include <QTest>
@@ -102,6 +103,35 @@ private slots:
         const QList<int> shown = run(panel, f.clock, 12.0);
         QCOMPARE(changeTicks(shown, 0), changes);
         QCOMPARE(shown.last(), finalIndex);
+    }
+
+    // The timer sleeps until the rotation is due and a millisecond more: that wake-up must
+    // be the one that turns, since the turn needs strictly more than CT seconds.
+    void rotationTurnsAtTheScheduledWakeUp()
+    {
+        Fixture f;
+        f.set("CT", "5");
+        f.set("PlcCount", "2");
+        PanelClock panel(f.store, f.clock);
+        f.clock.secs = 100.0;
+        panel.start();
+        for (int turn = 1; turn <= 3; ++turn) {
+            const std::optional<double> due = panel.nextRotationAt();
+            QVERIFY(due);
+            QCOMPARE(*due, f.clock.secs + 5);
+            const int delay = TickTimer::delayMs(f.clock.utc, f.clock.secs, due, false, 60'000);
+            f.clock.secs = *due;
+            panel.onTick();
+            QCOMPARE(panel.shownIndex(), turn - 1);
+            f.clock.secs = *due - 5 + delay / 1000.0;
+            panel.onTick();
+            QCOMPARE(panel.shownIndex(), turn % 3);
+        }
+        // One place never turns: nothing to wake for.
+        f.set("PlcCount", "0");
+        f.set("Change", "1");
+        panel.onTick();
+        QVERIFY(!panel.nextRotationAt());
     }
 
     void noPlaceShowsEmptySlotAtUtc()
