@@ -1,6 +1,7 @@
 # zelsetup as a real process between the real launcher and clocks: the start check, the typical
 # day (launcher → panel clock → settings → Tokyo → OK → panel clock), a second round from the
-# list clock in Japanese by country with Cancel and then OK, and a close by the window manager.
+# list clock in Japanese by country with Cancel and then OK, a close by the window manager, and
+# the task-bar and title-bar styles.
 source "$ZEL_E2E_LIB"
 zel_start_x 1024x700
 shots="$ZEL_TMP/shots"
@@ -154,3 +155,30 @@ zel_wait_exit "$setup_pid" 10 || zel_fail "zelsetup did not end when closed"
 sleep 1
 zel_no_window zelpane && zel_no_window zelroll || zel_fail "closing the window started a display"
 zel_log "closed by the window manager: store unchanged, nothing started"
+
+# (e) A stored "Kind" 3 is the task-bar clock: OK starts zelband (here, without a tray, in a
+# window of its own). One click on the style turns it into the title-bar clock, which OK starts.
+zel_store_set Settings Kind 3
+zel_store_set Settings Start 1
+zel_run zelsetup
+setup=$(zel_wait_window zelsetup 15) || zel_fail "no settings window for Kind 3"
+xdotool windowactivate --sync "$setup"
+shot task-bar.png
+click_at "$setup" $OK
+zel_wait_window zelband 15 >/dev/null || zel_fail "OK with Kind 3 started no zelband"
+zel_expect_store Settings Kind 3
+await_store Settings Start 0 5
+zel_log "Kind 3: OK started zelband"
+zel_kill_program zelband
+zel_store_set Settings Start 1
+zel_run zelsetup
+setup=$(zel_wait_window zelsetup 15) || zel_fail "no settings window for the second style"
+xdotool windowactivate --sync "$setup"
+click_at "$setup" $STYLE # Task bar → Tytle bar
+click_at "$setup" $OK
+zel_wait_exit "$ZEL_LAST_PID" 10 || zel_fail "zelsetup did not end on OK"
+zel_expect_store Settings Kind 0
+await_store Settings Start 0 5
+[ -n "$(zel_display_pids zelcaption)" ] || zel_fail "OK with the title-bar style started no zelcaption"
+[ -z "$(zel_display_pids zelband)" ] || zel_fail "zelband still runs"
+zel_log "one click on Task bar: Tytle bar, OK started zelcaption"
