@@ -29,6 +29,15 @@ std::optional<int> refuseWithoutDisplay(const char* program)
     return 1;
 }
 
+QImage windowIcon()
+{
+    // The uncompressed bitmap, read as what it is: a reader left to find the format out loads
+    // every image format plugin there is to ask each one, and a PNG would bring its library.
+    QImageReader reader(QStringLiteral(":/chrome/zelclock.bmp"), "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 void setUpApplication()
 {
     // Japanese Windows fonts and the classic Windows faces: the CJK font that install-deps
@@ -41,11 +50,7 @@ void setUpApplication()
     QFont::insertSubstitutions(
         QStringLiteral("Times New Roman"),
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    // Read as the PNG it is: a reader left to find the format out loads every image format
-    // plugin there is to ask each one.
-    QImageReader icon(QStringLiteral(":/chrome/zelclock.png"), "png");
-    icon.setAutoDetectImageFormat(false);
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(windowIcon())));
 }
 
 } // namespace GuiStartup

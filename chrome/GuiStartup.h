@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <optional>
 
@@ -13,6 +14,9 @@ std::optional<QString> displayProblem();
 // Prints "<program>: <problem>" on standard error and gives the exit code, when there is a
 // problem; nothing otherwise.
 std::optional<int> refuseWithoutDisplay(const char* program);
+
+// The suite's icon as the windows show it, the same picture as ":/chrome/zelclock.png".
+QImage windowIcon();
 
 // Fonts named by the suite that this system may lack fall back to installed ones of the same
 // kind; the application icon is set for every window.

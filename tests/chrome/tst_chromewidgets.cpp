@@ -14,6 +14,7 @@
 #include "WindowDrag.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -170,6 +171,20 @@ private slots:
         // German and French abbreviations do not fit at the full size.
         if (locale == u"de_DE" || locale == u"fr_FR")
             QVERIFY(shrunk);
+    }
+
+    // The window icon is decoded from its own bitmap; a bitmap not made again after the icon
+    // changed, or one whose alpha is lost, would show another picture than the PNG.
+    void windowIconIsThePngsPicture()
+    {
+        const QImage icon = GuiStartup::windowIcon();
+        const QImage png(QStringLiteral(":/chrome/zelclock.png"));
+        QCOMPARE(icon.size(), QSize(32, 32));
+        QVERIFY(icon.hasAlphaChannel());
+        QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
+                 png.convertToFormat(QImage::Format_ARGB32));
+        GuiStartup::setUpApplication();
+        QCOMPARE(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
     }
 
     void switchFailureKeepsWindowAndClearsStart()
