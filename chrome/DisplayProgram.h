@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+class Clock;
+class ProgramStarter;
+class QApplication;
+class SettingsStore;
+
+// What a clock program makes its display from.
+struct DisplayContext {
+    SettingsStore& store;
+    const Clock& clock;
+    ProgramStarter& starter;
+};
+
+// The life of a clock program, the same for every display: it ends at once, quietly, when its
+// start was not asked for in the store, and with one line on standard error when there is no
+// display; otherwise it sets up the application and gives it to `run`, which makes the display
+// and runs the event loop.
+int runDisplayProgram(int argc, char** argv, const char* program,
+                      const std::function<int(QApplication&, const DisplayContext&)>& run);
