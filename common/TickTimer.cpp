@@ -2,12 +2,13 @@
 
 #include "Clock.h"
 #include "StoreWatcher.h"
+#include "WallClockWatch.h"
 
 #include <algorithm>
 #include <cmath>
 
 TickTimer::TickTimer(const Clock& clock, const QString& storeFile, QObject* parent)
-    : QObject(parent), m_clock(clock)
+    : QObject(parent), m_clock(clock), m_wallClock(std::make_unique<WallClockWatch>())
 {
     m_timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % late: at a minute that is seconds of a stale clock.
@@ -20,6 +21,10 @@ TickTimer::TickTimer(const Clock& clock, const QString& storeFile, QObject* pare
                 fire();
         });
     }
+    connect(m_wallClock.get(), &WallClockWatch::wallClockSet, this, [this] {
+        if (m_running)
+            fire();
+    });
 }
 
 TickTimer::~TickTimer() = default;
@@ -41,6 +46,11 @@ void TickTimer::setPolling(bool polling)
 bool TickTimer::isWatchingStore() const
 {
     return m_watcher && m_watcher->isWatching();
+}
+
+bool TickTimer::isWatchingWallClock() const
+{
+    return m_wallClock->isWatching();
 }
 
 void TickTimer::start()
@@ -66,8 +76,10 @@ void TickTimer::fire()
 void TickTimer::schedule()
 {
     const std::optional<double> due = m_nextDue ? m_nextDue() : std::nullopt;
+    // Watched, the wall clock's next minute is the longest sleep.
+    const int longest = m_longestSleepMs.value_or(isWatchingWallClock() ? 61'000 : kBlindSleepMs);
     m_timer.start(delayMs(m_clock.utcNow(), m_clock.seconds(), due, m_polling || !isWatchingStore(),
-                          m_longestSleepMs));
+                          longest));
 }
 
 int TickTimer::delayMs(const QDateTime& utcNow, double secondsNow, std::optional<double> due,

@@ -9,18 +9,21 @@
 
 class Clock;
 class StoreWatcher;
+class WallClockWatch;
 
 // The clock displays' one timer. The displays show minutes, so it wakes them only when what
 // they show can change: at the wall clock's next whole minute, when the display's own next step
-// is due (the next place of a rotation), and at once when another program writes the store.
-// It never sleeps longer than a second, so a wall clock that is set, or a machine back from
-// sleep, shows within one. Where the store cannot be watched, or the display has to ask
-// (following a window the window system does not tell about), it ticks every 100 ms.
+// is due (the next place of a rotation), at once when another program writes the store, and at
+// once when the wall clock is set or the machine wakes from sleep. Where the system does not tell
+// of a set wall clock, it never sleeps longer than a second, so that such a change shows within
+// one. Where the store cannot be watched, or the display has to ask (following a window the
+// window system does not tell about), it ticks every 100 ms.
 class TickTimer final : public QObject {
     Q_OBJECT
 public:
     static constexpr int kPollMs = 100;
-    static constexpr int kLongestSleepMs = 1000;
+    // The longest sleep where a set wall clock would go unnoticed.
+    static constexpr int kBlindSleepMs = 1000;
 
     // `storeFile` empty: the store is no file that can be watched, and the timer polls.
     TickTimer(const Clock& clock, const QString& storeFile, QObject* parent = nullptr);
@@ -31,9 +34,10 @@ public:
     void setNextDue(std::function<std::optional<double>()> nextDue);
     // The display asks the window system itself and must tick every 100 ms.
     void setPolling(bool polling);
-    // Tests that must tell a tick of the store's watch from one of the timer sleep longer.
+    // Tests that must tell a tick of a watch from one of the timer sleep longer.
     void setLongestSleep(int ms) { m_longestSleepMs = ms; }
     bool isWatchingStore() const;
+    bool isWatchingWallClock() const;
 
     void start();
     void stop();
@@ -41,10 +45,10 @@ public:
     int remainingMs() const { return m_timer.remainingTime(); }
 
     // How long to sleep from `utcNow` (the wall clock) and `secondsNow` (the seconds counter):
-    // 1 ms past the next whole minute, or past `due`, never longer than kLongestSleepMs; the
+    // 1 ms past the next whole minute, or past `due`, never longer than `longestSleepMs`; the
     // poll interval when polling.
     static int delayMs(const QDateTime& utcNow, double secondsNow, std::optional<double> due,
-                       bool polling, int longestSleepMs = kLongestSleepMs);
+                       bool polling, int longestSleepMs);
 
 signals:
     void tick();
@@ -56,8 +60,9 @@ private:
     const Clock& m_clock;
     QTimer m_timer;
     std::unique_ptr<StoreWatcher> m_watcher;
+    std::unique_ptr<WallClockWatch> m_wallClock;
     std::function<std::optional<double>()> m_nextDue;
     bool m_polling = false;
     bool m_running = false;
-    int m_longestSleepMs = kLongestSleepMs;
+    std::optional<int> m_longestSleepMs;
 };

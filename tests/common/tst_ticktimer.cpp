@@ -1,5 +1,5 @@
 // The clock displays' timer: when it wakes, and that a write of the store by another program
-// wakes it at once.
+// or a set wall clock wakes it at once.
 #include "FakeClock.h"
 #include "IniFileBackend.h"
 #include "TickTimer.h"
@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <ctime>
 
 class TestTickTimer : public QObject {
     Q_OBJECT
@@ -23,24 +24,32 @@ private slots:
         QTest::addColumn<double>("secs");
         QTest::addColumn<std::optional<double>>("due");
         QTest::addColumn<bool>("polling");
+        QTest::addColumn<int>("longest");
         QTest::addColumn<int>("delay");
         const std::optional<double> none;
+        const int minute = 61'000;
         // Just past the minute's end, so that the tick reads the new minute.
-        QTest::newRow("minute in 0.4 s") << at(10, 0, 59, 600) << 0.0 << none << false << 401;
-        QTest::newRow("minute in 1 ms") << at(10, 0, 59, 999) << 0.0 << none << false << 2;
-        QTest::newRow("year's last minute") << at(23, 59, 59, 250) << 0.0 << none << false << 751;
-        QTest::newRow("minute far, one second") << at(10, 0, 0, 0) << 0.0 << none << false << 1000;
+        QTest::newRow("minute in 0.4 s")
+            << at(10, 0, 59, 600) << 0.0 << none << false << minute << 401;
+        QTest::newRow("minute in 1 ms")
+            << at(10, 0, 59, 999) << 0.0 << none << false << minute << 2;
+        QTest::newRow("year's last minute")
+            << at(23, 59, 59, 250) << 0.0 << none << false << minute << 751;
+        QTest::newRow("at the minute, the whole minute")
+            << at(10, 0, 0, 0) << 0.0 << none << false << minute << 60'001;
+        QTest::newRow("blind to clock sets: one second")
+            << at(10, 0, 0, 0) << 0.0 << none << false << 1000 << 1000;
         QTest::newRow("rotation first")
-            << at(10, 0, 30, 0) << 7.0 << std::optional(7.25) << false << 251;
+            << at(10, 0, 30, 0) << 7.0 << std::optional(7.25) << false << minute << 251;
         QTest::newRow("minute before rotation")
-            << at(10, 0, 59, 900) << 7.0 << std::optional(7.5) << false << 101;
+            << at(10, 0, 59, 900) << 7.0 << std::optional(7.5) << false << minute << 101;
         QTest::newRow("rotation overdue: the poll interval")
-            << at(10, 0, 30, 0) << 9.0 << std::optional(8.0) << false << 100;
-        QTest::newRow("polling") << at(10, 0, 59, 999) << 0.0 << none << true << 100;
+            << at(10, 0, 30, 0) << 9.0 << std::optional(8.0) << false << minute << 100;
+        QTest::newRow("polling") << at(10, 0, 59, 999) << 0.0 << none << true << minute << 100;
         // Before 1970 the remainder of a division is negative.
         QTest::newRow("before 1970")
             << QDateTime(QDate(1969, 12, 31), QTime(23, 59, 59, 500), Qt::UTC) << 0.0 << none
-            << false << 501;
+            << false << minute << 501;
     }
     void delayTo()
     {
@@ -48,8 +57,9 @@ private slots:
         QFETCH(double, secs);
         QFETCH(std::optional<double>, due);
         QFETCH(bool, polling);
+        QFETCH(int, longest);
         QFETCH(int, delay);
-        QCOMPARE(TickTimer::delayMs(utc, secs, due, polling), delay);
+        QCOMPARE(TickTimer::delayMs(utc, secs, due, polling, longest), delay);
     }
 
     // Another program's write wakes the display long before the timer would.
@@ -95,13 +105,39 @@ private slots:
         TickTimer watched(clock, tmp.filePath(QStringLiteral("ZelClock.conf")));
         QVERIFY(watched.isWatchingStore());
         watched.start();
-        QVERIFY(watched.remainingMs() > TickTimer::kPollMs);
+        // At the turn of a minute it sleeps through the minute where a set clock wakes it.
+        QVERIFY(watched.remainingMs() >
+                (watched.isWatchingWallClock() ? TickTimer::kBlindSleepMs : TickTimer::kPollMs));
         watched.setPolling(true);
         QVERIFY(watched.remainingMs() <= TickTimer::kPollMs);
         QSignalSpy spy(&watched, &TickTimer::tick);
         QTRY_VERIFY_WITH_TIMEOUT(spy.size() >= 3, 10000);
         watched.setPolling(false);
         QVERIFY(watched.remainingMs() > TickTimer::kPollMs);
+    }
+
+    // A set wall clock (here set to the time it shows) wakes a sleeping display at once.
+    void wallClockSetTicksAtOnce()
+    {
+        QTemporaryDir tmp;
+        FakeClock clock;
+        clock.utc = at(10, 0, 0, 0);
+        TickTimer ticks(clock, tmp.filePath(QStringLiteral("ZelClock.conf")));
+        if (!ticks.isWatchingWallClock())
+            QSKIP("this system does not tell when its wall clock is set");
+        ticks.setLongestSleep(600'000);
+        QSignalSpy spy(&ticks, &TickTimer::tick);
+        ticks.start();
+        QTest::qWait(200);
+        QCOMPARE(spy.size(), 0);
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        if (clock_settime(CLOCK_REALTIME, &now) != 0)
+            QSKIP("not allowed to set the wall clock here");
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 1, 10000);
+        // Told once, it sleeps again.
+        QTest::qWait(300);
+        QCOMPARE(spy.size(), 1);
     }
 };
 
