@@ -53,6 +53,8 @@ public:
             m_lastOwnClient = ownClient;
             m_lastActiveIsOwn = active != XCB_WINDOW_NONE && isOwn(active, ownClient);
             follow(active);
+            if (m_settle)
+                m_settle->start();
         }
         std::optional<WindowRect> frame;
         if (active != XCB_WINDOW_NONE && !m_lastActiveIsOwn)
@@ -76,6 +78,16 @@ public:
                                                        QSocketNotifier::Read);
         QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
                          [this] { onReadable(); });
+        // A newly activated window may still be reparented, placed or given its decoration
+        // after the event that told of it, in ways its frame's events do not show; one more
+        // look once things have settled finds where it ended up.
+        m_settle = std::make_unique<QTimer>();
+        m_settle->setSingleShot(true);
+        m_settle->setInterval(kSettleMs);
+        QObject::connect(m_settle.get(), &QTimer::timeout, m_settle.get(), [this] {
+            if (m_changed)
+                m_changed();
+        });
         return true;
     }
 
@@ -256,6 +268,8 @@ private:
     xcb_window_t m_followedFrame = XCB_WINDOW_NONE;
     std::function<void()> m_changed;
     std::unique_ptr<QSocketNotifier> m_notifier;
+    std::unique_ptr<QTimer> m_settle;
+    static constexpr int kSettleMs = 300;
 };
 
 } // namespace
