@@ -16,15 +16,9 @@ TickTimer::TickTimer(const Clock& clock, const QString& storeFile, QObject* pare
     connect(&m_timer, &QTimer::timeout, this, &TickTimer::fire);
     if (!storeFile.isEmpty()) {
         m_watcher = std::make_unique<StoreWatcher>(storeFile);
-        connect(m_watcher.get(), &StoreWatcher::changed, this, [this] {
-            if (m_running)
-                fire();
-        });
+        connect(m_watcher.get(), &StoreWatcher::changed, this, &TickTimer::wake);
     }
-    connect(m_wallClock.get(), &WallClockWatch::wallClockSet, this, [this] {
-        if (m_running)
-            fire();
-    });
+    connect(m_wallClock.get(), &WallClockWatch::wallClockSet, this, &TickTimer::wake);
 }
 
 TickTimer::~TickTimer() = default;
@@ -65,6 +59,12 @@ void TickTimer::stop()
     m_timer.stop();
 }
 
+void TickTimer::wake()
+{
+    if (m_running)
+        fire();
+}
+
 void TickTimer::fire()
 {
     emit tick();
@@ -76,8 +76,8 @@ void TickTimer::fire()
 void TickTimer::schedule()
 {
     const std::optional<double> due = m_nextDue ? m_nextDue() : std::nullopt;
-    // Watched, the wall clock's next minute is the longest sleep.
-    const int longest = m_longestSleepMs.value_or(isWatchingWallClock() ? 61'000 : kBlindSleepMs);
+    const int longest =
+        m_longestSleepMs.value_or(isWatchingWallClock() ? kWatchedSleepMs : kBlindSleepMs);
     m_timer.start(delayMs(m_clock.utcNow(), m_clock.seconds(), due, m_polling || !isWatchingStore(),
                           longest));
 }
@@ -87,7 +87,6 @@ int TickTimer::delayMs(const QDateTime& utcNow, double secondsNow, std::optional
 {
     if (polling)
         return kPollMs;
-    constexpr qint64 kMinuteMs = 60'000;
     const qint64 intoMinute = ((utcNow.toMSecsSinceEpoch() % kMinuteMs) + kMinuteMs) % kMinuteMs;
     qint64 delay = std::min<qint64>(kMinuteMs - intoMinute + 1, longestSleepMs);
     if (due) {

@@ -22,8 +22,11 @@ class TickTimer final : public QObject {
     Q_OBJECT
 public:
     static constexpr int kPollMs = 100;
+    static constexpr int kMinuteMs = 60'000;
     // The longest sleep where a set wall clock would go unnoticed.
     static constexpr int kBlindSleepMs = 1000;
+    // Where a set wall clock wakes the timer, the next whole minute always comes first.
+    static constexpr int kWatchedSleepMs = kMinuteMs + 1000;
 
     // `storeFile` empty: the store is no file that can be watched, and the timer polls.
     TickTimer(const Clock& clock, const QString& storeFile, QObject* parent = nullptr);
@@ -54,6 +57,8 @@ signals:
     void tick();
 
 private:
+    // A watch saw a change: tick now, unless stopped.
+    void wake();
     void fire();
     void schedule();
 

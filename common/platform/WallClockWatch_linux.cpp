@@ -9,6 +9,9 @@
 
 namespace {
 
+// Far enough ahead never to expire while the program runs.
+constexpr time_t kFarAheadSeconds = time_t(10) * 365 * 24 * 3600;
+
 // A timer on the wall clock far in the future that the kernel cancels whenever the wall clock
 // is set, waking from sleep included.
 bool arm(int fd)
@@ -16,7 +19,7 @@ bool arm(int fd)
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     itimerspec spec{};
-    spec.it_value.tv_sec = now.tv_sec + 10 * 365 * 24 * 3600L;
+    spec.it_value.tv_sec = now.tv_sec + kFarAheadSeconds;
     return timerfd_settime(fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
 }
 

@@ -27,7 +27,7 @@ private slots:
         QTest::addColumn<int>("longest");
         QTest::addColumn<int>("delay");
         const std::optional<double> none;
-        const int minute = 61'000;
+        const int minute = TickTimer::kWatchedSleepMs;
         // Just past the minute's end, so that the tick reads the new minute.
         QTest::newRow("minute in 0.4 s")
             << at(10, 0, 59, 600) << 0.0 << none << false << minute << 401;
