@@ -121,6 +121,17 @@ zel_run() {
     ZEL_PIDS+=("$ZEL_LAST_PID")
 }
 
+# zel_run_alone PROGRAM: starts a copy of a suite program from a folder of its own, where none
+# of the other programs is found; its pid is in ZEL_LAST_PID.
+zel_run_alone() {
+    local folder="$ZEL_TMP/alone-$1"
+    mkdir -p "$folder"
+    cp "$ZEL_BIN_DIR/$1" "$folder/"
+    (cd "$folder" && exec "./$1") >"$ZEL_TMP/alone-$1.log" 2>&1 &
+    ZEL_LAST_PID=$!
+    ZEL_PIDS+=("$ZEL_LAST_PID")
+}
+
 zel_store_get() { "$ZEL_TEST_TOOLS/zelstore" get "$1" "$2"; }
 zel_store_set() { "$ZEL_TEST_TOOLS/zelstore" set "$1" "$2" "$3"; }
 zel_store_file() { "$ZEL_TEST_TOOLS/zelstore" path; }

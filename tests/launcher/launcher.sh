@@ -80,13 +80,8 @@ kill $(xdotool search --onlyvisible --classname zelroll getwindowpid 2>/dev/null
 
 # No display where it should be: a message names it, "Start" goes back to "0", and the
 # launcher ends once the message is answered.
-lonely="$ZEL_TMP/lonely"
-mkdir -p "$lonely"
-cp "$ZEL_BIN_DIR/zelhome" "$lonely/"
 rm -rf "$XDG_CONFIG_HOME"/*
-(cd "$lonely" && exec ./zelhome) >"$ZEL_TMP/lonely.log" 2>&1 &
-ZEL_LAST_PID=$!
-ZEL_PIDS+=("$ZEL_LAST_PID")
+zel_run_alone zelhome
 for i in $(seq 100); do
     [ "$(zel_store_get Settings Start 2>/dev/null)" = 0 ] && break
     sleep 0.1

@@ -104,13 +104,9 @@ zel_log "dragged from $x2,$y2 to $x3,$y3 and reopened there"
 # 4. Tool tips while another window is active. From here the panel runs alone in a folder of
 # its own, so that every switch finds its program missing.
 end_panel
-lone="$ZEL_TMP/lone"
-mkdir -p "$lone"
-cp "$ZEL_BIN_DIR/zelpane" "$lone/"
 zel_store_set Settings Start 1
-(cd "$lone" && exec ./zelpane) >"$ZEL_TMP/lone-zelpane.log" 2>&1 &
-pane_pid=$!
-ZEL_PIDS+=("$pane_pid")
+zel_run_alone zelpane
+pane_pid=$ZEL_LAST_PID
 panel=$(zel_wait_window zelpane 20) || zel_fail "no panel window from its own folder"
 settle "$panel"
 xmessage -geometry 420x160+300+200 "another window" &

@@ -143,12 +143,8 @@ zel_store_set Settings Start 1
 xdotool windowactivate --sync "$other" # zelpane only follows while following is on...
 xdotool windowminimize --sync "$other" || true # ...so nothing may be in the foreground
 # From a folder of its own, where the title-bar clock it switches to below is missing.
-lonely="$ZEL_TMP/lonely"
-mkdir -p "$lonely"
-cp "$ZEL_BIN_DIR/zelpane" "$lonely/"
-(cd "$lonely" && exec ./zelpane) >"$ZEL_TMP/zelpane.log" 2>&1 &
-ZEL_PIDS+=($!)
-pane_pid=$!
+zel_run_alone zelpane
+pane_pid=$ZEL_LAST_PID
 panel=$(zel_wait_window zelpane 10) || zel_fail "no panel window on restart"
 read -r rx ry rw rh < <(zel_geometry "$panel")
 [ "$rx $ry $rw" = "$px $py $pw" ] || zel_fail "restarted at $rx,$ry width $rw, expected $px,$py $pw"
@@ -158,13 +154,9 @@ zel_log "position restored: $rx,$ry width $rw"
 # panel stays, with a message, and Start is 0.
 kill "$pane_pid"
 zel_wait_exit "$pane_pid" 10 || zel_fail "zelpane did not end"
-lone="$ZEL_TMP/lone"
-mkdir -p "$lone"
-cp "$ZEL_BIN_DIR/zelpane" "$lone/"
 zel_store_set Settings Start 1
-(cd "$lone" && exec ./zelpane) >"$ZEL_TMP/lone-zelpane.log" 2>&1 &
-pane_pid=$!
-ZEL_PIDS+=("$pane_pid")
+zel_run_alone zelpane
+pane_pid=$ZEL_LAST_PID
 panel=$(zel_wait_window zelpane 20) || zel_fail "no panel window from its own folder"
 zel_poll 10 panel_frame_at "$fx" "$fy" || zel_fail "the lone panel did not open at $fx,$fy"
 read -r rx ry rw rh < <(zel_geometry "$panel")
@@ -186,5 +178,5 @@ wait "$pane_pid"
 code=$?
 set -e
 [ "$code" -ne 0 ] && [ "$code" -lt 128 ] || zel_fail "zelpane exited $code when the display went away"
-zel_log "display gone: exit $code, said: $(tail -n1 "$ZEL_TMP/zelpane.log")"
+zel_log "display gone: exit $code, said: $(tail -n1 "$ZEL_TMP/alone-zelpane.log")"
 echo "panel clock: all checks passed"
