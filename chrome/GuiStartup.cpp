@@ -1,11 +1,13 @@
 #include "GuiStartup.h"
 
+#include "UiLanguage.h"
 #include "platform/DisplayProbe.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
 #include <QImageReader>
+#include <QLocale>
 #include <QPixmap>
 #include <cstdio>
 
@@ -51,6 +53,8 @@ void setUpApplication()
         QStringLiteral("Times New Roman"),
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(windowIcon())));
+    // The system's locale is LC_ALL, else LC_MESSAGES, else LANG.
+    UiLanguage::install(QLocale::system());
 }
 
 } // namespace GuiStartup

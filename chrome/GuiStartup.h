@@ -19,7 +19,7 @@ std::optional<int> refuseWithoutDisplay(const char* program);
 QImage windowIcon();
 
 // Fonts named by the suite that this system may lack fall back to installed ones of the same
-// kind; the application icon is set for every window.
+// kind; the application icon is set for every window; the texts speak the system's language.
 void setUpApplication();
 
 } // namespace GuiStartup
