@@ -115,6 +115,13 @@ inline constexpr StoreKey<float> MainLWidth{S::Settings, u"MainLWidth", {.clocks
 // in the corner of the screen, which only the window knows.
 inline constexpr StoreKey<float> BandLeft{S::Settings, u"BandLeft", {}, kTwips};
 inline constexpr StoreKey<float> BandTop{S::Settings, u"BandTop", {}, kTwips};
+// The list clock's working hours, in minutes after midnight at each place: the hours when every
+// shown place is between them on a weekday are marked in its strips.
+inline constexpr StoreRange kMinutesOfDay{0, 24 * 60};
+inline constexpr StoreKey<qint32> WorkStart{
+    S::Settings, u"WorkStart", {.clocks = 9 * 60}, kMinutesOfDay};
+inline constexpr StoreKey<qint32> WorkEnd{
+    S::Settings, u"WorkEnd", {.clocks = 18 * 60}, kMinutesOfDay};
 
 // Section "Data"
 inline constexpr StoreKey<qint32> PlcCount{

@@ -4,15 +4,63 @@
 #include "ListLayout.h"
 #include "SettingsStore.h"
 
+#include <QTimeZone>
+#include <cmath>
+
+namespace {
+
+constexpr qint64 kHourSecs = 3600;
+constexpr qint64 kMinuteSecs = 60;
+constexpr qint64 kQuarterSecs = 15 * kMinuteSecs;
+
+// The wall clock marked as UTC, so that no zone rule of this computer moves it.
+QDateTime asWall(const QDateTime& dt)
+{
+    return QDateTime(dt.date(), dt.time(), Qt::UTC);
+}
+
+QDateTime presentMinute(const QDateTime& utc)
+{
+    return utc.addSecs(-utc.time().second());
+}
+
+// Seconds into the hour of a wall clock.
+qint64 intoHour(const QDateTime& wall)
+{
+    return wall.time().minute() * kMinuteSecs + wall.time().second();
+}
+
+} // namespace
+
 ListClock::ListClock(SettingsStore& store, const Clock& clock, QLocale locale)
-    : m_store(store), m_clock(clock), m_locale(std::move(locale))
+    : m_store(store), m_clock(clock), m_locale(std::move(locale)),
+      m_localZone(QTimeZone::systemTimeZoneId())
 {
 }
 
 void ListClock::loadPlaces()
 {
     m_places.load(m_store);
+    m_workingHours = WorkingHours::load(m_store);
     m_windowHeight = ListLayout::windowHeight(m_places.plcCount);
+    ++m_loads;
+}
+
+Place ListClock::localPlace() const
+{
+    const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
+    const qint64 offset = asWall(utc).secsTo(asWall(m_clock.localNow()));
+    // The two readings of the clock may straddle a second.
+    const int offsetMinutes = int(std::lround(double(offset) / kMinuteSecs));
+    Place local;
+    local.name = QStringLiteral("Local");
+    if (m_localZone.isValid() && m_localZone.secondsAt(utc) == offsetMinutes * kMinuteSecs) {
+        local.zone = m_localZone;
+    } else {
+        local.hours = offsetMinutes / 60;
+        local.minutes = offsetMinutes % 60;
+    }
+    return local;
 }
 
 ListClock::Tick ListClock::tick()
@@ -22,36 +70,96 @@ ListClock::Tick ListClock::tick()
         loadPlaces();
         out.reloaded = true;
     }
+    m_look.expire(m_clock.seconds());
     const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
-    const QDateTime localNow = m_clock.localNow();
+    const std::optional<QDateTime> at = m_look.at();
+    const QDateTime shown = at.value_or(utc);
+    const QDateTime local = at ? PlaceTime::placeDateTime(*at, localPlace()) : m_clock.localNow();
     out.rows.reserve(std::size_t(m_places.count() + 1));
-    out.rows.push_back(PlaceTime::localRow(localNow, m_locale));
+    out.rows.push_back(PlaceTime::localRow(local, m_locale));
     for (int i = 0; i <= m_places.plcCount; ++i)
         out.rows.push_back(
-            PlaceTime::placeRow(m_places.places[std::size_t(i)], utc, localNow, m_locale));
+            PlaceTime::placeRow(m_places.places[std::size_t(i)], shown, local, m_locale));
+    if (at) {
+        out.looking = true;
+        out.distance = LookedAtInstant::distanceText(presentMinute(utc).secsTo(*at));
+    }
+    const StripBasis basis = stripBasis(utc);
+    if (basis != m_paintedBasis) {
+        out.strips = strips();
+        m_paintedBasis = basis;
+    }
     return out;
+}
+
+ListClock::StripBasis ListClock::stripBasis(const QDateTime& utc) const
+{
+    return {utc.toSecsSinceEpoch() / kQuarterSecs, m_look.at(), m_mode, m_loads};
+}
+
+void ListClock::step(int notches, LookedAtInstant::Step size)
+{
+    m_look.step(notches, size, m_clock.utcNow(), m_clock.seconds());
+}
+
+TypedTime::Outcome ListClock::lookAtTyped(int row, QStringView text)
+{
+    const std::optional<QTime> wall = TypedTime::parse(text);
+    if (!wall || row < 0 || row > m_places.count())
+        return {std::nullopt, TypedTime::Refusal::NotATime};
+    const Place place = row == 0 ? localPlace() : m_places.places[std::size_t(row - 1)];
+    const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
+    TypedTime::Outcome outcome = TypedTime::nextOccurrence(place, *wall, utc);
+    if (outcome.utc)
+        m_look.lookAt(*outcome.utc, utc, m_clock.seconds());
+    return outcome;
 }
 
 std::vector<StripRow> ListClock::strips() const
 {
     const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
+    const Place localAsPlace = localPlace();
+    // The strips show the coming hours; a look outside them makes its own hour the first.
+    QDateTime first = utc;
+    QDateTime localWall = asWall(m_clock.localNow());
+    int lookedColumn = -1;
+    if (const std::optional<QDateTime> at = m_look.at()) {
+        const qint64 fromColumn0 = utc.addSecs(-intoHour(localWall)).secsTo(*at);
+        lookedColumn = fromColumn0 >= 0 ? int(fromColumn0 / kHourSecs) : -1;
+        if (lookedColumn < 0 || lookedColumn >= ListLayout::kCellsPerRow) {
+            first = *at;
+            localWall = PlaceTime::placeDateTime(*at, localAsPlace);
+            lookedColumn = 0;
+        }
+    }
+    std::vector<Place> shown{localAsPlace};
+    for (int i = 0; i <= m_places.plcCount; ++i)
+        shown.push_back(m_places.places[std::size_t(i)]);
+    // A column stands for the local hour it shows.
+    const std::bitset<WorkingHours::kColumns> awake =
+        m_workingHours.awakeColumns(shown, first.addSecs(-intoHour(localWall)));
+
+    std::vector<StripRow> out;
+    out.reserve(shown.size());
+    StripTimes wall;
     // The local row counts on the wall clock like the places do, so that its tool tips agree
     // with its cells.
-    const QDateTime local = m_clock.localNow();
-    const QDateTime localWall(local.date(), local.time(), Qt::UTC);
-    std::vector<StripRow> out;
-    out.reserve(std::size_t(m_places.count() + 1));
-    StripTimes wall;
     for (std::size_t c = 0; c < wall.size(); ++c)
-        wall[c] = localWall.addSecs(qint64(c) * 3600);
+        wall[c] = localWall.addSecs(qint64(c) * kHourSecs);
     out.push_back(stripRow(wall, m_mode, m_locale));
     // A place's columns are instants an hour apart, so a change of its summer time shows as
     // a skipped or a repeated hour.
     for (int i = 0; i <= m_places.plcCount; ++i) {
         const Place& place = m_places.places[std::size_t(i)];
         for (std::size_t c = 0; c < wall.size(); ++c)
-            wall[c] = PlaceTime::placeDateTime(utc.addSecs(qint64(c) * 3600), place);
+            wall[c] = PlaceTime::placeDateTime(first.addSecs(qint64(c) * kHourSecs), place);
         out.push_back(stripRow(wall, m_mode, m_locale));
+    }
+    for (StripRow& row : out) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            row[c].awake = awake[c];
+            row[c].looked = int(c) == lookedColumn;
+        }
     }
     return out;
 }

@@ -34,6 +34,16 @@ constexpr int rowTop(int row)
     return row == 0 ? 240 : 360 + 240 * row;
 }
 
+// The row at a height in the window, or -1 between and outside the rows (the pointer's row).
+constexpr int rowAt(int y)
+{
+    for (int r = 0; r < kRowCount; ++r) {
+        if (y >= rowTop(r) && y < rowTop(r) + kRowHeight)
+            return r;
+    }
+    return -1;
+}
+
 constexpr int cellLeft(int column)
 {
     return kStripLeft + kCellPitch * column;

@@ -14,7 +14,13 @@
 #include "platform/SizingFrame.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpressionValidator>
+#include <QToolTip>
+#include <QWheelEvent>
 
 namespace {
 
@@ -23,6 +29,22 @@ QString indexed(QStringView name, int row)
 {
     return name.toString() + u'_' + QString::number(row);
 }
+
+// A looked-at time is drawn on a violet ground that no present time ever has, darker in the
+// night hours, so it cannot be taken for the time now.
+QColor lookedDayGround()
+{
+    return {104, 56, 144};
+}
+
+QColor lookedNightGround()
+{
+    return {48, 16, 72};
+}
+
+constexpr int kWheelNotch = 120; // a wheel's notch in eighths of a degree
+constexpr double kDistancePoints = 7.5;
+constexpr int kDistanceGapPixels = 4;
 
 } // namespace
 
@@ -37,6 +59,8 @@ ListWindow::ListWindow(SettingsStore& store, const Clock& clock, ProgramStarter&
     ClockLook::apply(*this);
     // Tool tips show while another program's window is the active one.
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    // The arrow keys and typed times reach the window once it is clicked.
+    setFocusPolicy(Qt::ClickFocus);
     buildControls();
     start();
 }
@@ -99,6 +123,28 @@ void ListWindow::buildControls()
     // The time labels overlap the strip's last border: they lie above it.
     for (DisplayLabel* l : m_timeLabels)
         l->raise();
+    // Turning the wheel over a row looks ahead or back; the strips keep it from the window.
+    for (int r = 0; r < kRowCount; ++r) {
+        for (QWidget* w : std::initializer_list<QWidget*>{m_dateLabels[r], m_strips[r],
+                                                          m_timeLabels[r], m_placeLabels[r]})
+            w->installEventFilter(this);
+    }
+
+    m_distance = new QLabel(this);
+    m_distance->setObjectName(QStringLiteral("lblAhead"));
+    QFont small = font();
+    small.setPointSizeF(kDistancePoints);
+    m_distance->setFont(small);
+    m_distance->setForegroundRole(QPalette::HighlightedText);
+    m_distance->hide();
+
+    m_editor = new QLineEdit(this);
+    m_editor->setObjectName(QStringLiteral("edTime"));
+    m_editor->setFont(ClockLook::labelFont());
+    m_editor->setValidator(new QRegularExpressionValidator(TypedTime::partialPattern(), m_editor));
+    m_editor->installEventFilter(this);
+    m_editor->hide();
+    connect(m_editor, &QLineEdit::returnPressed, this, &ListWindow::applyTypedTime);
 
     connect(&m_ticks, &TickTimer::tick, this, &ListWindow::onTick);
 }
@@ -112,6 +158,8 @@ void ListWindow::start()
     m_modeLabel->display(m_list.modeCaption(), false);
     repaintStrips();
     onTick(); // the first texts are there when the window first shows
+    // Asleep between minutes, unless a look is to give way to the present before the next.
+    m_ticks.setNextDue([this] { return m_list.returnDue(); });
     m_ticks.start();
 }
 
@@ -150,14 +198,158 @@ void ListWindow::repaintStrips()
 void ListWindow::onTick()
 {
     const ListClock::Tick t = m_list.tick();
-    if (t.reloaded)
+    if (t.reloaded) {
         applyHeight();
+        if (m_chosenRow > m_list.places().count())
+            chooseRow(0);
+    }
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         const RowText& row = t.rows[r];
         m_dateLabels[r]->display(row.date, row.dateHighlight);
-        m_timeLabels[r]->display(row.time, row.nightHighlight);
+        showTime(r, row, t.looking);
         m_placeLabels[r]->display(row.place, false);
     }
+    if (t.strips) {
+        for (std::size_t r = 0; r < t.strips->size(); ++r)
+            m_strips[r]->setRow((*t.strips)[r]);
+    }
+    if (t.looking)
+        placeDistance();
+    m_distance->setText(t.distance);
+    m_distance->setVisible(t.looking);
+}
+
+void ListWindow::showTime(std::size_t row, const RowText& text, bool looking)
+{
+    DisplayLabel* label = m_timeLabels[row];
+    const QColor ground = !looking              ? ClockLook::nightHighlight()
+                          : text.nightHighlight ? lookedNightGround()
+                                                : lookedDayGround();
+    if (label->palette().color(QPalette::Window) != ground) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::Window, ground);
+        label->setPalette(p);
+    }
+    QFont font = ClockLook::labelFont();
+    font.setItalic(looking);
+    if (label->font() != font)
+        label->setFont(font);
+    label->display(text.time, looking || text.nightHighlight);
+}
+
+bool ListWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_editor) {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            closeEditor();
+            return true;
+        }
+        if (event->type() == QEvent::FocusOut)
+            closeEditor();
+        return false;
+    }
+    if (event->type() == QEvent::Wheel) {
+        wheelTurned(*static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    // A click on the local time comes back to the present.
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_timeLabels[0] &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_list.isLooking()) {
+        m_list.backToNow();
+        onTick();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ListWindow::wheelTurned(const QWheelEvent& event)
+{
+    const QPoint delta = event.angleDelta();
+    m_wheelRest += delta.y() != 0 ? delta.y() : delta.x();
+    const int notches = m_wheelRest / kWheelNotch;
+    if (notches == 0)
+        return;
+    m_wheelRest -= notches * kWheelNotch;
+    // Turned away from the user: later.
+    m_list.step(notches, event.modifiers() & Qt::ShiftModifier ? LookedAtInstant::Step::Quarter
+                                                               : LookedAtInstant::Step::Hour);
+    onTick();
+}
+
+void ListWindow::keyPressEvent(QKeyEvent* event)
+{
+    const auto size = event->modifiers() & Qt::ShiftModifier ? LookedAtInstant::Step::Quarter
+                                                             : LookedAtInstant::Step::Hour;
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        m_list.step(key == Qt::Key_Right ? 1 : -1, size);
+        onTick();
+    } else if (key == Qt::Key_Escape) {
+        m_list.backToNow();
+        onTick();
+    } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        chooseRow(key == Qt::Key_Down ? 1 : -1);
+    } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        openEditor(typingRow(), event->text());
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ListWindow::chooseRow(int step)
+{
+    const int rows = m_list.places().count() + 1;
+    const int next =
+        m_chosenRow < 0 ? (step > 0 ? 0 : rows - 1) : (m_chosenRow + step + rows) % rows;
+    for (int r = 0; r < ListLayout::kRowCount; ++r) {
+        QFont font = m_placeLabels[std::size_t(r)]->font();
+        font.setUnderline(r == next);
+        m_placeLabels[std::size_t(r)]->setFont(font);
+    }
+    m_chosenRow = next;
+}
+
+int ListWindow::typingRow() const
+{
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    if (rect().contains(at)) {
+        const int row = ListLayout::rowAt(int(Twips::fromPixels(at.y())));
+        if (row >= 0 && row <= m_list.places().count())
+            return row;
+    }
+    return std::max(m_chosenRow, 0);
+}
+
+void ListWindow::openEditor(int row, const QString& typed)
+{
+    m_editorRow = row;
+    m_editor->setGeometry(m_timeLabels[std::size_t(row)]->geometry());
+    m_editor->setText(typed);
+    m_editor->show();
+    m_editor->raise();
+    m_editor->setFocus();
+}
+
+void ListWindow::closeEditor()
+{
+    m_editorRow = -1;
+    m_editor->hide();
+    setFocus();
+}
+
+void ListWindow::applyTypedTime()
+{
+    const TypedTime::Outcome outcome = m_list.lookAtTyped(m_editorRow, m_editor->text());
+    if (outcome.refusal) {
+        const QString why =
+            *outcome.refusal == TypedTime::Refusal::Skipped
+                ? QStringLiteral("No such time there that day: summer time skips it")
+                : QStringLiteral("Type a time such as 9, 9:30 or 21:05");
+        QToolTip::showText(m_editor->mapToGlobal(QPoint(0, m_editor->height())), why, m_editor);
+        return;
+    }
+    closeEditor();
+    onTick();
 }
 
 void ListWindow::toggleMode()
@@ -185,6 +377,20 @@ void ListWindow::applyLayout()
     for (DisplayLabel* l : m_placeLabels)
         l->resize(Twips::toPixels(ListLayout::placeLabelWidth(client)), l->height());
     m_modeLabel->resize(Twips::toPixels(ListLayout::modeLabelWidth(client)), m_modeLabel->height());
+    placeDistance();
+}
+
+void ListWindow::placeDistance()
+{
+    // The distance of a look stands inside the local row's name label, after "Local".
+    const DisplayLabel* local = m_placeLabels[0];
+    const QFontMetrics metrics = local->fontMetrics();
+    const int left = local->x() + local->frameWidth() + metrics.horizontalAdvance(u'x') / 2 +
+                     metrics.horizontalAdvance(local->text()) + kDistanceGapPixels;
+    const int inner = local->height() - 2 * local->frameWidth();
+    m_distance->setGeometry(left, local->y() + local->frameWidth(),
+                            std::max(0, local->geometry().right() - local->frameWidth() - left + 1),
+                            inner);
 }
 
 void ListWindow::resizeEvent(QResizeEvent* event)

@@ -14,6 +14,9 @@
 
 class Clock;
 class DisplayLabel;
+class QLabel;
+class QLineEdit;
+class QWheelEvent;
 class ImageButtonGroup;
 class ProgramStarter;
 class SettingsStore;
@@ -21,7 +24,8 @@ class StripWidget;
 class WindowPlacer;
 
 // The list clock's window: the local row and every place, each with its 24-hour strip, under a
-// thin band of image buttons. It shows what ListClock computes and forwards the user's actions.
+// thin band of image buttons. It shows what ListClock computes and forwards the user's actions:
+// the wheel and the arrow keys look at another instant, digits open a time editor on a row.
 class ListWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -41,6 +45,8 @@ signals:
     void closed();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -53,6 +59,14 @@ private:
     void applyLayout();
     void applyHeight();
     void switchTo(ListButton button);
+    void placeDistance();
+    void showTime(std::size_t row, const RowText& text, bool looking);
+    void wheelTurned(const QWheelEvent& event);
+    void chooseRow(int step);
+    int typingRow() const;
+    void openEditor(int row, const QString& typed);
+    void closeEditor();
+    void applyTypedTime();
 
     SettingsStore& m_store;
     ProgramStarter& m_starter;
@@ -65,6 +79,11 @@ private:
     std::array<DisplayLabel*, ListLayout::kRowCount> m_timeLabels{};
     std::array<DisplayLabel*, ListLayout::kRowCount> m_placeLabels{};
     std::array<StripWidget*, ListLayout::kRowCount> m_strips{};
+    QLabel* m_distance = nullptr; // "+3:00" beside "Local" while looking
+    QLineEdit* m_editor = nullptr;
+    int m_editorRow = -1;
+    int m_chosenRow = -1; // chosen with Up and Down; -1 none
+    int m_wheelRest = 0;  // a touchpad's part of a notch
     TickTimer m_ticks;
     WindowPlacer* m_placer;
 };

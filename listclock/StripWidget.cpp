@@ -20,6 +20,21 @@ int pitch()
     return Twips::toPixels(ListLayout::kCellPitch);
 }
 
+// An hour when every place is at work: a dark green line along the foot of the cell, which
+// reads on both day colours (all places are in their day hours then).
+QColor awakeColour()
+{
+    return {0, 100, 0};
+}
+constexpr int kAwakeLine = 2;
+
+// The looked-at hour: a red frame, plain on the day colours and on the night blue alike.
+QColor lookedColour()
+{
+    return {230, 0, 0};
+}
+constexpr int kLookedFrame = 2;
+
 } // namespace
 
 StripWidget::StripWidget(const QString& objectName, QWidget* parent) : QWidget(parent)
@@ -90,5 +105,12 @@ void StripWidget::paintEvent(QPaintEvent*)
         painter.setPen(text);
         painter.drawText(box.adjusted(1 + indent, 1, -1, -1), Qt::AlignLeft | Qt::AlignVCenter,
                          QString::number(view.cell.hour));
+        // Marks lie inside the border, so the cell's colours stay as they are around them.
+        const QRect inside = box.adjusted(1, 1, -1, -1);
+        if (view.awake)
+            painter.fillRect(inside.left(), inside.bottom() - kAwakeLine + 1, inside.width(),
+                             kAwakeLine, awakeColour());
+        if (view.looked)
+            qDrawPlainRect(&painter, inside, lookedColour(), kLookedFrame);
     }
 }
