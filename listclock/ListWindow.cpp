@@ -341,10 +341,9 @@ void ListWindow::applyTypedTime()
 {
     const TypedTime::Outcome outcome = m_list.lookAtTyped(m_editorRow, m_editor->text());
     if (outcome.refusal) {
-        const QString why =
-            *outcome.refusal == TypedTime::Refusal::Skipped
-                ? QStringLiteral("No such time there that day: summer time skips it")
-                : QStringLiteral("Type a time such as 9, 9:30 or 21:05");
+        const QString why = *outcome.refusal == TypedTime::Refusal::Skipped
+                                ? tr("No such time there that day: summer time skips it")
+                                : tr("Type a time such as 9, 9:30 or 21:05");
         QToolTip::showText(m_editor->mapToGlobal(QPoint(0, m_editor->height())), why, m_editor);
         return;
     }
