@@ -181,3 +181,22 @@ zel_geometry() {
 zel_screenshot() {
     import -window root "$1"
 }
+
+# zel_start_atspi: a private D-Bus session with the accessibility bus, so that zel_atspi_texts
+# can read the windows' texts. Programs started afterwards expose their widgets on it.
+zel_start_atspi() {
+    local out
+    out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) ||
+        zel_fail "no D-Bus session"
+    export DBUS_SESSION_BUS_ADDRESS=${out%%$'\n'*}
+    ZEL_PIDS+=("${out##*$'\n'}")
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$ZEL_TMP/atspi.log" 2>&1 &
+    ZEL_PIDS+=($!)
+    # Qt offers its widgets only when told that a reader is there.
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# zel_atspi_texts APPLICATION: "x y text" for every label of the application, top to bottom.
+zel_atspi_texts() {
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_texts.py" "$1"
+}
