@@ -14,8 +14,9 @@ int runDisplayProgram(int argc, char** argv, const char* program,
     SettingsStore store = SettingsStore::openUser();
     if (!HandOver::displayMayRun(store))
         return 0;
-    // Before QApplication: without a display Qt would abort.
-    if (const auto code = GuiStartup::refuseWithoutDisplay(program))
+    // Before QApplication: without a display Qt would abort. The clocks place themselves and
+    // follow other windows, which only X lets them do.
+    if (const auto code = GuiStartup::choosePlatform(program, PlatformNeed::X11))
         return *code;
     QApplication app(argc, argv);
     GuiStartup::setUpApplication();

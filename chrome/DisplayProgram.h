@@ -16,7 +16,7 @@ struct DisplayContext {
 
 // The life of a clock program, the same for every display: it ends at once, quietly, when its
 // start was not asked for in the store, and with one line on standard error when there is no
-// display; otherwise it sets up the application and gives it to `run`, which makes the display
-// and runs the event loop.
+// display; otherwise it sets up the application, on X wherever X can be had, and gives it to
+// `run`, which makes the display and runs the event loop.
 int runDisplayProgram(int argc, char** argv, const char* program,
                       const std::function<int(QApplication&, const DisplayContext&)>& run);

@@ -13,22 +13,25 @@
 
 namespace GuiStartup {
 
-std::optional<QString> displayProblem()
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    // A platform chosen by the environment (offscreen, vnc, ...) needs no display of ours.
-    if (!platform.isEmpty() && !platform.startsWith("xcb"))
-        return std::nullopt;
-    return DisplayProbe::problem();
-}
+namespace {
 
-std::optional<int> refuseWithoutDisplay(const char* program)
+constexpr char kPlatformVariable[] = "QT_QPA_PLATFORM";
+bool g_platformChosenHere = false;
+
+} // namespace
+
+std::optional<int> choosePlatform(const char* program, PlatformNeed need)
 {
-    const std::optional<QString> problem = displayProblem();
-    if (!problem)
-        return std::nullopt;
-    std::fprintf(stderr, "%s: %s\n", program, problem->toLocal8Bit().constData());
-    return 1;
+    const PlatformDecision decision = DisplayProbe::decide(need);
+    if (decision.refusal) {
+        std::fprintf(stderr, "%s: %s\n", program, decision.refusal->toLocal8Bit().constData());
+        return 1;
+    }
+    if (!decision.platform.isEmpty()) {
+        qputenv(kPlatformVariable, decision.platform);
+        g_platformChosenHere = true;
+    }
+    return std::nullopt;
 }
 
 QImage windowIcon()
@@ -55,6 +58,8 @@ void setUpApplication()
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(windowIcon())));
     // The system's locale is LC_ALL, else LC_MESSAGES, else LANG.
     UiLanguage::install(QLocale::system());
+    if (g_platformChosenHere)
+        qunsetenv(kPlatformVariable);
 }
 
 } // namespace GuiStartup

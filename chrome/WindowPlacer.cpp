@@ -12,23 +12,23 @@
 
 namespace {
 
-// The screen that holds most of `r`; the primary screen when none holds any of it.
 QRect screenFor(const QRect& r)
 {
-    QRect best;
-    qint64 bestArea = 0;
-    for (const QScreen* s : QGuiApplication::screens()) {
-        const QRect common = s->geometry().intersected(r);
-        const qint64 area = qint64(common.width()) * common.height();
-        if (area > bestArea) {
-            bestArea = area;
-            best = s->geometry();
-        }
-    }
-    if (bestArea > 0)
-        return best;
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary != nullptr ? primary->geometry() : r;
+    std::vector<QRect> screens;
+    for (const QScreen* s : QGuiApplication::screens())
+        screens.push_back(s->geometry());
+    return WindowPlacer::screenFor(r, screens);
+}
+
+// How far apart two rectangles lie; 0 when they touch or overlap.
+qint64 gap(const QRect& a, const QRect& b)
+{
+    const auto apart = [](int start1, int end1, int start2, int end2) {
+        return qint64(std::max({0, start2 - end1, start1 - end2}));
+    };
+    const qint64 dx = apart(a.left(), a.right(), b.left(), b.right());
+    const qint64 dy = apart(a.top(), a.bottom(), b.top(), b.bottom());
+    return dx * dx + dy * dy;
 }
 
 int clampedStart(int start, int length, int screenStart, int screenLength)
@@ -41,6 +41,25 @@ int clampedStart(int start, int length, int screenStart, int screenLength)
 } // namespace
 
 WindowPlacer::WindowPlacer(QWidget& window) : QObject(&window), m_window(window) {}
+
+QRect WindowPlacer::screenFor(const QRect& wanted, const std::vector<QRect>& screens)
+{
+    if (screens.empty())
+        return wanted;
+    const auto area = [&wanted](const QRect& s) {
+        const QRect common = s.intersected(wanted);
+        return qint64(common.width()) * common.height();
+    };
+    const auto most =
+        std::max_element(screens.begin(), screens.end(),
+                         [&](const QRect& a, const QRect& b) { return area(a) < area(b); });
+    if (area(*most) > 0)
+        return *most;
+    // Saved on a screen that is gone: the nearest one left.
+    return *std::min_element(screens.begin(), screens.end(), [&](const QRect& a, const QRect& b) {
+        return gap(a, wanted) < gap(b, wanted);
+    });
+}
 
 QRect WindowPlacer::onScreen(const QRect& wanted, const QRect& screen)
 {

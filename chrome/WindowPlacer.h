@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -23,6 +24,9 @@ public:
     // The rectangle, in pixels, where a window wanted at `wanted` opens on `screen`: `wanted`
     // itself when it lies wholly on the screen.
     static QRect onScreen(const QRect& wanted, const QRect& screen);
+    // Of `screens`, the one that holds most of `wanted`, or, when none holds any of it (it was
+    // saved on a monitor that is gone), the nearest one.
+    static QRect screenFor(const QRect& wanted, const std::vector<QRect>& screens);
 
     // Moves and sizes the window to the stored place (height and the smallest width as given).
     void open(const WindowPlacement& stored, int heightPx, int minWidthPx);

@@ -14,7 +14,7 @@
 int main(int argc, char** argv)
 {
     // Before QApplication: without a display Qt would abort.
-    if (const auto code = GuiStartup::refuseWithoutDisplay("zelhome"))
+    if (const auto code = GuiStartup::choosePlatform("zelhome", PlatformNeed::Either))
         return *code;
     QApplication app(argc, argv);
     GuiStartup::setUpApplication();

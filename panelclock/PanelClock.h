@@ -32,14 +32,26 @@ public:
     bool following() const { return m_following; }
     void toggleFollow()
     {
+        if (!m_canFollow)
+            return;
         m_following = !m_following;
         m_toggled = true;
     }
-    // The follow button's tool tip: what a click would change to, once it has been clicked.
+    // Where the desktop keeps other windows from this program there is nothing to follow:
+    // following stays off for the whole run.
+    void followingUnavailable()
+    {
+        m_canFollow = false;
+        m_following = false;
+    }
+    bool canFollow() const { return m_canFollow; }
+    // The follow button's tool tip: what a click would change to, once it has been clicked, or
+    // why it cannot be clicked.
     QString followToolTip() const;
 
 private:
     PlaceRotation m_rotation;
     bool m_following = true;
     bool m_toggled = false;
+    bool m_canFollow = true;
 };

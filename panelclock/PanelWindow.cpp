@@ -91,6 +91,11 @@ void PanelWindow::start()
     SizingFrame::request(this); // resizable in width; the height is held
     m_placer->open(m_store.placement(StoreKeys::PanelWindow), px(PanelLayout::kHeight),
                    minimumWidth());
+    if (!m_foreground.canFollow()) {
+        m_panel.followingUnavailable();
+        m_followButton->setEnabled(false);
+        m_followButton->setToolTip(m_panel.followToolTip());
+    }
     m_followsEvents = m_foreground.watch([this] {
         if (m_panel.following())
             followTitleBar();

@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     SettingsStore store = SettingsStore::openUser();
     if (!HandOver::settingsMayRun(store))
         return 0;
-    if (const auto code = GuiStartup::refuseWithoutDisplay("zelsetup"))
+    if (const auto code = GuiStartup::choosePlatform("zelsetup", PlatformNeed::Either))
         return *code;
     QApplication app(argc, argv);
     GuiStartup::setUpApplication();

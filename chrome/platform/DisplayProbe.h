@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QString>
-#include <optional>
+#include "PlatformChoice.h"
 
-// Asks the window system whether a window can be shown at all; one implementation per window
-// system, chosen when building.
+// Looks at the desktop the program starts on and decides its window-system platform; one
+// implementation per window system, chosen when building.
 namespace DisplayProbe {
-std::optional<QString> problem();
+PlatformDecision decide(PlatformNeed need);
 }

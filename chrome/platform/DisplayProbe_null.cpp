@@ -2,10 +2,10 @@
 
 namespace DisplayProbe {
 
-// Windows and other desktops always have one; Qt reports its own failures there.
-std::optional<QString> problem()
+// Windows and other desktops have one platform, always there; Qt reports its own failures.
+PlatformDecision decide(PlatformNeed)
 {
-    return std::nullopt;
+    return {};
 }
 
 } // namespace DisplayProbe

@@ -28,6 +28,11 @@ public:
     // process (a message box, a dialog), client or frame.
     virtual std::optional<WindowRect> frameUnlessOwn(const QWidget& own) = 0;
 
+    // Whether this desktop can tell of other programs' windows at all: false where this
+    // program runs on a window system that keeps them from it (Wayland), so that following
+    // cannot be offered.
+    virtual bool canFollow() const = 0;
+
     // Asks to be told, from the event loop, whenever the foreground window or its place may
     // have changed. True when the window system tells; false when it cannot, and the caller
     // asks frameUnlessOwn() on its own.

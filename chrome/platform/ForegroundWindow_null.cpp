@@ -5,6 +5,7 @@ namespace {
 class NoForegroundWindow final : public ForegroundWindow {
 public:
     std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return std::nullopt; }
+    bool canFollow() const override { return false; }
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "DevicePixels.h"
 #include "ForegroundWindow.h"
 
 #include <QWidget>
@@ -20,8 +21,9 @@ public:
         RECT r;
         if (!GetWindowRect(w, &r))
             return std::nullopt;
-        return WindowRect{r.left, r.top, r.right, r.bottom};
+        return DevicePixels::toLogical(WindowRect{r.left, r.top, r.right, r.bottom});
     }
+    bool canFollow() const override { return true; }
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ForegroundWindow.h"
 
+#include "DevicePixels.h"
 #include "Xcb_x11.h"
 
 #include <QByteArray>
@@ -65,6 +66,9 @@ public:
             notifyLater();
         return frame;
     }
+
+    // Our windows and the others' must both be X windows for one to be laid over the other.
+    bool canFollow() const override { return usable() && Xcb::toolkitConnection() != nullptr; }
 
     bool watch(std::function<void()> changed) override
     {
@@ -252,8 +256,9 @@ private:
         }
         const int left = origin->dst_x;
         const int top = origin->dst_y;
-        return WindowRect{left - int(e[0]), top - int(e[2]), left + geometry->width + int(e[1]),
-                          top + geometry->height + int(e[3])};
+        return DevicePixels::toLogical(WindowRect{left - int(e[0]), top - int(e[2]),
+                                                  left + geometry->width + int(e[1]),
+                                                  top + geometry->height + int(e[3])});
     }
 
     xcb_connection_t* m_connection = nullptr;

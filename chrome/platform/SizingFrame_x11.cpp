@@ -1,5 +1,6 @@
 #include "SizingFrame.h"
 
+#include "DevicePixels.h"
 #include "Xcb_x11.h"
 
 #include <QWidget>
@@ -29,7 +30,10 @@ void request(QWidget* window, Sizing sizing)
     xcb_flush(c);
 }
 
-std::optional<QPoint> clientOrigin(QWidget* window)
+namespace {
+
+// Where the inside of the window is, in the X server's device pixels.
+std::optional<QPoint> deviceClientOrigin(QWidget* window)
 {
     xcb_connection_t* c = Xcb::toolkitConnection();
     if (window == nullptr || c == nullptr || !window->isVisible())
@@ -43,23 +47,35 @@ std::optional<QPoint> clientOrigin(QWidget* window)
     return QPoint(at->dst_x, at->dst_y);
 }
 
+std::optional<QPoint> logical(const std::optional<QPoint>& device)
+{
+    return device ? std::optional<QPoint>(DevicePixels::toLogical(*device)) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<QPoint> clientOrigin(QWidget* window)
+{
+    return logical(deviceClientOrigin(window));
+}
+
 std::optional<QPoint> frameOrigin(QWidget* window)
 {
-    const std::optional<QPoint> inside = clientOrigin(window);
+    const std::optional<QPoint> inside = deviceClientOrigin(window);
     xcb_connection_t* c = Xcb::toolkitConnection();
     if (!inside || c == nullptr)
         return std::nullopt;
     const xcb_atom_t extentsAtom = Xcb::atom(c, "_NET_FRAME_EXTENTS", true);
     if (extentsAtom == XCB_ATOM_NONE)
-        return inside;
+        return logical(inside);
     const auto id = xcb_window_t(window->winId());
     const auto extents = Xcb::reply(xcb_get_property_reply(
         c, xcb_get_property(c, 0, id, extentsAtom, XCB_ATOM_CARDINAL, 0, 4), nullptr));
     if (!extents || xcb_get_property_value_length(extents.get()) < int(4 * sizeof(std::uint32_t)))
-        return inside; // no decoration
+        return logical(inside); // no decoration
     // Left, right, top, bottom: the frame lies left and top widths before the inside.
     const auto* e = static_cast<const std::uint32_t*>(xcb_get_property_value(extents.get()));
-    return *inside - QPoint(int(e[0]), int(e[2]));
+    return logical(*inside - QPoint(int(e[0]), int(e[2])));
 }
 
 } // namespace SizingFrame

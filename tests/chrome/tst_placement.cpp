@@ -21,6 +21,7 @@ namespace {
 class NoForeground final : public ForegroundWindow {
 public:
     std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return std::nullopt; }
+    bool canFollow() const override { return true; }
 };
 
 enum class Kind { Panel, List };
@@ -76,6 +77,21 @@ private slots:
         // A second screen to the right is a screen like any other.
         QCOMPARE(WindowPlacer::onScreen({1500, 10, 200, 24}, QRect(800, 0, 1024, 768)),
                  QRect(1500, 10, 200, 24));
+    }
+
+    void screenForTwoMonitors()
+    {
+        // Left 1280 x 800, right 1024 x 768 beside it.
+        const std::vector<QRect> screens{{0, 0, 1280, 800}, {1280, 0, 1024, 768}};
+        const auto on = [&](QRect wanted) { return WindowPlacer::screenFor(wanted, screens); };
+        QCOMPARE(on({100, 10, 300, 24}), screens[0]);
+        QCOMPARE(on({1200, 10, 300, 24}), screens[1]);  // most of it on the right
+        QCOMPARE(on({3000, 100, 300, 24}), screens[1]); // right of both: the right one
+        QCOMPARE(on({1500, 780, 300, 24}), screens[1]); // below the right, beside the left
+        QCOMPARE(on({-900, 900, 300, 24}), screens[0]);
+        // Saved on a monitor that is gone, it opens wholly on the nearest.
+        QCOMPARE(WindowPlacer::onScreen({2500, 300, 300, 24}, on({2500, 300, 300, 24})),
+                 QRect(2004, 300, 300, 24));
     }
 
     void hostileStoredPlacesOpenWhollyOnTheScreen_data()

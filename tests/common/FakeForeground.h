@@ -8,5 +8,7 @@
 class FakeForeground final : public ForegroundWindow {
 public:
     std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return rect; }
+    bool canFollow() const override { return followable; }
     std::optional<WindowRect> rect;
+    bool followable = true;
 };

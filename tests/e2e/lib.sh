@@ -14,11 +14,18 @@ ZEL_PIDS=()
 
 # zel_display_pids [PROGRAM]: the suite's processes (or one program's) on this test's display.
 # Tests run side by side, each on a display of its own: never touch another test's programs.
+# A Wayland-only test knows its programs by the compositor's socket instead.
 zel_display_pids() {
-    local pid
-    [ -n "${DISPLAY:-}" ] || return 0
+    local pid mark
+    if [ -n "${DISPLAY:-}" ]; then
+        mark="DISPLAY=$DISPLAY"
+    elif [ -n "${WAYLAND_DISPLAY:-}" ]; then
+        mark="WAYLAND_DISPLAY=$WAYLAND_DISPLAY"
+    else
+        return 0
+    fi
     for pid in $(pgrep -f "^$ZEL_BIN_DIR/${1:-}" 2>/dev/null || true); do
-        if tr '\0' '\n' </proc/"$pid"/environ 2>/dev/null | grep -qx "DISPLAY=$DISPLAY"; then
+        if tr '\0' '\n' </proc/"$pid"/environ 2>/dev/null | grep -qx "$mark"; then
             echo "$pid"
         fi
     done
@@ -54,7 +61,7 @@ zel_log() {
 # zel_x_logs: the X server's and the window manager's logs, for a failure message.
 zel_x_logs() {
     local f
-    for f in "$ZEL_TMP/xvfb.log" "$ZEL_TMP/openbox.log"; do
+    for f in "$ZEL_TMP/xvfb.log" "$ZEL_TMP/openbox.log" "$ZEL_TMP/weston.log"; do
         echo "---- $(basename "$f"):" >&2
         cat "$f" >&2 2>/dev/null || echo "(none)" >&2
     done
@@ -196,7 +203,69 @@ zel_start_atspi() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
-# zel_atspi_texts APPLICATION: "x y text" for every label of the application, top to bottom.
+# zel_atspi_texts APPLICATION [ROLE]: "x y text" for every label (or control of ROLE) of the
+# application, top to bottom.
 zel_atspi_texts() {
-    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_texts.py" "$1"
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_texts.py" "$@"
+}
+
+# zel_has_text PROGRAM TEXT [ROLE]: true when PROGRAM shows TEXT as the whole text of a control
+# (a label, or another role as atspi_texts.py names it).
+zel_has_text() {
+    zel_atspi_texts "$1" ${3:+"$3"} 2>/dev/null | cut -d' ' -f3- | grep -qxF "$2"
+}
+
+# zel_wait_text PROGRAM TEXT SECONDS [ROLE]: true once PROGRAM shows TEXT.
+zel_wait_text() { zel_poll "$3" zel_has_text "$1" "$2" ${4:+"$4"}; }
+
+# zel_start_weston [--xwayland]: a private headless Wayland compositor, no X display unless
+# asked for one (then X clients get XWayland through weston's own window manager).
+zel_start_weston() {
+    unset DISPLAY
+    export XDG_RUNTIME_DIR="$ZEL_TMP/runtime"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    export WAYLAND_DISPLAY=wayland-zel
+    weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+        --width=1280 --height=800 "$@" >"$ZEL_TMP/weston.log" 2>&1 &
+    ZEL_PIDS+=($!)
+    zel_poll "$ZEL_X_START_LIMIT" test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ||
+        zel_x_fail "weston did not start within $ZEL_X_START_LIMIT s"
+    if [ "${1:-}" = --xwayland ]; then
+        zel_poll "$ZEL_X_START_LIMIT" grep -q 'xserver listening on display' "$ZEL_TMP/weston.log" ||
+            zel_x_fail "weston gave no X display"
+        DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$ZEL_TMP/weston.log" | head -n1)
+        export DISPLAY
+    fi
+}
+
+# zel_platform PID: the Qt platform plugin the program has loaded ("xcb", "wayland").
+zel_platform() {
+    grep -o 'libqxcb\.so\|libqwayland-[a-z]*\.so' "/proc/$1/maps" 2>/dev/null | head -n1 |
+        sed 's/libq\(xcb\|wayland\).*/\1/'
+}
+
+# zel_frame_of WINDOW: "LEFT TOP RIGHT BOTTOM" of an X window with its decoration.
+zel_frame_of() {
+    local x y w h ext l r t b
+    read -r x y w h < <(xwininfo -id "$1" | awk -F: '
+        /Absolute upper-left X/{x=$2} /Absolute upper-left Y/{y=$2}
+        /Width/{w=$2} /Height/{h=$2} END{print x+0, y+0, w+0, h+0}')
+    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+    IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
+    echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))
+}
+
+# zel_frame_at WINDOW X Y: the window's frame has its top left corner there.
+zel_frame_at() {
+    local l t r b
+    read -r l t r b < <(zel_frame_of "$1")
+    [ "$l" = "$2" ] && [ "$t" = "$3" ]
+}
+
+# zel_await_frame_at WHAT WINDOW X Y: the window's frame reaches the place within ten seconds.
+zel_await_frame_at() {
+    local l t r b
+    zel_poll 10 zel_frame_at "$2" "$3" "$4" && return 0
+    read -r l t r b < <(zel_frame_of "$2")
+    zel_fail "$1 at $l,$t, expected $3,$4"
 }

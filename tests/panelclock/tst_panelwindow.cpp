@@ -196,6 +196,23 @@ private slots:
         QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
     }
 
+    void withoutSightOfOtherWindowsStaysPutAndSaysWhy()
+    {
+        Fixture f;
+        f.foreground.followable = false;
+        f.foreground.rect = WindowRect{300, 80, 700, 380}; // would be followed if it could be
+        auto w = f.open();
+        const QPoint at = w->pos();
+        w->onTick();
+        ImageButton* toggle = button(*w, "imgMinimize");
+        QVERIFY(!toggle->isEnabled());
+        QVERIFY(toggle->toolTip().contains(QStringLiteral("cannot follow")));
+        click(toggle);
+        w->onTick();
+        QCOMPARE(w->pos(), at);
+        QVERIFY(!w->model().following());
+    }
+
     void switchButtonsWriteAndStart_data()
     {
         QTest::addColumn<QString>("name");
