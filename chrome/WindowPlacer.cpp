@@ -12,7 +12,7 @@
 
 namespace {
 
-QRect screenFor(const QRect& r)
+QRect appScreenFor(const QRect& r)
 {
     std::vector<QRect> screens;
     for (const QScreen* s : QGuiApplication::screens())
@@ -80,7 +80,7 @@ void WindowPlacer::open(const WindowPlacement& stored, int heightPx, int minWidt
     const QSize size(std::max(Twips::toPixels(stored.width), minWidthPx), heightPx);
     const QRect wanted(QPoint(Twips::toPixels(stored.left), Twips::toPixels(stored.top)),
                        size + decoration);
-    const QRect frame = onScreen(wanted, screenFor(wanted));
+    const QRect frame = onScreen(wanted, appScreenFor(wanted));
     m_opened = QRect(frame.topLeft(), frame.size() - decoration);
     m_window.move(m_opened.topLeft());
     m_window.resize(m_opened.width(), heightPx);
