@@ -49,6 +49,6 @@ zel_store_set Settings Start 1
 zel_run zelsetup
 setup=$ZEL_LAST_PID
 platform_known() { [ -n "$(zel_platform "$1")" ]; }
-zel_poll 20 platform_known "$setup" || zel_fail "zelsetup did not start"
+zel_poll 30 platform_known "$setup" || zel_fail "zelsetup did not start: $(cat "$ZEL_TMP/zelsetup.log")"
 [ "$(zel_platform "$setup")" = wayland ] || zel_fail "zelsetup is on $(zel_platform "$setup")"
 zel_log "the settings program runs natively on Wayland"
