@@ -9,7 +9,9 @@
 
 QString StartFailure::message() const
 {
-    return QStringLiteral("%1 could not be started from %2: %3.").arg(program, folder, reason);
+    //: %1 is a program's file name, %2 a folder, %3 why it failed
+    return QCoreApplication::translate("HandOver", "%1 could not be started from %2: %3.")
+        .arg(program, folder, reason);
 }
 
 namespace HandOver {
@@ -111,14 +113,17 @@ std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
         const bool alsoLooked = !fallbackFolder.isEmpty() && fallbackFolder != folder;
         return StartFailure{
             name, dir,
-            alsoLooked
-                ? QStringLiteral("there is no such program there, nor in %1").arg(fallbackFolder)
-                : QStringLiteral("there is no such program")};
+            alsoLooked ? QCoreApplication::translate("HandOver",
+                                                     "there is no such program there, nor in %1")
+                             .arg(fallbackFolder)
+                       : QCoreApplication::translate("HandOver", "there is no such program")};
     }
     if (!file.isFile() || !file.isExecutable())
-        return StartFailure{name, dir, QStringLiteral("it is not an executable program")};
+        return StartFailure{
+            name, dir, QCoreApplication::translate("HandOver", "it is not an executable program")};
     if (!starter.start(file.filePath()))
-        return StartFailure{name, dir, QStringLiteral("the system refused to run it")};
+        return StartFailure{
+            name, dir, QCoreApplication::translate("HandOver", "the system refused to run it")};
     return std::nullopt;
 }
 

@@ -2,6 +2,8 @@
 
 #include "Clock.h"
 
+#include <QCoreApplication>
+
 namespace PlaceTime {
 
 QDateTime utcSnapshot(const Clock& clock)
@@ -57,7 +59,8 @@ RowText placeRow(const Place& place, const QDateTime& utc, const QDateTime& loca
 
 RowText localRow(const QDateTime& localNow, const QLocale& locale)
 {
-    return {dateText(localNow, locale), timeText(localNow), QStringLiteral("Local"), false, false};
+    return {dateText(localNow, locale), timeText(localNow),
+            QCoreApplication::translate("PlaceTime", "Local"), false, false};
 }
 
 } // namespace PlaceTime

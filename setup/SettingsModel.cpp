@@ -5,6 +5,7 @@
 #include "SettingsStore.h"
 #include "WorldDb.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 namespace {
@@ -297,7 +298,7 @@ SlotView SettingsModel::slot(int n) const
 QString SettingsModel::styleCaption() const
 {
     const QString name = styleName(m_kind);
-    return name.isEmpty() ? QStringLiteral("Tytle Bar") : name;
+    return name.isEmpty() ? QCoreApplication::translate("SettingsModel", "Tytle Bar") : name;
 }
 
 int SettingsModel::countryRow(int n) const
@@ -318,8 +319,9 @@ int SettingsModel::countryRow(int n) const
 
 QString SettingsModel::intervalText(int seconds)
 {
-    return (seconds >= 0 ? QStringLiteral(" ") : QString()) + QString::number(seconds) +
-           QStringLiteral(" Sec.");
+    //: %1 is a number of seconds
+    return (seconds >= 0 ? QStringLiteral(" ") : QString()) +
+           QCoreApplication::translate("SettingsModel", "%1 Sec.").arg(seconds);
 }
 
 QString SettingsModel::offsetText(int minutes)
@@ -335,13 +337,13 @@ QString SettingsModel::styleName(int kind)
 {
     switch (kind) {
     case 0:
-        return QStringLiteral("Tytle bar");
+        return QCoreApplication::translate("SettingsModel", "Tytle bar");
     case 1:
-        return QStringLiteral("Independence");
+        return QCoreApplication::translate("SettingsModel", "Independence");
     case 2:
-        return QStringLiteral("List");
+        return QCoreApplication::translate("SettingsModel", "List");
     case 3:
-        return QStringLiteral("Task bar");
+        return QCoreApplication::translate("SettingsModel", "Task bar");
     default:
         return {};
     }

@@ -19,8 +19,11 @@
 namespace {
 
 const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
-const QString kSummerTip = QStringLiteral("夏時間の調整（水色＝サマータイム制有無不明）");
-const QString kUtcTip = QStringLiteral("UTC=universal time coordinated (=GMT)");
+// Translated where they are shown: the translation is installed after these are made.
+const char* const kSummerTip = QT_TRANSLATE_NOOP(
+    "SettingsWindow", "Summer time adjustment (light blue: not known whether summer time is kept)");
+const char* const kUtcTip =
+    QT_TRANSLATE_NOOP("SettingsWindow", "UTC=universal time coordinated (=GMT)");
 
 void place(QWidget* w, int left, int top, int width, int height)
 {
@@ -93,7 +96,7 @@ SettingsWindow::SettingsWindow(SettingsModel& model, ProgramStarter& starter, QS
       m_ownDir(std::move(ownDir))
 {
     setObjectName(QStringLiteral("fMainSet"));
-    setWindowTitle(QStringLiteral("Zel's World Clock"));
+    setWindowTitle(tr("Zel's World Clock"));
     setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));
     setFont(QFont(kFontFamily, 9));
     QPalette p = palette();
@@ -141,11 +144,11 @@ SettingsWindow::SettingsWindow(SettingsModel& model, ProgramStarter& starter, QS
 void SettingsWindow::buildFrame()
 {
     m_frame = make<QGroupBox>(QStringLiteral("Frame1"), this);
-    m_frame->setTitle(QStringLiteral("Clock"));
+    m_frame->setTitle(tr("Clock"));
     place(m_frame, 120, 0, 3495, 2415);
 
     m_interval = new ChooserLabel(QStringLiteral("lblCT"), m_frame);
-    m_interval->setToolTip(QStringLiteral("クリックすると表示切り替えの間隔が変わる"));
+    m_interval->setToolTip(tr("Click to change how long each place is shown"));
     place(m_interval, 120, 240, 975, 255);
     connect(m_interval, &ChooserLabel::activated, this, [this] {
         m_model.nextInterval();
@@ -154,10 +157,10 @@ void SettingsWindow::buildFrame()
 
     auto* languageBox = make<QWidget>(QStringLiteral("picJE"), m_frame);
     place(languageBox, 1200, 240, 2175, 255);
-    const std::array<const char*, 2> languageNames{"Japanese", "English"};
+    const std::array<const char*, 2> languageNames{QT_TR_NOOP("Japanese"), QT_TR_NOOP("English")};
     for (int i = 0; i < 2; ++i) {
         m_language[i] = make<QRadioButton>(indexed("optJE", i), languageBox);
-        m_language[i]->setText(QLatin1String(languageNames[i]));
+        m_language[i]->setText(tr(languageNames[i]));
         place(m_language[i], 1200 * i, 0, i == 0 ? 1200 : 975, 255);
         connect(m_language[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) {
@@ -168,7 +171,7 @@ void SettingsWindow::buildFrame()
     }
 
     m_style = new ChooserLabel(QStringLiteral("lblCltp"), m_frame);
-    m_style->setToolTip(QStringLiteral("クリックすると時計の種類が変わる"));
+    m_style->setToolTip(tr("Click to change the kind of clock"));
     place(m_style, 120, 520, 1335, 255);
     connect(m_style, &ChooserLabel::activated, this, [this] {
         m_model.nextStyle();
@@ -182,10 +185,10 @@ void SettingsWindow::buildFrame()
 
     auto* patternBox = make<QWidget>(QStringLiteral("picSelectPattern"), m_frame);
     place(patternBox, 1680, 555, 1695, 255);
-    const std::array<const char*, 2> patternNames{"Country", "City"};
+    const std::array<const char*, 2> patternNames{QT_TR_NOOP("Country"), QT_TR_NOOP("City")};
     for (int i = 0; i < 2; ++i) {
         m_pattern[i] = make<QRadioButton>(indexed("optSelectPattern", i), patternBox);
-        m_pattern[i]->setText(QLatin1String(patternNames[i]));
+        m_pattern[i]->setText(tr(patternNames[i]));
         place(m_pattern[i], 960 * i, 0, i == 0 ? 960 : 735, 255);
         connect(m_pattern[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) {
@@ -222,7 +225,7 @@ void SettingsWindow::buildFrame()
             label->setAutoFillBackground(true);
         }
         m_marks[n] = new ChooserLabel(indexed("lblSummer", n), m_frame);
-        m_marks[n]->setToolTip(kSummerTip);
+        m_marks[n]->setToolTip(tr(kSummerTip));
         m_marks[n]->setAlignment(Qt::AlignCenter);
         setTextColour(m_marks[n], Qt::black);
         place(m_marks[n], 3120, 900 + 240 * n, 255, 255);
@@ -239,15 +242,15 @@ void SettingsWindow::buildDetails()
     m_map->setPixmap(QPixmap::fromImage(WorldDb::worldMap()));
     place(m_map, 3720, 120, 5235, 3090);
 
-    captionLabel(this, 1, QStringLiteral("Country Name"), 3720, 3360, 1455, 255);
+    captionLabel(this, 1, tr("Country Name"), 3720, 3360, 1455, 255);
     m_countryName = valueLabel(this, "lblCountryName", 5160, 3360, 3855, 255);
-    captionLabel(this, 2, QStringLiteral("National capital"), 3720, 3720, 1815, 255);
+    captionLabel(this, 2, tr("National capital"), 3720, 3720, 1815, 255);
     m_capital = valueLabel(this, "lblCapital", 5160, 3720, 3855, 495);
-    captionLabel(this, 8, QStringLiteral("Language"), 1320, 4320, 1095, 255);
+    captionLabel(this, 8, tr("Language"), 1320, 4320, 1095, 255);
     m_languages = valueLabel(this, "lblLanguage", 2400, 4320, 6615, 615);
-    captionLabel(this, 3, QStringLiteral("Currency"), 120, 5040, 1815, 255);
+    captionLabel(this, 3, tr("Currency"), 120, 5040, 1815, 255);
     m_currency = valueLabel(this, "lblCurrency", 1200, 5040, 7815, 255);
-    captionLabel(this, 9, QStringLiteral("Exchange Rate"), 120, 5400, 855, 495);
+    captionLabel(this, 9, tr("Exchange Rate"), 120, 5400, 855, 495);
     m_exchange = valueLabel(this, "lblExchange", 1200, 5400, 3975, 495);
 
     m_flag = make<QLabel>(QStringLiteral("imgFlag"), this);
@@ -256,10 +259,10 @@ void SettingsWindow::buildDetails()
     m_flag->setScaledContents(true);
     place(m_flag, 120, 4320, 870, 600);
 
-    captionLabel(this, 4, QStringLiteral("(UTC)"), 240, 2520, 615, 255);
-    captionLabel(this, 5, QStringLiteral("(Local)"), 1920, 2520, 735, 255);
+    captionLabel(this, 4, tr("(UTC)"), 240, 2520, 615, 255);
+    captionLabel(this, 5, tr("(Local)"), 1920, 2520, 735, 255);
     for (int index : {4, 5})
-        findChild<QLabel*>(indexed("lblTitle", index))->setToolTip(kUtcTip);
+        findChild<QLabel*>(indexed("lblTitle", index))->setToolTip(tr(kUtcTip));
     m_utcOffset = make<QLabel>(QStringLiteral("lblTimeDifUTC"), this);
     place(m_utcOffset, 960, 2475, 855, 255);
     m_localOffset = make<QLabel>(QStringLiteral("lblTimeDifLocal"), this);
@@ -283,10 +286,10 @@ void SettingsWindow::buildButtons()
         place(b, left, top, 975, 285);
         return b;
     };
-    QPushButton* ok = button(QStringLiteral("cmdOK_0"), QStringLiteral("O K"), 6960, 5760);
-    QPushButton* cancel = button(QStringLiteral("cmdOK_1"), QStringLiteral("Cancel"), 8040, 5760);
-    QPushButton* about = button(QStringLiteral("cmdAbout"), QStringLiteral("About"), 6960, 5400);
-    QPushButton* help = button(QStringLiteral("cmdHelp"), QStringLiteral("Help"), 8040, 5400);
+    QPushButton* ok = button(QStringLiteral("cmdOK_0"), tr("O K"), 6960, 5760);
+    QPushButton* cancel = button(QStringLiteral("cmdOK_1"), tr("Cancel"), 8040, 5760);
+    QPushButton* about = button(QStringLiteral("cmdAbout"), tr("About"), 6960, 5400);
+    QPushButton* help = button(QStringLiteral("cmdHelp"), tr("Help"), 8040, 5400);
     connect(about, &QPushButton::clicked, this, [this] { AboutBox::show(this); });
     connect(help, &QPushButton::clicked, this, [this] { HelpViewer::showContents(this); });
     connect(ok, &QPushButton::clicked, this, [this] { finish(true); });

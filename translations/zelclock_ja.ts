@@ -2,6 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>HandOver</name>
+    <message>
+        <source>%1 could not be started from %2: %3.</source>
+        <extracomment>%1 is a program&apos;s file name, %2 a folder, %3 why it failed</extracomment>
+        <translation>%2 から %1 を起動できませんでした：%3。</translation>
+    </message>
+    <message>
+        <source>there is no such program there, nor in %1</source>
+        <translation>そこにも %1 にもそのプログラムがありません</translation>
+    </message>
+    <message>
+        <source>there is no such program</source>
+        <translation>そのプログラムがありません</translation>
+    </message>
+    <message>
+        <source>it is not an executable program</source>
+        <translation>実行できるプログラムではありません</translation>
+    </message>
+    <message>
+        <source>the system refused to run it</source>
+        <translation>システムが実行を拒否しました</translation>
+    </message>
+</context>
+<context>
+    <name>HelpFile</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>The help file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>ヘルプファイル「%1」を開けません：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Cannot show the help contents. No help belongs to this project.</source>
+        <translation>ﾍﾙﾌﾟの目次を表示できません。 このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation>目次</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Zel&apos;s World Clock Help</source>
+        <translation>Zel&apos;s World Clock ヘルプ</translation>
+    </message>
+    <message>
+        <source>Zel&apos;s World Clock Help - %1</source>
+        <extracomment>%1 is the title of the page shown</extracomment>
+        <translation>Zel&apos;s World Clock ヘルプ - %1</translation>
+    </message>
+</context>
+<context>
     <name>ListWindow</name>
     <message>
         <source>No such time there that day: summer time skips it</source>
@@ -10,6 +80,128 @@
     <message>
         <source>Type a time such as 9, 9:30 or 21:05</source>
         <translation>9、9:30、21:05 のように時刻を入力してください</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceTime</name>
+    <message>
+        <source>Local</source>
+        <translation>Local</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsModel</name>
+    <message>
+        <source>Tytle Bar</source>
+        <translation>Tytle Bar</translation>
+    </message>
+    <message>
+        <source>%1 Sec.</source>
+        <extracomment>%1 is a number of seconds</extracomment>
+        <translation>%1 Sec.</translation>
+    </message>
+    <message>
+        <source>Tytle bar</source>
+        <translation>Tytle bar</translation>
+    </message>
+    <message>
+        <source>Independence</source>
+        <translation>Independence</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>Task bar</source>
+        <translation>Task bar</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Summer time adjustment (light blue: not known whether summer time is kept)</source>
+        <translation>夏時間の調整（水色＝サマータイム制有無不明）</translation>
+    </message>
+    <message>
+        <source>UTC=universal time coordinated (=GMT)</source>
+        <translation>UTC=universal time coordinated (=GMT)</translation>
+    </message>
+    <message>
+        <source>Zel&apos;s World Clock</source>
+        <translation>Zel&apos;s World Clock</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>Click to change how long each place is shown</source>
+        <translation>クリックすると表示切り替えの間隔が変わる</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Click to change the kind of clock</source>
+        <translation>クリックすると時計の種類が変わる</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>Country Name</source>
+        <translation>Country Name</translation>
+    </message>
+    <message>
+        <source>National capital</source>
+        <translation>National capital</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Currency</translation>
+    </message>
+    <message>
+        <source>Exchange Rate</source>
+        <translation>Exchange Rate</translation>
+    </message>
+    <message>
+        <source>(UTC)</source>
+        <translation>(UTC)</translation>
+    </message>
+    <message>
+        <source>(Local)</source>
+        <translation>(Local)</translation>
+    </message>
+    <message>
+        <source>O K</source>
+        <translation>O K</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
     </message>
 </context>
 </TS>

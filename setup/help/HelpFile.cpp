@@ -1,19 +1,28 @@
 #include "HelpFile.h"
 
 #include "HelpConfig.h"
+#include "UiLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace HelpFile {
 
-Request locate(const QString& programDir, const QString& helpDir, const QString& fileName)
+Request locate(const QString& programDir, const QString& helpDir, const QString& fileName,
+               const QString& language)
 {
     if (fileName.trimmed().isEmpty())
         return {};
     const QDir dir(QDir(programDir).filePath(helpDir));
-    Request request{Outcome::Show, QDir::cleanPath(dir.absoluteFilePath(fileName)), {}};
+    QString page = dir.absoluteFilePath(fileName);
+    if (!language.isEmpty()) {
+        const QString own = dir.absoluteFilePath(language + u'-' + fileName);
+        if (QFileInfo::exists(own))
+            page = own;
+    }
+    Request request{Outcome::Show, QDir::cleanPath(page), {}};
     QFile file(request.path);
     if (!file.open(QIODevice::ReadOnly)) {
         request.outcome = Outcome::CannotOpen;
@@ -21,7 +30,7 @@ Request locate(const QString& programDir, const QString& helpDir, const QString&
     } else if (file.size() == 0) {
         // A page cut short by a failed copy would show as a blank window without a word why.
         request.outcome = Outcome::CannotOpen;
-        request.error = QStringLiteral("the file is empty");
+        request.error = QCoreApplication::translate("HelpFile", "the file is empty");
     }
     return request;
 }
@@ -30,12 +39,12 @@ Request locateConfigured()
 {
     return locate(QCoreApplication::applicationDirPath(),
                   QString::fromUtf16(HelpConfig::kHelpDirFromPrograms),
-                  QString::fromUtf16(HelpConfig::kHelpFile));
+                  QString::fromUtf16(HelpConfig::kHelpFile), UiLanguage::current());
 }
 
 QString errorText(const Request& request)
 {
-    return QStringLiteral("The help file \"%1\" cannot be opened: %2.")
+    return QCoreApplication::translate("HelpFile", "The help file \"%1\" cannot be opened: %2.")
         .arg(QDir::toNativeSeparators(request.path), request.error);
 }
 

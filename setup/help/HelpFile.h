@@ -18,11 +18,13 @@ struct Request {
 };
 
 // The contents page `fileName` in `helpDir` (relative to `programDir` unless absolute), checked
-// by opening it. A blank `fileName` means no help is configured.
-Request locate(const QString& programDir, const QString& helpDir, const QString& fileName);
+// by opening it; the page of `language` ("ja-index.html" for "ja") where there is one. A blank
+// `fileName` means no help is configured.
+Request locate(const QString& programDir, const QString& helpDir, const QString& fileName,
+               const QString& language = {});
 
-// The same for this program as built: its own folder, the installed help folder beside it and
-// the help file name of the build's settings.
+// The same for this program as built: its own folder, the installed help folder beside it, the
+// help file name of the build's settings and the language of the windows.
 Request locateConfigured();
 
 // The description shown when the page cannot be opened: which file, and why.

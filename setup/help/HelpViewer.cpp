@@ -19,7 +19,10 @@ void showContents(QWidget* window, const HelpFile::Request& request)
     case HelpFile::Outcome::NotConfigured: {
         const QString title =
             window != nullptr ? window->windowTitle() : QApplication::applicationDisplayName();
-        QMessageBox box(QMessageBox::Information, title, QString::fromUtf16(kNoHelpText),
+        QMessageBox box(QMessageBox::Information, title,
+                        QCoreApplication::translate(
+                            "HelpViewer", "Cannot show the help contents. No help belongs "
+                                          "to this project."),
                         QMessageBox::Ok, window);
         box.setObjectName(QStringLiteral("helpMessage"));
         box.exec();

@@ -7,18 +7,10 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-namespace {
-
-const QString kTitle = QStringLiteral("Zel's World Clock Help");
-
-} // namespace
-
 HelpWindow::HelpWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this)),
-      m_contents(new QPushButton(QStringLiteral("Contents"), this)),
-      m_back(new QPushButton(QStringLiteral("Back"), this)),
-      m_forward(new QPushButton(QStringLiteral("Forward"), this)),
-      m_close(new QPushButton(QStringLiteral("Close"), this))
+      m_contents(new QPushButton(tr("Contents"), this)), m_back(new QPushButton(tr("Back"), this)),
+      m_forward(new QPushButton(tr("Forward"), this)), m_close(new QPushButton(tr("Close"), this))
 {
     setObjectName(QStringLiteral("helpWindow"));
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
@@ -27,7 +19,7 @@ HelpWindow::HelpWindow(QWidget* owner)
     m_forward->setObjectName(QStringLiteral("helpForward"));
     m_close->setObjectName(QStringLiteral("helpClose"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     resize(680, 560);
 
     // Pages of the help open here; addresses elsewhere (the home page) in the user's browser.
@@ -68,10 +60,16 @@ void HelpWindow::showPage(const QUrl& contents)
     updateTitle();
 }
 
+QString HelpWindow::title()
+{
+    return tr("Zel's World Clock Help");
+}
+
 void HelpWindow::updateTitle()
 {
     const QString page = m_browser->documentTitle();
-    setWindowTitle(page.isEmpty() ? kTitle : kTitle + QStringLiteral(" - ") + page);
+    //: %1 is the title of the page shown
+    setWindowTitle(page.isEmpty() ? title() : tr("Zel's World Clock Help - %1").arg(page));
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event)

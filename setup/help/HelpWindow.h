@@ -24,6 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static QString title();
     void updateTitle();
 
     QTextBrowser* m_browser;

@@ -33,7 +33,8 @@ store_before=$(cat "$(zel_store_file)")
 press "$settings" 8527 5542 # Help
 help=$(wait_named "^Zel's World Clock Help" 10) || zel_fail "Help opened no help window"
 title=$(xdotool getwindowname "$help")
-[ "$title" = "Zel's World Clock Help - Contents / 目次" ] || zel_fail "help window shows '$title'"
+# The tests run under an English locale: the English contents page.
+[ "$title" = "Zel's World Clock Help - Contents" ] || zel_fail "help window shows '$title'"
 sleep 0.5
 zel_screenshot "$shots/help.png"
 kill -0 "$setup_pid" || zel_fail "zelsetup ended after Help"

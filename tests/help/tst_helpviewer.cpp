@@ -4,6 +4,7 @@
 #include "AboutBox.h"
 #include "HelpViewer.h"
 #include "HelpWindow.h"
+#include "UiTexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -103,18 +104,36 @@ private slots:
         m_window->setWindowTitle(kCaption);
         m_window->show();
     }
-    void cleanup() { m_window.reset(); }
-
-    void withoutHelpTheFixedJapaneseMessage()
+    void cleanup()
     {
+        m_window.reset();
+        UiLanguage::install(QLocale::c());
+    }
+
+    void withoutHelpTheMessageJapaneseAsQuotedUnderJaJp_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ja_JP") << QByteArray("ja_JP.UTF-8")
+                               << QStringLiteral(
+                                      "ﾍﾙﾌﾟの目次を表示できません。 "
+                                      "このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。");
+        QTest::newRow("en_US") << QByteArray("en_US.UTF-8")
+                               << QStringLiteral("Cannot show the help contents. No help belongs "
+                                                 "to this project.");
+    }
+    void withoutHelpTheMessageJapaneseAsQuotedUnderJaJp()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, text);
+        UiTexts::useLocale(locale.constData());
         QTemporaryDir tmp;
         const BoxSeen box =
             showAndRead(&*m_window, HelpFile::locate(tmp.path(), QString(), QString()));
         QCOMPARE(box.title, kCaption);
-        QCOMPARE(box.text, QStringLiteral("ﾍﾙﾌﾟの目次を表示できません。 "
-                                          "このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。"));
+        QCOMPARE(box.text, text);
         QCOMPARE(box.icon, QMessageBox::Information);
-        QCOMPARE(box.buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(box.buttons, QStringList{QStringLiteral("OK")}); // "OK" in Japanese too
         QCOMPARE(box.parent, &*m_window);
         QVERIFY(helpWindowOf(*m_window) == nullptr);
         QVERIFY(m_window->isVisible());
@@ -193,17 +212,40 @@ private slots:
     }
 
     // The program as built, run from the build: its own contents page in both languages.
-    void theBuiltHelpShowsItsContents()
+    void theBuiltHelpOpensInTheLanguageOfTheLocale_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("otherLanguage"); // the link to the other page
+        QTest::newRow("ja_JP") << QByteArray("ja_JP.UTF-8")
+                               << QStringLiteral("ja-" ZEL_HELP_CONFIGURED)
+                               << QStringLiteral("Zel's World Clock ヘルプ - 目次")
+                               << QStringLiteral("English");
+        QTest::newRow("en_US") << QByteArray("en_US.UTF-8")
+                               << QStringLiteral("en-" ZEL_HELP_CONFIGURED)
+                               << QStringLiteral("Zel's World Clock Help - Contents")
+                               << QStringLiteral("日本語");
+    }
+    void theBuiltHelpOpensInTheLanguageOfTheLocale()
     {
         if (QStringLiteral(ZEL_HELP_CONFIGURED).isEmpty())
             QSKIP("built without help");
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, page);
+        QFETCH(QString, title);
+        QFETCH(QString, otherLanguage);
+        UiTexts::useLocale(locale.constData());
         HelpViewer::showContents(&*m_window);
         HelpWindow* help = helpWindowOf(*m_window);
         QVERIFY(help != nullptr);
+        QCOMPARE(help->browser()->source().fileName(), page);
+        QCOMPARE(help->windowTitle(), title);
         const QString text = help->browser()->toPlainText();
-        QVERIFY2(text.contains(QLatin1String("English")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("日本語")), qPrintable(text));
-        QCOMPARE(help->browser()->source().fileName(), QStringLiteral(ZEL_HELP_CONFIGURED));
+        QVERIFY2(text.contains(otherLanguage), qPrintable(text));
+        if (!locale.startsWith("ja"))
+            QVERIFY2(UiTexts::japaneseIn(help).isEmpty(),
+                     qPrintable(UiTexts::japaneseIn(help).join(u'\n')));
     }
 
     void theAboutBoxNamesVersionHomePageAndDataLicences()

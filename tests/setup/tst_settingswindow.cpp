@@ -9,6 +9,7 @@
 #include "SettingsStore.h"
 #include "SettingsWindow.h"
 #include "Twips.h"
+#include "UiTexts.h"
 #include "WorldDb.h"
 
 #include <QApplication>
@@ -96,6 +97,9 @@ private slots:
     void initTestCase() { GuiStartup::setUpApplication(); }
     void layoutInTwips();
     void captionsAndTips();
+    void textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs_data();
+    void textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs();
+    void cleanup() { UiLanguage::install(QLocale::c()); }
     void listOfTheMode();
     void slotsMarksAndTimes();
     void flagAndCrossHair();
@@ -171,11 +175,6 @@ void TestSettingsWindow::captionsAndTips()
     QCOMPARE(f.child<QPushButton>("cmdOK_1")->text(), QStringLiteral("Cancel"));
     QCOMPARE(f.child<QRadioButton>("optJE_0")->text(), QStringLiteral("Japanese"));
     QCOMPARE(f.child<QRadioButton>("optSelectPattern_1")->text(), QStringLiteral("City"));
-    QCOMPARE(f.child("lblCltp")->toolTip(), QStringLiteral("クリックすると時計の種類が変わる"));
-    QCOMPARE(f.child("lblCT")->toolTip(),
-             QStringLiteral("クリックすると表示切り替えの間隔が変わる"));
-    QCOMPARE(f.child("lblSummer_4")->toolTip(),
-             QStringLiteral("夏時間の調整（水色＝サマータイム制有無不明）"));
     QCOMPARE(f.child("lblTitle_5")->toolTip(),
              QStringLiteral("UTC=universal time coordinated (=GMT)"));
     auto* caption = f.child<QLabel>("lblTitle_9");
@@ -190,6 +189,56 @@ void TestSettingsWindow::captionsAndTips()
     // The list rows are the table's texts as they stand.
     QCOMPARE(f.list()->item(0)->text(), QStringLiteral(" none"));
     QCOMPARE(f.list()->item(f.row("Abuja "))->text(), QStringLiteral("Abuja "));
+}
+
+void TestSettingsWindow::textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QString>("expected");
+    struct Row {
+        const char* name;
+        const char* property;
+        const char16_t* japanese; // as shown under a Japanese locale
+        const char16_t* english;
+    };
+    const Row rows[] = {
+        {"lblCltp", "toolTip", u"クリックすると時計の種類が変わる",
+         u"Click to change the kind of clock"},
+        {"lblCT", "toolTip", u"クリックすると表示切り替えの間隔が変わる",
+         u"Click to change how long each place is shown"},
+        {"lblSummer_4", "toolTip", u"夏時間の調整（水色＝サマータイム制有無不明）",
+         u"Summer time adjustment (light blue: not known whether summer time is kept)"},
+        {"lblTitle_1", "text", u"Country Name", u"Country Name"},
+        {"lblTitle_4", "toolTip", u"UTC=universal time coordinated (=GMT)",
+         u"UTC=universal time coordinated (=GMT)"},
+        {"cmdOK_0", "text", u"O K", u"O K"},
+        {"cmdHelp", "text", u"Help", u"Help"},
+        {"lblCltp", "text", u"Independence", u"Independence"},
+        {"lblCT", "text", u" 1 Sec.", u" 1 Sec."},
+    };
+    for (const char* locale : {"ja_JP.UTF-8", "en_US.UTF-8"}) {
+        const bool japanese = QByteArray(locale).startsWith("ja");
+        for (const Row& r : rows)
+            QTest::addRow("%s %s %s", locale, r.name, r.property)
+                << QByteArray(locale) << QString::fromLatin1(r.name) << QByteArray(r.property)
+                << QString::fromUtf16(japanese ? r.japanese : r.english);
+    }
+}
+
+void TestSettingsWindow::textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, property);
+    QFETCH(QString, expected);
+    UiTexts::useLocale(locale.constData());
+    Fixture f;
+    QCOMPARE(f.child(name)->property(property.constData()).toString(), expected);
+    if (!locale.startsWith("ja"))
+        QVERIFY2(UiTexts::japaneseIn(f.window.get()).isEmpty(),
+                 qPrintable(UiTexts::japaneseIn(f.window.get()).join(u'\n')));
 }
 
 void TestSettingsWindow::listOfTheMode()
