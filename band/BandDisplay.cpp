@@ -1,6 +1,7 @@
 #include "BandDisplay.h"
 
 #include "BandListWindow.h"
+#include "LoginStartAction.h"
 #include "SettingsStore.h"
 #include "TrayPicture.h"
 #include "Twips.h"
@@ -32,6 +33,8 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
         QAction* action = m_menu->addAction(e.text);
         action->setObjectName(e.name);
         connect(action, &QAction::triggered, this, [this, item = e.item] { choose(item); });
+        if (e.item == MenuItem::End)
+            addLoginStartAction(*m_menu, action, DisplayMenu::launcherPath(m_programFolder));
     }
     connect(m_list.get(), &BandListWindow::menuRequested, this,
             [this](const QPoint& at) { m_menu->popup(at); });

@@ -3,6 +3,7 @@
 #include "ClockLook.h"
 #include "DisplayLabel.h"
 #include "KeepOnTop.h"
+#include "LoginStartAction.h"
 #include "SettingsStore.h"
 #include "platform/ForegroundWindow.h"
 
@@ -66,6 +67,8 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
         QAction* action = m_menu->addAction(e.text);
         action->setObjectName(e.name);
         connect(action, &QAction::triggered, this, [this, item = e.item] { choose(item); });
+        if (e.item == MenuItem::End)
+            addLoginStartAction(*m_menu, action, DisplayMenu::launcherPath(m_programFolder));
     }
 
     keepOnTop(this);

@@ -53,6 +53,11 @@ std::optional<SwitchTarget> switchTarget(MenuItem item)
     return std::nullopt;
 }
 
+QString launcherPath(const QString& folder)
+{
+    return HandOver::withTrailingSeparator(folder) + HandOver::fileName(SuiteProgram::Launcher);
+}
+
 MenuOutcome choose(MenuItem item, SettingsStore& store, ProgramStarter& starter,
                    const QString& folder)
 {

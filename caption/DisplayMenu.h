@@ -36,6 +36,9 @@ std::vector<MenuEntry> bandEntries();
 // the user last chose; the settings leave "Kind" alone. Nothing for "End".
 std::optional<SwitchTarget> switchTarget(MenuItem item);
 
+// The launcher beside the programs in `folder`, which the login entry starts.
+QString launcherPath(const QString& folder);
+
 // Runs a choice: the hand-over through "Start" (and "Kind"), or the end.
 MenuOutcome choose(MenuItem item, SettingsStore& store, ProgramStarter& starter,
                    const QString& folder);

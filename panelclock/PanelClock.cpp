@@ -2,6 +2,8 @@
 
 #include "PanelButtons.h"
 
+#include <QCoreApplication>
+
 PanelClock::PanelClock(SettingsStore& store, const Clock& clock, QLocale locale)
     : m_rotation(store, clock, std::move(locale))
 {
@@ -10,8 +12,9 @@ PanelClock::PanelClock(SettingsStore& store, const Clock& clock, QLocale locale)
 QString PanelClock::followToolTip() const
 {
     if (!m_canFollow)
-        return QStringLiteral("This desktop does not show other programs' windows to the panel "
-                              "(Wayland without X), so it cannot follow their title bars.");
+        return QCoreApplication::translate(
+            "PanelClock", "This desktop does not show other programs' windows to the panel "
+                          "(Wayland without X), so it cannot follow their title bars.");
     if (!m_toggled)
         return PanelButtons::entry(PanelButton::Follow).toolTip;
     return m_following ? QString::fromUtf8("「タイトルバーを追わない」に変更")

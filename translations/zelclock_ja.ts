@@ -83,6 +83,24 @@
     </message>
 </context>
 <context>
+    <name>LoginStart</name>
+    <message>
+        <source>Start at login</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>Could not change %1.</source>
+        <translation>%1 を変更できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>PanelClock</name>
+    <message>
+        <source>This desktop does not show other programs&apos; windows to the panel (Wayland without X), so it cannot follow their title bars.</source>
+        <translation>このデスクトップ（X のない Wayland）では他のプログラムのウィンドウが見えないため、タイトルバーを追えません。</translation>
+    </message>
+</context>
+<context>
     <name>PlaceTime</name>
     <message>
         <source>Local</source>

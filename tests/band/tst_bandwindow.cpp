@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(band.tray()->toolTip(), band.band().toolTip());
         QVERIFY(band.tray()->toolTip().contains("22:00 Tokyo"));
         QCOMPARE(band.tray()->contextMenu(), band.menu());
-        QCOMPARE(band.menu()->actions().size(), 5);
+        QCOMPARE(band.menu()->actions().size(), 6); // with "Start at login" before "End"
         QCOMPARE(band.menu()->actions().front()->objectName(), QStringLiteral("actTitleBar"));
 
         BandListWindow* list = band.listWindow();

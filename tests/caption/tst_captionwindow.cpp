@@ -110,7 +110,8 @@ private slots:
         QStringList names;
         for (const QAction* a : w.menu()->actions())
             names.push_back(a->objectName());
-        QCOMPARE(names, (QStringList{"actPanel", "actList", "actSettings", "actEnd"}));
+        QCOMPARE(names,
+                 (QStringList{"actPanel", "actList", "actSettings", "actLoginStart", "actEnd"}));
 
         // The panel clock is missing: a message, and the clock stays.
         f.backend->writes.clear();

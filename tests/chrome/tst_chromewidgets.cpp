@@ -7,6 +7,7 @@
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
 #include "IniFileBackend.h"
+#include "LoginStartAction.h"
 #include "PlaceTime.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
@@ -14,8 +15,10 @@
 #include "WindowDrag.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -43,6 +46,43 @@ bool bordered(ImageButton* button)
 class TestChromeWidgets : public QObject {
     Q_OBJECT
 private slots:
+    // The login entry in a settings folder of the test's own: written and removed by the
+    // item, its check mark read from the file whenever the menu opens, and a launcher path with
+    // blanks and quotes quoted as desktop entries want.
+    void startAtLoginWritesAndRemovesTheEntry()
+    {
+        QTemporaryDir config;
+        const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        QMenu menu;
+        QAction* end = menu.addAction(QStringLiteral("end"));
+        QAction* item =
+            addLoginStartAction(menu, end, QStringLiteral("/opt/zel clock/\"zel\"/zelhome"));
+        QVERIFY(item);
+        QCOMPARE(menu.actions(), (QList<QAction*>{item, end}));
+        QVERIFY(item->isCheckable() && !item->isChecked());
+
+        item->trigger();
+        QFile entry(config.filePath(QStringLiteral("autostart/zelhome.desktop")));
+        QVERIFY(item->isChecked());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(entry.readAll());
+        QVERIFY2(
+            text.contains(QStringLiteral("\nExec=\"/opt/zel clock/\\\\\"zel\\\\\"/zelhome\"\n")),
+            qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("\nPath=/opt/zel clock/\"zel\"\n")));
+        entry.close();
+
+        QVERIFY(entry.remove()); // removed behind the clock's back
+        emit menu.aboutToShow();
+        QVERIFY(!item->isChecked());
+        item->trigger(); // on again, then off
+        item->trigger();
+        QVERIFY(!item->isChecked());
+        QVERIFY(!entry.exists());
+        qputenv("XDG_CONFIG_HOME", before);
+    }
+
     void buttonBorderAndClick()
     {
         QWidget window;
