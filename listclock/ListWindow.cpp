@@ -138,14 +138,6 @@ void ListWindow::buildControls()
     m_distance->setForegroundRole(QPalette::HighlightedText);
     m_distance->hide();
 
-    m_editor = new QLineEdit(this);
-    m_editor->setObjectName(QStringLiteral("edTime"));
-    m_editor->setFont(ClockLook::labelFont());
-    m_editor->setValidator(new QRegularExpressionValidator(TypedTime::partialPattern(), m_editor));
-    m_editor->installEventFilter(this);
-    m_editor->hide();
-    connect(m_editor, &QLineEdit::returnPressed, this, &ListWindow::applyTypedTime);
-
     connect(&m_ticks, &TickTimer::tick, this, &ListWindow::onTick);
 }
 
@@ -239,7 +231,7 @@ void ListWindow::showTime(std::size_t row, const RowText& text, bool looking)
 
 bool ListWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_editor) {
+    if (m_editor && watched == m_editor) {
         if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             closeEditor();
@@ -322,6 +314,16 @@ int ListWindow::typingRow() const
 
 void ListWindow::openEditor(int row, const QString& typed)
 {
+    // Made when first needed: an idle clock does not carry a line editor's cost.
+    if (!m_editor) {
+        m_editor = new QLineEdit(this);
+        m_editor->setObjectName(QStringLiteral("edTime"));
+        m_editor->setFont(ClockLook::labelFont());
+        m_editor->setValidator(
+            new QRegularExpressionValidator(TypedTime::partialPattern(), m_editor));
+        m_editor->installEventFilter(this);
+        connect(m_editor, &QLineEdit::returnPressed, this, &ListWindow::applyTypedTime);
+    }
     m_editorRow = row;
     m_editor->setGeometry(m_timeLabels[std::size_t(row)]->geometry());
     m_editor->setText(typed);
@@ -333,7 +335,8 @@ void ListWindow::openEditor(int row, const QString& typed)
 void ListWindow::closeEditor()
 {
     m_editorRow = -1;
-    m_editor->hide();
+    if (m_editor)
+        m_editor->hide();
     setFocus();
 }
 

@@ -106,11 +106,13 @@ void StripWidget::paintEvent(QPaintEvent*)
         painter.drawText(box.adjusted(1 + indent, 1, -1, -1), Qt::AlignLeft | Qt::AlignVCenter,
                          QString::number(view.cell.hour));
         // Marks lie inside the border, so the cell's colours stay as they are around them.
-        const QRect inside = box.adjusted(1, 1, -1, -1);
+        QRect inside = box.adjusted(1, 1, -1, -1);
+        if (view.looked) {
+            qDrawPlainRect(&painter, inside, lookedColour(), kLookedFrame);
+            inside.adjust(kLookedFrame, kLookedFrame, -kLookedFrame, -kLookedFrame);
+        }
         if (view.awake)
             painter.fillRect(inside.left(), inside.bottom() - kAwakeLine + 1, inside.width(),
                              kAwakeLine, awakeColour());
-        if (view.looked)
-            qDrawPlainRect(&painter, inside, lookedColour(), kLookedFrame);
     }
 }
