@@ -195,12 +195,18 @@ void ListWindow::onTick()
         if (m_chosenRow > m_list.places().count())
             chooseRow(0);
     }
+    if (t.looking != m_timesLooking) {
+        // Every row, the hidden ones too: they may be shown again by a reload.
+        for (DisplayLabel* l : m_timeLabels)
+            applyTimeLook(*l, t.looking, false);
+    }
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         const RowText& row = t.rows[r];
         m_dateLabels[r]->display(row.date, row.dateHighlight);
         showTime(r, row, t.looking);
         m_placeLabels[r]->display(row.place, false);
     }
+    m_timesLooking = t.looking;
     if (t.strips) {
         for (std::size_t r = 0; r < t.strips->size(); ++r)
             m_strips[r]->setRow((*t.strips)[r]);
@@ -214,19 +220,27 @@ void ListWindow::onTick()
 void ListWindow::showTime(std::size_t row, const RowText& text, bool looking)
 {
     DisplayLabel* label = m_timeLabels[row];
-    const QColor ground = !looking              ? ClockLook::nightHighlight()
-                          : text.nightHighlight ? lookedNightGround()
-                                                : lookedDayGround();
-    if (label->palette().color(QPalette::Window) != ground) {
-        QPalette p = label->palette();
+    // The ground of a looked-at time follows its night hours; the present's look is set once,
+    // when a look ends, so an idle tick only sets the text.
+    if (looking)
+        applyTimeLook(*label, looking, text.nightHighlight);
+    label->display(text.time, looking || text.nightHighlight);
+}
+
+void ListWindow::applyTimeLook(DisplayLabel& label, bool looking, bool night)
+{
+    const QColor ground = !looking ? ClockLook::nightHighlight()
+                          : night  ? lookedNightGround()
+                                   : lookedDayGround();
+    if (label.palette().color(QPalette::Window) != ground) {
+        QPalette p = label.palette();
         p.setColor(QPalette::Window, ground);
-        label->setPalette(p);
+        label.setPalette(p);
     }
     QFont font = ClockLook::labelFont();
     font.setItalic(looking);
-    if (label->font() != font)
-        label->setFont(font);
-    label->display(text.time, looking || text.nightHighlight);
+    if (label.font() != font)
+        label.setFont(font);
 }
 
 bool ListWindow::eventFilter(QObject* watched, QEvent* event)

@@ -61,6 +61,7 @@ private:
     void switchTo(ListButton button);
     void placeDistance();
     void showTime(std::size_t row, const RowText& text, bool looking);
+    static void applyTimeLook(DisplayLabel& label, bool looking, bool night);
     void wheelTurned(const QWheelEvent& event);
     void chooseRow(int step);
     int typingRow() const;
@@ -82,8 +83,9 @@ private:
     QLabel* m_distance = nullptr; // "+3:00" beside "Local" while looking
     QLineEdit* m_editor = nullptr;
     int m_editorRow = -1;
-    int m_chosenRow = -1; // chosen with Up and Down; -1 none
-    int m_wheelRest = 0;  // a touchpad's part of a notch
+    bool m_timesLooking = false; // the time labels wear the looked-at look
+    int m_chosenRow = -1;        // chosen with Up and Down; -1 none
+    int m_wheelRest = 0;         // a touchpad's part of a notch
     TickTimer m_ticks;
     WindowPlacer* m_placer;
 };
