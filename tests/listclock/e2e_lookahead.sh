@@ -25,7 +25,7 @@ times() { zel_atspi_texts zelroll | awk '$3 ~ /^[0-9][0-9]:[0-9][0-9]$/ { printf
 distance() { zel_atspi_texts zelroll | awk '$3 ~ /^[+\xe2]/ { print $3 }'; }
 times_are() { [ "$(times)" = "$1" ]; }
 expect_times() { # EXPECTED WHAT
-    zel_poll 5 times_are "$1" || zel_fail "$2: times are '$(times)', expected '$1'"
+    zel_poll 10 times_are "$1" || zel_fail "$2: times are '$(times)', expected '$1'"
 }
 
 expect_times "13:20 22:20 15:20 " "at start"
