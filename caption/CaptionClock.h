@@ -22,9 +22,19 @@ public:
     const PlaceRotation& rotation() const { return m_rotation; }
 
     // The top left corner, in pixels, of a clock of `size` laid into the title bar of the
-    // window framed by `foreground`; nothing when there is no foreground window to sit on or
-    // it is too narrow to hold the clock left of its buttons, which hides the clock.
-    static std::optional<QPoint> placeIn(const std::optional<WindowRect>& foreground, QSize size);
+    // window framed by `foreground`, its right end `gap` pixels left of the title bar's; nothing
+    // when there is no foreground window to sit on or it is too narrow to hold the clock left of
+    // the gap, which hides the clock.
+    static std::optional<QPoint> placeIn(const std::optional<WindowRect>& foreground, QSize size,
+                                         int gap);
+    // Where a clock `width` wide dragged to `left` may go on the title bar of `frame`: from its
+    // right end to its left end.
+    static int leftOnTitleBar(const WindowRect& frame, int left, int width);
+    // The gap that a clock at `left` leaves to the title bar's right end.
+    static int gapAt(const WindowRect& frame, int left, int width)
+    {
+        return frame.right - (left + width);
+    }
 
 private:
     PlaceRotation m_rotation;

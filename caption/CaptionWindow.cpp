@@ -5,6 +5,7 @@
 #include "KeepOnTop.h"
 #include "LoginStartAction.h"
 #include "SettingsStore.h"
+#include "Twips.h"
 #include "platform/ForegroundWindow.h"
 
 #include <QContextMenuEvent>
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <utility>
 
 namespace {
@@ -34,7 +36,8 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
       m_dateLabel(new DisplayLabel("lblDate", ClockLook::dateHighlight(), this)),
       m_timeLabel(new DisplayLabel("lblTime", ClockLook::nightHighlight(), this)),
       m_placeLabel(new DisplayLabel("lblPlace", QColor(), this)), m_menu(new QMenu(this)),
-      m_ticks(clock, store.filePath())
+      m_ticks(clock, store.filePath()),
+      m_gap(Twips::toPixels(store.get(StoreKeys::CaptionGap, StoreReader::Clocks)))
 {
     setObjectName(QStringLiteral("fCaption"));
     setWindowTitle(QStringLiteral("zelcaption"));
@@ -56,6 +59,8 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
     row->setSpacing(0);
     for (DisplayLabel* label : {m_dateLabel, m_timeLabel, m_placeLabel}) {
         label->setFrameShape(QFrame::NoFrame); // a caption, not a panel of boxes
+        // The whole clock is one handle: a press anywhere on it drags it along the title bar.
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setFont(font());
         label->setPalette(p);
         row->addWidget(label);
@@ -100,10 +105,10 @@ void CaptionWindow::onTick()
 
 void CaptionWindow::followTitleBar()
 {
-    if (m_menu->isVisible())
-        return; // the menu belongs to where the clock was clicked
-    const std::optional<QPoint> at =
-        CaptionClock::placeIn(m_foreground.frameUnlessOwn(*this), frameGeometry().size());
+    if (m_menu->isVisible() || m_grab)
+        return; // the menu belongs to where the clock was clicked; a drag to the pointer
+    m_frame = m_foreground.frameUnlessOwn(*this);
+    const std::optional<QPoint> at = CaptionClock::placeIn(m_frame, frameGeometry().size(), m_gap);
     if (!at) {
         hide();
         return;
@@ -117,6 +122,30 @@ void CaptionWindow::followTitleBar()
 void CaptionWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     m_menu->popup(event->globalPos());
+}
+
+void CaptionWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_frame)
+        m_grab = int(event->globalPosition().x()) - x();
+}
+
+void CaptionWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_grab || !m_frame || !(event->buttons() & Qt::LeftButton))
+        return;
+    const int left = CaptionClock::leftOnTitleBar(
+        *m_frame, int(event->globalPosition().x()) - *m_grab, frameGeometry().width());
+    move(left, y());
+}
+
+void CaptionWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_grab)
+        return;
+    m_grab.reset();
+    m_gap = CaptionClock::gapAt(*m_frame, x(), frameGeometry().width());
+    m_store.set(StoreKeys::CaptionGap, Twips::fromPixels(m_gap));
 }
 
 void CaptionWindow::choose(MenuItem item)

@@ -4,6 +4,7 @@
 #include "DisplayMenu.h"
 #include "HandOver.h"
 #include "TickTimer.h"
+#include "platform/ForegroundWindow.h"
 
 #include <QWidget>
 
@@ -35,6 +36,11 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Dragged with the left button along the title bar it sits in, the clock sets its gap to
+    // the title bar's right end for every window from then on.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void followTitleBar();
@@ -49,5 +55,8 @@ private:
     DisplayLabel* m_placeLabel;
     QMenu* m_menu;
     TickTimer m_ticks;
-    bool m_followsEvents = false; // told of the foreground window's changes, not asking
+    bool m_followsEvents = false;      // told of the foreground window's changes, not asking
+    int m_gap;                         // pixels between the clock's and the title bar's right ends
+    std::optional<WindowRect> m_frame; // the window whose title bar the clock sits in
+    std::optional<int> m_grab;         // while dragged: the pointer's x less the clock's left
 };

@@ -115,6 +115,12 @@ inline constexpr StoreKey<float> MainLWidth{S::Settings, u"MainLWidth", {.clocks
 // in the corner of the screen, which only the window knows.
 inline constexpr StoreKey<float> BandLeft{S::Settings, u"BandLeft", {}, kTwips};
 inline constexpr StoreKey<float> BandTop{S::Settings, u"BandTop", {}, kTwips};
+// How far the title-bar clock's right end lies left of the title bar's right end, where the
+// title bar's buttons are: the user's, set by dragging the clock along the title bar. The
+// default clears three 32-pixel buttons, wider than the panel's fixed 60 pixels, which some
+// window managers' button groups (icewm's four, GNOME's and Xfce's X11 themes) reach past.
+inline constexpr StoreKey<float> CaptionGap{
+    S::Settings, u"CaptionGap", {.clocks = 3 * 32 * 15}, {0, 16777216.0}};
 // The list clock's working hours, in minutes after midnight at each place: the hours when every
 // shown place is between them on a weekday are marked in its strips.
 inline constexpr StoreRange kMinutesOfDay{0, 24 * 60};

@@ -17,21 +17,21 @@ frame_of() {
     echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b)) "$t"
 }
 
-# await_inside WINDOW: the caption lies in WINDOW's title bar, right end 60 pixels left of the
-# frame's right end, within two seconds.
+# await_inside WINDOW: the caption lies in WINDOW's title bar, right end 96 pixels left of the
+# frame's right end (the default gap, three 32-pixel buttons), within two seconds.
 await_inside() {
     local i fl ft fr fb title cx cy cw ch
     for i in $(seq 20); do
         read -r fl ft fr fb title < <(frame_of "$1")
         read -r cx cy cw ch < <(zel_geometry "$caption")
-        if [ $((cx + cw)) = $((fr - 60)) ] && [ "$cy" = $((ft + 2)) ]; then
+        if [ $((cx + cw)) = $((fr - 96)) ] && [ "$cy" = $((ft + 2)) ]; then
             [ $((cy + ch)) -le $((ft + title)) ] ||
                 zel_fail "caption bottom $((cy + ch)) below the title bar's $((ft + title))"
             return 0
         fi
         sleep 0.1
     done
-    zel_fail "caption at $cx,$cy ${cw}x$ch, expected right end $((fr - 60)) and top $((ft + 2))"
+    zel_fail "caption at $cx,$cy ${cw}x$ch, expected right end $((fr - 96)) and top $((ft + 2))"
 }
 
 # No hand-over: the program ends at once without a window and leaves "Start" alone.

@@ -41,16 +41,16 @@ private slots:
     {
         // A frame from x 300 to 600 at y 80: a 200 pixel clock ends 60 pixels left of 600,
         // 2.48 pixels below the top (rounded to the pixel).
-        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 600, 255}, QSize(200, 18)),
+        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 600, 255}, QSize(200, 18), 60),
                  std::optional<QPoint>(QPoint(340, 82)));
-        QCOMPARE(CaptionClock::placeIn(WindowRect{-400, -30, 100, 70}, QSize(100, 18)),
+        QCOMPARE(CaptionClock::placeIn(WindowRect{-400, -30, 100, 70}, QSize(100, 18), 60),
                  std::optional<QPoint>(QPoint(-60, -28)));
         // No foreground window: hidden.
-        QCOMPARE(CaptionClock::placeIn(std::nullopt, QSize(200, 18)), std::nullopt);
+        QCOMPARE(CaptionClock::placeIn(std::nullopt, QSize(200, 18), 60), std::nullopt);
         // Too narrow to hold the clock beside the buttons: hidden rather than hanging out.
-        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 559, 200}, QSize(200, 18)),
+        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 559, 200}, QSize(200, 18), 60),
                  std::nullopt);
-        QVERIFY(CaptionClock::placeIn(WindowRect{300, 80, 560, 200}, QSize(200, 18)));
+        QVERIFY(CaptionClock::placeIn(WindowRect{300, 80, 560, 200}, QSize(200, 18), 60));
     }
 
     void rotatesAndReloads()

@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -73,6 +74,41 @@ private slots:
         QVERIFY(w.testAttribute(Qt::WA_ShowWithoutActivating));
     }
 
+    // Dragged along the title bar, the clock keeps the new gap for every window after; it
+    // stays on the title bar however far it is dragged, and the gap is stored.
+    void dragSetsTheGap_data()
+    {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("gap");
+        QTest::newRow("40 to the left") << -40 << 136;
+        QTest::newRow("right onto the buttons") << 60 << 36;
+        QTest::newRow("past the right end") << 500 << 0;
+    }
+
+    void dragSetsTheGap()
+    {
+        QFETCH(int, dx);
+        QFETCH(int, gap);
+        Fixture f;
+        f.foreground.rect = WindowRect{100, 50, 700, 450};
+        CaptionWindow w(f.store, f.clock, f.starter, f.foreground, f.folder());
+        w.onTick();
+        // Through the window system's window, so that the press lands on whatever child is
+        // under the pointer, as a real one does: the texts cover nearly all of the clock.
+        QWindow* window = w.windowHandle();
+        const QPoint from = w.findChild<QWidget*>("lblTime")->geometry().center();
+        QTest::mousePress(window, Qt::LeftButton, {}, from);
+        const QPoint pointer = window->mapToGlobal(from + QPoint(dx, 30));
+        QTest::mouseMove(window, from + QPoint(dx, 30));
+        // Released where the pointer is, over the clock that has moved along the title bar.
+        QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(pointer));
+        QCOMPARE(w.y(), 52); // along the title bar only
+        QCOMPARE(f.store.get(StoreKeys::CaptionGap, StoreReader::Clocks), float(gap * 15));
+        f.foreground.rect = WindowRect{0, 300, 1000, 600};
+        w.onTick();
+        QCOMPARE(w.frameGeometry().right() + 1, 1000 - gap);
+    }
+
     void followsAndHides()
     {
         Fixture f;
@@ -82,19 +118,19 @@ private slots:
         f.foreground.rect = WindowRect{100, 50, 700, 450};
         w.onTick();
         QVERIFY(w.isVisible());
-        QCOMPARE(w.frameGeometry().right() + 1, 700 - 60);
+        QCOMPARE(w.frameGeometry().right() + 1, 700 - 96); // three 32-pixel buttons
         QCOMPARE(w.y(), 52);
 
         f.foreground.rect = WindowRect{0, 300, 1000, 600};
         w.onTick();
-        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 60);
+        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 96);
         QCOMPARE(w.y(), 302);
 
         // A longer name keeps the right end where it was.
         f.backend->write(u"Data", u"WP0", "Ulaanbaatar, Mongolia");
         f.backend->write(u"Data", u"Change", "1");
         w.onTick();
-        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 60);
+        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 96);
 
         f.foreground.rect.reset();
         w.onTick();

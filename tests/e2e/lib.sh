@@ -61,7 +61,7 @@ zel_log() {
 # zel_x_logs: the X server's and the window manager's logs, for a failure message.
 zel_x_logs() {
     local f
-    for f in "$ZEL_TMP/xvfb.log" "$ZEL_TMP/openbox.log" "$ZEL_TMP/weston.log"; do
+    for f in "$ZEL_TMP/xvfb.log" "$ZEL_TMP/openbox.log" "$ZEL_TMP/icewm.log" "$ZEL_TMP/weston.log"; do
         echo "---- $(basename "$f"):" >&2
         cat "$f" >&2 2>/dev/null || echo "(none)" >&2
     done
@@ -102,9 +102,10 @@ zel_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'win
 # installing them loads fonts and libraries from disk for many seconds.
 ZEL_X_START_LIMIT=${ZEL_X_START_LIMIT:-30}
 
-# zel_start_x [WIDTHxHEIGHT]: a private Xvfb display and openbox on it.
+# zel_start_x [WIDTHxHEIGHT] [WINDOW-MANAGER]: a private Xvfb display and openbox (or the
+# window manager named, run with its usual arguments) on it.
 zel_start_x() {
-    local size=${1:-1280x800}
+    local size=${1:-1280x800} wm=${2:-openbox}
     local fifo="$ZEL_TMP/displayfd"
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >"$ZEL_TMP/xvfb.log" 2>&1 &
@@ -112,10 +113,13 @@ zel_start_x() {
     local n
     read -r -t "$ZEL_X_START_LIMIT" n <"$fifo" || zel_x_fail "Xvfb did not start"
     export DISPLAY=":$n"
-    openbox --sm-disable >"$ZEL_TMP/openbox.log" 2>&1 &
+    case $wm in
+    openbox) openbox --sm-disable >"$ZEL_TMP/openbox.log" 2>&1 & ;;
+    *) "$wm" >"$ZEL_TMP/$wm.log" 2>&1 & ;;
+    esac
     ZEL_PIDS+=($!)
     zel_poll "$ZEL_X_START_LIMIT" zel_wm_ready ||
-        zel_x_fail "openbox did not start within $ZEL_X_START_LIMIT s"
+        zel_x_fail "$wm did not start within $ZEL_X_START_LIMIT s"
 }
 
 # zel_run PROGRAM: starts a suite program in the background from its folder (the start
