@@ -23,10 +23,11 @@ constexpr int kPictureSide = 32;
 } // namespace
 
 BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
-                         BandMode mode, QString programFolder)
+                         BandMode mode, QString programFolder, std::function<bool()> trayThere)
     : m_store(store), m_starter(starter), m_programFolder(std::move(programFolder)), m_mode(mode),
       m_band(store, clock), m_menu(std::make_unique<QMenu>()),
-      m_list(std::make_unique<BandListWindow>()), m_ticks(clock, store.filePath())
+      m_list(std::make_unique<BandListWindow>()), m_ticks(clock, store.filePath()),
+      m_trayThere(std::move(trayThere))
 {
     m_menu->setObjectName(QStringLiteral("bandMenu"));
     for (const MenuEntry& e : DisplayMenu::bandEntries()) {
@@ -40,33 +41,61 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
             [this](const QPoint& at) { m_menu->popup(at); });
 
     m_band.start();
-    if (m_mode == BandMode::Tray) {
-        m_tray = std::make_unique<QSystemTrayIcon>();
-        m_tray->setObjectName(QStringLiteral("trayIcon"));
-        m_tray->setContextMenu(m_menu.get());
-        connect(m_tray.get(), &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason why) {
-                    if (why == QSystemTrayIcon::Trigger)
-                        toggleList();
-                });
-        connect(m_list.get(), &BandListWindow::escapePressed, m_list.get(), &QWidget::hide);
-    }
     // Without a tray the window is the clock: only the menu's "End" closes it, after saving
     // its position.
     connect(&m_ticks, &TickTimer::tick, this, &BandDisplay::onTick);
     m_ticks.setNextDue([this] { return m_band.rotation().nextRotationAt(); });
-    onTick();
-    if (m_tray)
-        m_tray->show();
+    if (m_mode == BandMode::Tray)
+        showTray();
     else
         showFallbackWindow();
     m_ticks.start();
+}
+
+void BandDisplay::showTray()
+{
+    m_tray = std::make_unique<QSystemTrayIcon>();
+    m_tray->setObjectName(QStringLiteral("trayIcon"));
+    m_tray->setContextMenu(m_menu.get());
+    connect(m_tray.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger)
+                    toggleList();
+            });
+    m_escapeHides =
+        connect(m_list.get(), &BandListWindow::escapePressed, m_list.get(), &QWidget::hide);
+    m_loads = -1; // the picture and the tool tip afresh
+    onTick();
+    m_tray->show();
+}
+
+void BandDisplay::followTray()
+{
+    if (!m_trayThere)
+        return;
+    const bool there = m_trayThere();
+    if (there == (m_mode == BandMode::Tray))
+        return;
+    if (there) {
+        savePosition();
+        m_mode = BandMode::Tray;
+        m_list->hide();
+        m_list->setToolTip({});
+        showTray();
+    } else {
+        m_mode = BandMode::Window;
+        disconnect(m_escapeHides);
+        m_tray->hide();
+        m_tray.reset();
+        showFallbackWindow();
+    }
 }
 
 BandDisplay::~BandDisplay() = default;
 
 void BandDisplay::onTick()
 {
+    followTray();
     const TrayFace face = BandClock::face(m_band.onTick());
     // Every place's minute turns with the shown one's (offsets are whole minutes), so the
     // picture, the tool tip and the list change only with it or with a reload.
@@ -111,6 +140,8 @@ void BandDisplay::toggleList()
 void BandDisplay::showFallbackWindow()
 {
     m_list->setToolTip(BandClock::noTrayReason());
+    m_loads = -1; // the rows afresh
+    onTick();
     m_list->adjustSize();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);

@@ -6,6 +6,7 @@
 #include "TickTimer.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class BandListWindow;
@@ -22,8 +23,11 @@ class SettingsStore;
 class BandDisplay final : public QObject {
     Q_OBJECT
 public:
+    // `trayThere`, when given, is asked at every tick whether the desktop has a tray now: a
+    // tray that comes takes the icon in place of the window, a tray that goes gives the window.
     BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarter& starter, BandMode mode,
-                QString programFolder = HandOver::ownDirectory());
+                QString programFolder = HandOver::ownDirectory(),
+                std::function<bool()> trayThere = {});
     ~BandDisplay() override;
 
     void onTick();
@@ -42,7 +46,9 @@ signals:
     void ended();
 
 private:
+    void showTray();
     void showFallbackWindow();
+    void followTray();
     void savePosition();
 
     SettingsStore& m_store;
@@ -56,4 +62,6 @@ private:
     std::unique_ptr<BandListWindow> m_list;
     std::unique_ptr<QSystemTrayIcon> m_tray;
     TickTimer m_ticks;
+    std::function<bool()> m_trayThere;
+    QMetaObject::Connection m_escapeHides;
 };

@@ -1,5 +1,6 @@
 #include "BandDisplay.h"
 #include "DisplayProgram.h"
+#include "HandOver.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -10,7 +11,8 @@ int main(int argc, char** argv)
         // The list window comes and goes; only the menu ends the clock.
         QApplication::setQuitOnLastWindowClosed(false);
         BandDisplay band(c.store, c.clock, c.starter,
-                         BandClock::mode(QSystemTrayIcon::isSystemTrayAvailable()));
+                         BandClock::mode(QSystemTrayIcon::isSystemTrayAvailable()),
+                         HandOver::ownDirectory(), &QSystemTrayIcon::isSystemTrayAvailable);
         QObject::connect(&band, &BandDisplay::ended, &app, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         return app.exec();

@@ -115,6 +115,36 @@ private slots:
         BandDisplay again(f.store, f.clock, f.starter, BandMode::Window, f.folder());
         QCOMPARE(again.listWindow()->pos(), QPoint(150, 90));
     }
+
+    // A tray that comes takes the icon and the window goes, keeping its place for later; a
+    // tray that goes brings the window back there.
+    void followsTheTrayComingAndGoing()
+    {
+        Fixture f;
+        bool tray = false;
+        BandDisplay band(f.store, f.clock, f.starter, BandMode::Window, f.folder(),
+                         [&tray] { return tray; });
+        BandListWindow* list = band.listWindow();
+        QVERIFY(list->isVisible() && !band.tray());
+        list->move(150, 90);
+
+        tray = true;
+        band.onTick();
+        QCOMPARE(band.mode(), BandMode::Tray);
+        QVERIFY(band.tray() && band.tray()->isVisible());
+        QVERIFY(!list->isVisible());
+        QCOMPARE(band.tray()->toolTip(), band.band().toolTip());
+        QCOMPARE(f.store.get(StoreKeys::BandLeft, StoreReader::Clocks), 2250.0f);
+
+        tray = false;
+        band.onTick();
+        QCOMPARE(band.mode(), BandMode::Window);
+        QVERIFY(!band.tray());
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->toolTip(), BandClock::noTrayReason());
+        QCOMPARE(list->pos(), QPoint(150, 90));
+        QCOMPARE(list->rowCount(), 3);
+    }
 };
 
 QTEST_MAIN(TestBandWindow)
