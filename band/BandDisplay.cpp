@@ -3,6 +3,7 @@
 #include "BandListWindow.h"
 #include "LoginStartAction.h"
 #include "SettingsStore.h"
+#include "SwitchProgram.h"
 #include "TrayPicture.h"
 #include "Twips.h"
 
@@ -10,7 +11,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <utility>
@@ -178,11 +178,6 @@ void BandDisplay::choose(MenuItem item)
         emit ended();
         return;
     }
-    if (outcome.failure) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("zelband"),
-                                    outcome.failure->message(), QMessageBox::Ok, m_list.get());
-        box->setObjectName(QStringLiteral("switchFailure"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    }
+    if (outcome.failure)
+        showStartFailure(m_list.get(), QStringLiteral("zelband"), *outcome.failure);
 }

@@ -2,17 +2,17 @@
 
 #include "ClockLook.h"
 #include "DisplayLabel.h"
-#include "KeepOnTop.h"
 #include "LoginStartAction.h"
 #include "SettingsStore.h"
+#include "SwitchProgram.h"
 #include "Twips.h"
 #include "platform/ForegroundWindow.h"
+#include "platform/TopMost.h"
 
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <utility>
 
@@ -76,7 +76,7 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
             addLoginStartAction(*m_menu, action, DisplayMenu::launcherPath(m_programFolder));
     }
 
-    keepOnTop(this);
+    TopMost::keepOnTop(*this);
     connect(&m_ticks, &TickTimer::tick, this, &CaptionWindow::onTick);
     m_ticks.setNextDue([this] { return m_caption.rotation().nextRotationAt(); });
     m_followsEvents = m_foreground.watch([this] { followTitleBar(); });
@@ -156,12 +156,6 @@ void CaptionWindow::choose(MenuItem item)
         emit ended();
         return;
     }
-    if (outcome.failure) {
-        // Not modal: the clock keeps ticking while the message is up.
-        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), outcome.failure->message(),
-                                    QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("switchFailure"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    }
+    if (outcome.failure)
+        showStartFailure(this, windowTitle(), *outcome.failure);
 }

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
-std::optional<StartFailure> SwitchProgram(QWidget* window, SettingsStore& store,
+std::optional<StartFailure> switchProgram(QWidget* window, SettingsStore& store,
                                           ProgramStarter& starter, const SwitchTarget& target,
                                           const QString& folder)
 {
@@ -13,11 +13,15 @@ std::optional<StartFailure> SwitchProgram(QWidget* window, SettingsStore& store,
         window->close();
         return std::nullopt;
     }
-    // Not modal: the clock keeps ticking while the message is up.
-    auto* box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), failure->message(),
-                                QMessageBox::Ok, window); // owned by the window
+    showStartFailure(window, window->windowTitle(), *failure);
+    return failure;
+}
+
+void showStartFailure(QWidget* parent, const QString& title, const StartFailure& failure)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, title, failure.message(), QMessageBox::Ok,
+                                parent); // owned by the parent, deleted when closed
     box->setObjectName(QStringLiteral("switchFailure"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
-    return failure;
 }

@@ -2,6 +2,7 @@
 
 #include "ProgramStarter.h"
 #include "SettingsStore.h"
+#include "platform/HostSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,10 +40,7 @@ QString fileName(SuiteProgram program)
         base = QStringLiteral("zelhome");
         break;
     }
-#ifdef Q_OS_WIN
-    base += QStringLiteral(".exe");
-#endif
-    return base;
+    return HostSystem::executableName(base);
 }
 
 std::optional<SuiteProgram> styleProgram(int kind)

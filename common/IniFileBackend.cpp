@@ -1,5 +1,7 @@
 #include "IniFileBackend.h"
 
+#include "platform/HostSystem.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -10,12 +12,6 @@
 #include <QSaveFile>
 #include <QSysInfo>
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <csignal>
-#include <sys/stat.h>
-#endif
 
 namespace {
 // A lock is taken from its holder only when the holder is gone. On this host QLockFile sees
@@ -44,16 +40,6 @@ bool isThisHost(const QString& host)
     return host.isEmpty() || host == QSysInfo::machineHostName();
 }
 
-bool processIsGone(qint64 pid)
-{
-#ifdef Q_OS_UNIX
-    return pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
-#else
-    Q_UNUSED(pid);
-    return false; // QLockFile itself finds dead holders there
-#endif
-}
-
 bool takeLock(QLockFile& lock)
 {
     lock.setStaleLockTime(0); // never by age alone: the loop below decides
@@ -69,7 +55,8 @@ bool takeLock(QLockFile& lock)
         if (!lock.getLockInfo(&pid, &host, &application)) {
             if (ageMs(lockPath) > kUnreadableStaleMs)
                 lock.removeStaleLockFile();
-        } else if (isThisHost(host) ? processIsGone(pid) : ageMs(lockPath) > kOtherHostStaleMs) {
+        } else if (isThisHost(host) ? HostSystem::processIsGone(pid)
+                                    : ageMs(lockPath) > kOtherHostStaleMs) {
             lock.removeStaleLockFile();
         }
     }
@@ -113,25 +100,7 @@ IniFileBackend::IniFileBackend(QString filePath) : m_path(std::move(filePath)) {
 
 IniFileBackend::FileStamp IniFileBackend::stampOf(const QString& path)
 {
-    FileStamp s;
-#ifdef Q_OS_UNIX
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return s;
-    s.exists = true;
-    s.size = st.st_size;
-    s.modifiedNs = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
-    s.inode = st.st_ino;
-#else
-    const QFileInfo info(path);
-    if (!info.exists())
-        return s;
-    s.exists = true;
-    s.size = info.size();
-    s.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1'000'000;
-    s.inode = quint64(info.metadataChangeTime().toMSecsSinceEpoch());
-#endif
-    return s;
+    return HostSystem::fileStamp(path);
 }
 
 IniDocument IniFileBackend::readFromDisk(FileStamp& stamp) const

@@ -2,6 +2,7 @@
 
 #include "IniDocument.h"
 #include "StoreBackend.h"
+#include "platform/HostSystem.h"
 
 #include <QString>
 
@@ -23,13 +24,7 @@ public:
     QString filePath() const override { return m_path; }
 
     // What tells one version of the file from another without reading it.
-    struct FileStamp {
-        bool exists = false;
-        qint64 size = 0;
-        qint64 modifiedNs = 0;
-        quint64 inode = 0;
-        bool operator==(const FileStamp&) const = default;
-    };
+    using FileStamp = HostSystem::FileStamp;
     static FileStamp stampOf(const QString& path);
 
 private:

@@ -1,9 +1,6 @@
 #include "SettingsStore.h"
 
-#include "IniFileBackend.h"
-#ifdef Q_OS_WIN
-#include "RegistryBackend.h"
-#endif
+#include "platform/HostSystem.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -41,11 +38,7 @@ QString SettingsStore::userStoreFile(const QString& application)
 
 SettingsStore SettingsStore::openUser(const QString& application)
 {
-#ifdef Q_OS_WIN
-    return SettingsStore(std::make_unique<RegistryBackend>(application));
-#else
-    return SettingsStore(std::make_unique<IniFileBackend>(userStoreFile(application)));
-#endif
+    return SettingsStore(HostSystem::userStoreBackend(application));
 }
 
 QStringView SettingsStore::sectionName(StoreSection section)

@@ -1,8 +1,8 @@
 #include "AboutWindow.h"
 
 #include "AboutGradient.h"
-#include "AboutText.h"
 #include "LauncherSession.h"
+#include "ProductIdentity.h"
 #include "Twips.h"
 #include "WindowDrag.h"
 #include "platform/SizingFrame.h"
@@ -61,7 +61,7 @@ AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener o
       m_content(std::move(content)), m_openLink(std::move(openLink))
 {
     setObjectName(QStringLiteral("fAbout"));
-    setWindowTitle(QString::fromUtf16(AboutText::kProductName));
+    setWindowTitle(QString::fromUtf16(ProductIdentity::kProductName));
     setMouseTracking(true);
 
     m_imgIcon = new QLabel(this);
@@ -75,16 +75,16 @@ AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener o
     const QString times = QStringLiteral("Times New Roman");
     m_productName = makeLabel(this, "lblProductName", twipsRect(840, 120, 2775, 375),
                               QColor(255, 255, 0), labelFont(times, 15.75, true));
-    m_productName->setText(QString::fromUtf16(AboutText::kProductName));
+    m_productName->setText(QString::fromUtf16(ProductIdentity::kProductName));
     m_version = makeLabel(this, "lblVersion", twipsRect(1680, 480, 1935, 255), QColor(255, 0, 0),
                           labelFont(times, 12, true));
     m_copyright = makeLabel(this, "lblCopyright", twipsRect(1680, 720, 2535, 255),
                             QColor(255, 255, 192), labelFont(times, 9));
-    m_copyright->setText(QString::fromUtf16(AboutText::kCopyright));
+    m_copyright->setText(QString::fromUtf16(ProductIdentity::kCopyright));
     m_link = makeLabel(this, "LblHTTP", twipsRect(1080, 1080, 2790, 240), kLinkColour,
                        labelFont(QStringLiteral("MS Sans Serif"), 9.75));
     m_link->setText(m_content.homePage);
-    m_link->setToolTip(QString::fromUtf16(AboutText::kLinkToolTip));
+    m_link->setToolTip(QString::fromUtf16(ProductIdentity::kLinkToolTip));
     m_link->setCursor(Qt::PointingHandCursor);
 
     // The underline, from (1080, 1320) to (3960, 1320): a one-pixel line control.
@@ -214,6 +214,7 @@ void AboutWindow::setLinkColour(const QColor& colour)
 void AboutWindow::onTick()
 {
     if (const auto failure = m_session.handOver())
-        QMessageBox::warning(this, QString::fromUtf16(AboutText::kProductName), failure->message());
+        QMessageBox::warning(this, QString::fromUtf16(ProductIdentity::kProductName),
+                             failure->message());
     close();
 }

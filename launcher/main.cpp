@@ -1,9 +1,8 @@
-#include "AboutText.h"
 #include "AboutWindow.h"
-#include "BuildInfo.h"
 #include "GuiStartup.h"
 #include "HandOver.h"
 #include "LauncherSession.h"
+#include "ProductIdentity.h"
 #include "ProgramStarter.h"
 #include "SettingsStore.h"
 
@@ -26,10 +25,7 @@ int main(int argc, char** argv)
     ProcessStarter starter;
     LauncherSession session(reader, writer, starter, QDir::currentPath(), HandOver::ownDirectory());
 
-    AboutWindow window(session,
-                       {AboutText::versionText(BuildInfo::kVersionMajor, BuildInfo::kVersionMinor,
-                                               BuildInfo::kVersionRevision),
-                        QString::fromUtf16(BuildInfo::kHomePage)},
+    AboutWindow window(session, {ProductIdentity::versionText(), ProductIdentity::homePage()},
                        [](const QUrl& url) { QDesktopServices::openUrl(url); });
     window.show();
     return app.exec();

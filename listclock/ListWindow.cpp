@@ -4,7 +4,6 @@
 #include "DisplayLabel.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
-#include "KeepOnTop.h"
 #include "SettingsStore.h"
 #include "StripWidget.h"
 #include "SwitchProgram.h"
@@ -12,6 +11,7 @@
 #include "WindowDrag.h"
 #include "WindowPlacer.h"
 #include "platform/SizingFrame.h"
+#include "platform/TopMost.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -144,7 +144,7 @@ void ListWindow::buildControls()
 void ListWindow::start()
 {
     loadPlaces();
-    keepOnTop(this);
+    TopMost::keepOnTop(*this);
     SizingFrame::request(this);
     m_placer->open(m_store.placement(StoreKeys::ListWindow), height(), minimumWidth());
     m_modeLabel->display(m_list.modeCaption(), false);
@@ -379,7 +379,7 @@ void ListWindow::switchTo(ListButton id)
 {
     const std::optional<SwitchTarget> target = ListButtons::switchTarget(id);
     if (target)
-        SwitchProgram(this, m_store, m_starter, *target, m_programFolder);
+        switchProgram(this, m_store, m_starter, *target, m_programFolder);
 }
 
 void ListWindow::applyLayout()

@@ -4,7 +4,6 @@
 #include "DisplayLabel.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
-#include "KeepOnTop.h"
 #include "PanelLayout.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
@@ -14,6 +13,7 @@
 #include "WindowPlacer.h"
 #include "platform/ForegroundWindow.h"
 #include "platform/SizingFrame.h"
+#include "platform/TopMost.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -87,7 +87,7 @@ void PanelWindow::buildControls()
 void PanelWindow::start()
 {
     m_panel.loadPlaces();
-    keepOnTop(this);
+    TopMost::keepOnTop(*this);
     SizingFrame::request(this); // resizable in width; the height is held
     m_placer->open(m_store.placement(StoreKeys::PanelWindow), px(PanelLayout::kHeight),
                    minimumWidth());
@@ -133,7 +133,7 @@ void PanelWindow::followTitleBar()
 void PanelWindow::click(PanelButton button)
 {
     if (const std::optional<SwitchTarget> to = PanelButtons::switchTarget(button)) {
-        SwitchProgram(this, m_store, m_starter, *to, m_programFolder);
+        switchProgram(this, m_store, m_starter, *to, m_programFolder);
         return;
     }
     if (button == PanelButton::Follow) {

@@ -5,8 +5,11 @@
 
 namespace TopMost {
 
-void applyToShown(QWidget& window)
+void keepOnTop(QWidget& window)
 {
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (!window.isVisible())
+        return;
     // A shown window needs the z-order change itself, not just the flag.
     const auto hwnd = reinterpret_cast<HWND>(window.winId());
     SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);

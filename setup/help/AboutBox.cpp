@@ -1,11 +1,9 @@
 #include "AboutBox.h"
 
-#include "AboutText.h"
-#include "BuildInfo.h"
+#include "ProductIdentity.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFont>
 #include <QGridLayout>
 #include <QIcon>
@@ -24,21 +22,13 @@ QLabel* addLabel(QDialog& box, const char* name, const QString& text)
     return label;
 }
 
-QString thirdPartyNotice()
-{
-    QFile file(QStringLiteral(":/help/THIRD_PARTY.md"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
-
 } // namespace
 
 void show(QWidget* parent)
 {
     QDialog box(parent);
     box.setObjectName(QStringLiteral("aboutBox"));
-    const QString product = QString::fromUtf16(AboutText::kProductName);
+    const QString product = QString::fromUtf16(ProductIdentity::kProductName);
     box.setWindowTitle(QStringLiteral("About ") + product);
 
     auto* icon = addLabel(box, "aboutIcon", {});
@@ -48,22 +38,20 @@ void show(QWidget* parent)
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.4);
     name->setFont(nameFont);
-    auto* version =
-        addLabel(box, "aboutVersion",
-                 AboutText::versionText(BuildInfo::kVersionMajor, BuildInfo::kVersionMinor,
-                                        BuildInfo::kVersionRevision));
-    auto* copyright = addLabel(box, "aboutCopyright", QString::fromUtf16(AboutText::kCopyright));
-    const QString home = QString::fromUtf16(BuildInfo::kHomePage);
+    auto* version = addLabel(box, "aboutVersion", ProductIdentity::versionText());
+    auto* copyright =
+        addLabel(box, "aboutCopyright", QString::fromUtf16(ProductIdentity::kCopyright));
+    const QString home = ProductIdentity::homePage();
     auto* link = addLabel(box, "aboutHomePage",
                           QStringLiteral("<a href=\"%1\">%1</a>").arg(home.toHtmlEscaped()));
     link->setTextFormat(Qt::RichText);
     link->setOpenExternalLinks(true);
-    link->setToolTip(QString::fromUtf16(AboutText::kLinkToolTip));
+    link->setToolTip(QString::fromUtf16(ProductIdentity::kLinkToolTip));
 
     auto* notice = new QTextBrowser(&box);
     notice->setObjectName(QStringLiteral("aboutThirdParty"));
     notice->setOpenExternalLinks(true);
-    notice->setMarkdown(thirdPartyNotice());
+    notice->setMarkdown(ProductIdentity::thirdPartyNotice());
     notice->setMinimumSize(560, 300);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);

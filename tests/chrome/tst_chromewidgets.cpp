@@ -236,7 +236,7 @@ private slots:
         window.show();
         const QString folder = dir.path() + '/';
         const auto failure =
-            SwitchProgram(&window, store, starter, {SuiteProgram::TitleBarClock, 1}, folder);
+            switchProgram(&window, store, starter, {SuiteProgram::TitleBarClock, 1}, folder);
         QVERIFY(failure.has_value());
         QVERIFY(window.isVisible());
         QCOMPARE(store.get(StoreKeys::Start, StoreReader::Clocks), 0);
@@ -261,7 +261,7 @@ private slots:
         QWidget window;
         window.show();
         const auto failure =
-            SwitchProgram(&window, store, starter, {SuiteProgram::Settings, std::nullopt},
+            switchProgram(&window, store, starter, {SuiteProgram::Settings, std::nullopt},
                           dir.path() + QLatin1Char('/'));
         QVERIFY(!failure.has_value());
         QVERIFY(!window.isVisible());

@@ -1,12 +1,11 @@
 // The about window on the offscreen platform: its gradient, texts, link hover and click, and
 // the timed hand-over, with a temporary store and a starter that records instead of starting.
 #include "AboutGradient.h"
-#include "AboutText.h"
 #include "AboutWindow.h"
-#include "BuildInfo.h"
 #include "GuiStartup.h"
 #include "IniFileBackend.h"
 #include "LauncherSession.h"
+#include "ProductIdentity.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
 
@@ -179,11 +178,11 @@ private slots:
 
     void textsAndPlaces()
     {
-        QCOMPARE(AboutText::versionText(1, 2, 6), QStringLiteral("Version 1.2.6"));
-        QCOMPARE(AboutText::versionText(10, 0, 12), QStringLiteral("Version 10.0.12"));
+        QCOMPARE(ProductIdentity::versionText(1, 2, 6), QStringLiteral("Version 1.2.6"));
+        QCOMPARE(ProductIdentity::versionText(10, 0, 12), QStringLiteral("Version 10.0.12"));
 
         Fixture f;
-        auto window = f.window(AboutText::versionText(1, 2, 6));
+        auto window = f.window(ProductIdentity::versionText(1, 2, 6));
         holdTimer(*window);
         auto* version = window->findChild<QLabel*>(QStringLiteral("lblVersion"));
         auto* product = window->findChild<QLabel*>(QStringLiteral("lblProductName"));
@@ -208,7 +207,7 @@ private slots:
         auto window = f.window();
         holdTimer(*window);
         auto* link = window->findChild<QLabel*>(QStringLiteral("LblHTTP"));
-        const QString address = QString::fromUtf16(BuildInfo::kHomePage);
+        const QString address = ProductIdentity::homePage();
         QVERIFY(QUrl(address).isValid());
         QVERIFY(QUrl(address).scheme().startsWith(QStringLiteral("http")));
         const int width = QFontMetrics(link->font()).horizontalAdvance(address);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "HandOver.h"
+
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <optional>
+
+// One image button of a clock window's button table: where it sits, which pictures of the
+// picture store it shows, its tool tip, and the program a click switches to. Each window keeps
+// its table in the order its resetAll gives the buttons their normal looks. Window-free, so
+// that the clocks' logic and the tests read the same table as the windows.
+template <typename Id> struct ButtonEntry {
+    Id id;
+    QString name; // objectName: the control's name
+    int left;     // twips; every button is 120 x 240
+    int top;
+    int normalLook;
+    int hoverLook;
+    // A button whose hover leaves the others' looks alone lights up only itself.
+    bool resetsOthersOnHover;
+    QString toolTip;
+    // The program a click hands over to; nothing for a button that acts in its own window.
+    std::optional<SwitchTarget> switchTo{};
+};
+
+template <typename Id, std::size_t N> using ButtonTable = std::array<ButtonEntry<Id>, N>;
+
+// The row of `id`; every id of a window has exactly one row.
+template <typename Id, std::size_t N>
+const ButtonEntry<Id>& entryOf(const ButtonTable<Id, N>& table, Id id)
+{
+    return *std::find_if(table.begin(), table.end(),
+                         [id](const ButtonEntry<Id>& e) { return e.id == id; });
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "StoreBackend.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <memory>
+
+// What the store and the hand-over need from the operating system: one implementation per
+// system (POSIX, Windows, or plain Qt where neither applies), chosen when building.
+namespace HostSystem {
+
+// What tells one version of a file from another without reading it.
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    quint64 inode = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp fileStamp(const QString& path);
+
+// True when no process of this id runs on this host; false when unsure.
+bool processIsGone(qint64 pid);
+
+// Where a user's settings of `application` live: an INI file, or the registry on Windows.
+std::unique_ptr<StoreBackend> userStoreBackend(const QString& application);
+
+// A program's file name from its base name ("zelpane.exe" on Windows).
+QString executableName(const QString& base);
+
+} // namespace HostSystem
