@@ -96,6 +96,11 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Expose && !m_placed) {
         if (const QWindow* handle = m_window.windowHandle(); handle && handle->isExposed()) {
             m_placed = true;
+            // The decoration is known now: the whole frame, not only the inside, goes on the
+            // screen, or a window saved beyond the screen's edge keeps its border beyond it.
+            const QSize decoration = m_window.frameGeometry().size() - m_window.geometry().size();
+            const QRect frame(m_opened.topLeft(), m_opened.size() + decoration);
+            m_opened.moveTopLeft(onScreen(frame, appScreenFor(frame)).topLeft());
             moveFrameTo(m_opened.topLeft());
         }
     }

@@ -122,6 +122,57 @@ zel_start_x() {
         zel_x_fail "$wm did not start within $ZEL_X_START_LIMIT s"
 }
 
+# zel_start_two_monitors WIDTHxHEIGHT: a private X display with two monitors of that size side
+# by side, as RandR outputs (Qt takes its screens from RandR only), and openbox on it. Xvfb has
+# one output and ignores added monitors, so this is Xorg with the dummy driver; Xorg accepts a
+# configuration file of the caller's only from root. Shares the console rather than taking it.
+zel_start_two_monitors() {
+    local size=$1
+    local w=${size%x*} h=${size#*x}
+    [ "$(id -u)" -eq 0 ] || { echo "SKIP: Xorg with a configuration of its own needs root"; exit 77; }
+    cat >"$ZEL_TMP/xorg.conf" <<CONF
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+EndSection
+Section "Device"
+  Identifier "dummy"
+  Driver "dummy"
+  VideoRam 65536
+EndSection
+Section "Monitor"
+  Identifier "monitor"
+  HorizSync 5-200
+  VertRefresh 5-200
+EndSection
+Section "Screen"
+  Identifier "screen"
+  Device "dummy"
+  Monitor "monitor"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual $((2 * w)) $h
+  EndSubSection
+EndSection
+CONF
+    local fifo="$ZEL_TMP/displayfd"
+    mkfifo "$fifo"
+    Xorg -displayfd 3 -config "$ZEL_TMP/xorg.conf" -logfile "$ZEL_TMP/xvfb.log" -noreset \
+        -nolisten tcp -sharevts -novtswitch 3>"$fifo" >/dev/null 2>&1 &
+    ZEL_PIDS+=($!)
+    local n
+    read -r -t "$ZEL_X_START_LIMIT" n <"$fifo" || zel_x_fail "Xorg did not start"
+    export DISPLAY=":$n"
+    xrandr --fb "$((2 * w))x$h" --output DUMMY0 --mode "$size" --pos 0x0 ||
+        zel_x_fail "no $size mode on the first monitor"
+    xrandr --addmode DUMMY1 "$size" && xrandr --output DUMMY1 --mode "$size" --right-of DUMMY0 ||
+        zel_x_fail "no second monitor"
+    openbox --sm-disable >"$ZEL_TMP/openbox.log" 2>&1 &
+    ZEL_PIDS+=($!)
+    zel_poll "$ZEL_X_START_LIMIT" zel_wm_ready ||
+        zel_x_fail "openbox did not start within $ZEL_X_START_LIMIT s"
+}
+
 # zel_run PROGRAM: starts a suite program in the background from its folder (the start
 # directory); its pid is in ZEL_LAST_PID.
 zel_run() {
