@@ -2,6 +2,8 @@
 
 #include "Clock.h"
 
+#include <QCoreApplication>
+
 BandClock::BandClock(SettingsStore& store, const Clock& clock, QLocale locale)
     : m_rotation(store, clock, std::move(locale)), m_clock(clock)
 {
@@ -47,6 +49,7 @@ BandMode BandClock::mode(bool trayAvailable)
 
 QString BandClock::noTrayReason()
 {
-    return QStringLiteral("This desktop has no system tray, so the task-bar clock shows its "
-                          "places in this window.");
+    return QCoreApplication::translate("BandClock",
+                                       "This desktop has no system tray, so the task-bar clock "
+                                       "shows its places in this window.");
 }

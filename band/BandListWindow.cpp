@@ -14,7 +14,7 @@ BandListWindow::BandListWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("fBandList"));
-    setWindowTitle(QStringLiteral("zelband list")); // the tray icon's own window is "zelband"
+    setWindowTitle(tr("zelband list")); // the tray icon's own window is "zelband"
     ClockLook::apply(*this);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(2, 2, 2, 2);

@@ -1,5 +1,7 @@
 #include "DisplayMenu.h"
 
+#include <QCoreApplication>
+
 namespace DisplayMenu {
 
 namespace {
@@ -8,17 +10,22 @@ MenuEntry entry(MenuItem item)
 {
     switch (item) {
     case MenuItem::TitleBarClock:
-        return {item, QStringLiteral("actTitleBar"), QString::fromUtf8("タイトルバーの中に入れる")};
+        return {item, QStringLiteral("actTitleBar"),
+                QCoreApplication::translate("ClockButtons", "Put into the title bar")};
     case MenuItem::PanelClock:
-        return {item, QStringLiteral("actPanel"), QString::fromUtf8("独立した時計で表示")};
+        return {item, QStringLiteral("actPanel"),
+                QCoreApplication::translate("ClockButtons", "Show as a separate clock")};
     case MenuItem::ListClock:
-        return {item, QStringLiteral("actList"), QString::fromUtf8("時差を絵で表示")};
+        return {item, QStringLiteral("actList"),
+                QCoreApplication::translate("ClockButtons", "Show time differences as a picture")};
     case MenuItem::Settings:
-        return {item, QStringLiteral("actSettings"), QString::fromUtf8("環境設定")};
+        return {item, QStringLiteral("actSettings"),
+                QCoreApplication::translate("ClockButtons", "Settings")};
     case MenuItem::End:
         break;
     }
-    return {MenuItem::End, QStringLiteral("actEnd"), QString::fromUtf8("終了")};
+    return {MenuItem::End, QStringLiteral("actEnd"),
+            QCoreApplication::translate("ClockButtons", "End")};
 }
 
 } // namespace

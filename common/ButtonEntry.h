@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <array>
 
 // One image button of a clock window's button table: where it sits, which pictures of the
-// picture store it shows, and its tool tip. Each window keeps its table in the order its
+// picture store it shows, and its tool tip, in English, marked for translation in the context
+// "ClockButtons" that the clocks' menus share. Each window keeps its table in the order its
 // resetAll gives the buttons their normal looks.
 template <typename Id> struct ButtonEntry {
     Id id;
@@ -16,8 +18,15 @@ template <typename Id> struct ButtonEntry {
     int hoverLook;
     // A button whose hover leaves the others' looks alone lights up only itself.
     bool resetsOthersOnHover;
-    QString toolTip;
+    const char* toolTip; // nullptr for none
 };
+
+// The tool tip in the user's language.
+template <typename Id> QString toolTipOf(const ButtonEntry<Id>& entry)
+{
+    return entry.toolTip != nullptr ? QCoreApplication::translate("ClockButtons", entry.toolTip)
+                                    : QString();
+}
 
 // The row of `id`; every id of a window has exactly one row.
 template <typename Id, std::size_t N>

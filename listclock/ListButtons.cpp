@@ -6,13 +6,14 @@ const std::array<ListButtonEntry, 5>& table()
 {
     static const std::array<ListButtonEntry, 5> buttons{{
         {ListButton::Change, QStringLiteral("imgChange"), 240, 0, 8, 9, true,
-         QStringLiteral("環境設定")},
-        {ListButton::End, QStringLiteral("imgend"), 360, 0, 2, 3, true, QStringLiteral("終了")},
-        {ListButton::DW, QStringLiteral("imgDW"), 6240, 0, 8, 9, false, QString()},
+         QT_TRANSLATE_NOOP("ClockButtons", "Settings")},
+        {ListButton::End, QStringLiteral("imgend"), 360, 0, 2, 3, true,
+         QT_TRANSLATE_NOOP("ClockButtons", "End")},
+        {ListButton::DW, QStringLiteral("imgDW"), 6240, 0, 8, 9, false, nullptr},
         {ListButton::View, QStringLiteral("imgView"), 120, 0, 6, 7, true,
-         QStringLiteral("独立した時計で表示")},
+         QT_TRANSLATE_NOOP("ClockButtons", "Show as a separate clock")},
         {ListButton::TitleCng, QStringLiteral("imgTitleCng"), 0, 0, 0, 1, true,
-         QStringLiteral("タイトルバーの中に入れる")},
+         QT_TRANSLATE_NOOP("ClockButtons", "Put into the title bar")},
     }};
     return buttons;
 }

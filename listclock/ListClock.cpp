@@ -4,6 +4,7 @@
 #include "ListLayout.h"
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 #include <cmath>
 
@@ -53,7 +54,7 @@ Place ListClock::localPlace() const
     // The two readings of the clock may straddle a second.
     const int offsetMinutes = int(std::lround(double(offset) / kMinuteSecs));
     Place local;
-    local.name = QStringLiteral("Local");
+    local.name = QCoreApplication::translate("PlaceTime", "Local");
     if (m_localZone.isValid() && m_localZone.secondsAt(utc) == offsetMinutes * kMinuteSecs) {
         local.zone = m_localZone;
     } else {

@@ -72,7 +72,7 @@ void ListWindow::buildControls()
     using namespace ListLayout;
     std::vector<ImageButton*> buttons;
     for (const ListButtonEntry& entry : ListButtons::table()) {
-        auto* b = new ImageButton(entry.name, entry.toolTip, this);
+        auto* b = new ImageButton(entry.name, toolTipOf(entry), this);
         b->move(Twips::toPixels(entry.left), Twips::toPixels(entry.top));
         buttons.push_back(b);
         const ListButton id = entry.id;

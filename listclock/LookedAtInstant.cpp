@@ -1,5 +1,6 @@
 #include "LookedAtInstant.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
@@ -86,7 +87,8 @@ QString LookedAtInstant::distanceText(qint64 seconds)
     // A true minus sign: a hyphen reads as a dash beside the time.
     QString out = seconds < 0 && minutes > 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
     if (days > 0)
-        out += QStringLiteral("%1 d ").arg(days);
+        //: a number of days ahead or back, before the hours and minutes
+        out += QCoreApplication::translate("LookedAtInstant", "%1 d ").arg(days);
     out += QStringLiteral("%1:%2").arg(rest / 60).arg(rest % 60, 2, 10, QLatin1Char('0'));
     return out;
 }

@@ -6,14 +6,15 @@ const std::array<PanelButtonEntry, 5>& table()
 {
     static const std::array<PanelButtonEntry, 5> buttons{{
         {PanelButton::Change, QStringLiteral("imgChange"), 240, 10, 8, 9, true,
-         QStringLiteral("環境設定")},
-        {PanelButton::End, QStringLiteral("imgend"), 480, 15, 2, 3, true, QStringLiteral("終了")},
+         QT_TRANSLATE_NOOP("ClockButtons", "Settings")},
+        {PanelButton::End, QStringLiteral("imgend"), 480, 15, 2, 3, true,
+         QT_TRANSLATE_NOOP("ClockButtons", "End")},
         {PanelButton::Follow, QStringLiteral("imgMinimize"), 360, 15, 4, 5, true,
-         QStringLiteral("タイトルバーを追わない")},
+         QT_TRANSLATE_NOOP("ClockButtons", "Stop following the title bar")},
         {PanelButton::View, QStringLiteral("imgView"), 120, 10, 6, 7, true,
-         QStringLiteral("時差を絵で表示")},
+         QT_TRANSLATE_NOOP("ClockButtons", "Show time differences as a picture")},
         {PanelButton::TitleCng, QStringLiteral("imgTitleCng"), 0, 10, 0, 1, true,
-         QStringLiteral("タイトルバーの中に入れる")},
+         QT_TRANSLATE_NOOP("ClockButtons", "Put into the title bar")},
     }};
     return buttons;
 }

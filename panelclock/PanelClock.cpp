@@ -16,7 +16,9 @@ QString PanelClock::followToolTip() const
             "PanelClock", "This desktop does not show other programs' windows to the panel "
                           "(Wayland without X), so it cannot follow their title bars.");
     if (!m_toggled)
-        return PanelButtons::entry(PanelButton::Follow).toolTip;
-    return m_following ? QString::fromUtf8("「タイトルバーを追わない」に変更")
-                       : QString::fromUtf8("「タイトルバーを追う」に変更");
+        return toolTipOf(PanelButtons::entry(PanelButton::Follow));
+    return m_following
+               ? QCoreApplication::translate("PanelClock",
+                                             "Change to \"Stop following the title bar\"")
+               : QCoreApplication::translate("PanelClock", "Change to \"Follow the title bar\"");
 }

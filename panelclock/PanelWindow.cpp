@@ -51,7 +51,7 @@ void PanelWindow::buildControls()
     using namespace PanelLayout;
     std::vector<ImageButton*> buttons;
     for (const PanelButtonEntry& entry : PanelButtons::table()) {
-        auto* b = new ImageButton(entry.name, entry.toolTip, this);
+        auto* b = new ImageButton(entry.name, toolTipOf(entry), this);
         b->move(px(entry.left), px(entry.top));
         buttons.push_back(b);
         if (entry.id == PanelButton::Follow)

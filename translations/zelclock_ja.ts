@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>BandClock</name>
+    <message>
+        <source>This desktop has no system tray, so the task-bar clock shows its places in this window.</source>
+        <translation>このデスクトップにはシステムトレイがないため、タスクバー時計はこのウィンドウに場所を表示します。</translation>
+    </message>
+</context>
+<context>
+    <name>BandListWindow</name>
+    <message>
+        <source>zelband list</source>
+        <translation>zelband 一覧</translation>
+    </message>
+</context>
+<context>
+    <name>ClockButtons</name>
+    <message>
+        <source>Settings</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Show as a separate clock</source>
+        <translation>独立した時計で表示</translation>
+    </message>
+    <message>
+        <source>Put into the title bar</source>
+        <translation>タイトルバーの中に入れる</translation>
+    </message>
+    <message>
+        <source>Stop following the title bar</source>
+        <translation>タイトルバーを追わない</translation>
+    </message>
+    <message>
+        <source>Show time differences as a picture</source>
+        <translation>時差を絵で表示</translation>
+    </message>
+</context>
+<context>
     <name>HandOver</name>
     <message>
         <source>%1 could not be started from %2: %3.</source>
@@ -94,10 +135,26 @@
     </message>
 </context>
 <context>
+    <name>LookedAtInstant</name>
+    <message>
+        <source>%1 d </source>
+        <extracomment>a number of days ahead or back, before the hours and minutes</extracomment>
+        <translation>%1日 </translation>
+    </message>
+</context>
+<context>
     <name>PanelClock</name>
     <message>
         <source>This desktop does not show other programs&apos; windows to the panel (Wayland without X), so it cannot follow their title bars.</source>
         <translation>このデスクトップ（X のない Wayland）では他のプログラムのウィンドウが見えないため、タイトルバーを追えません。</translation>
+    </message>
+    <message>
+        <source>Change to &quot;Stop following the title bar&quot;</source>
+        <translation>「タイトルバーを追わない」に変更</translation>
+    </message>
+    <message>
+        <source>Change to &quot;Follow the title bar&quot;</source>
+        <translation>「タイトルバーを追う」に変更</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
+#include "UiTexts.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -52,6 +53,48 @@ QString rowText(const BandListWindow& list, int row)
 class TestBandWindow : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { UiLanguage::install(QLocale::c()); }
+
+    // The menu and, without a tray, the list window's note on why.
+    void textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QStringList>("menu");
+        QTest::addColumn<QString>("listTip");
+        QTest::newRow("ja_JP")
+            << QByteArray("ja_JP.UTF-8") << QStringList{QStringLiteral("タイトルバーの中に入れる"),
+                                                        QStringLiteral("独立した時計で表示"),
+                                                        QStringLiteral("時差を絵で表示"),
+                                                        QStringLiteral("環境設定"),
+                                                        QStringLiteral("ログイン時に起動"),
+                                                        QStringLiteral("終了")}
+            << QStringLiteral("このデスクトップにはシステムトレイがないため、タスクバー時計は"
+                              "このウィンドウに場所を表示します。");
+        QTest::newRow("en_US") << QByteArray("en_US.UTF-8")
+                               << QStringList{QStringLiteral("Put into the title bar"),
+                                              QStringLiteral("Show as a separate clock"),
+                                              QStringLiteral("Show time differences as a picture"),
+                                              QStringLiteral("Settings"),
+                                              QStringLiteral("Start at login"),
+                                              QStringLiteral("End")}
+                               << QStringLiteral("This desktop has no system tray, so the "
+                                                 "task-bar clock shows its places in this window.");
+    }
+    void textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QStringList, menu);
+        QFETCH(QString, listTip);
+        UiTexts::useLocale(locale.constData());
+        Fixture f;
+        BandDisplay band(f.store, f.clock, f.starter, BandMode::Window, f.folder());
+        QStringList shown;
+        for (const QAction* a : band.menu()->actions())
+            shown.push_back(a->text());
+        QCOMPARE(shown, menu);
+        QCOMPARE(band.listWindow()->toolTip(), listTip);
+    }
+
     void trayToolTipAndList()
     {
         Fixture f;

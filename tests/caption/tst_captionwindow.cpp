@@ -7,6 +7,7 @@
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
+#include "UiTexts.h"
 
 #include <QAction>
 #include <QFile>
@@ -43,6 +44,46 @@ struct Fixture {
 class TestCaptionWindow : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { UiLanguage::install(QLocale::c()); }
+
+    void menuJapaneseAsQuotedUnderJaJpEnglishUnderEnUs_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("ja_JP") << QByteArray("ja_JP.UTF-8")
+                               << QStringList{
+                                      QStringLiteral("独立した時計で表示"),
+                                      QStringLiteral("時差を絵で表示"), QStringLiteral("環境設定"),
+                                      QStringLiteral("ログイン時に起動"), QStringLiteral("終了")};
+        QTest::newRow("en_US") << QByteArray("en_US.UTF-8")
+                               << QStringList{QStringLiteral("Show as a separate clock"),
+                                              QStringLiteral("Show time differences as a picture"),
+                                              QStringLiteral("Settings"),
+                                              QStringLiteral("Start at login"),
+                                              QStringLiteral("End")};
+    }
+    void menuJapaneseAsQuotedUnderJaJpEnglishUnderEnUs()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QStringList, texts);
+        UiTexts::useLocale(locale.constData());
+        Fixture f;
+        f.foreground.rect = WindowRect{100, 50, 700, 450};
+        CaptionWindow w(f.store, f.clock, f.starter, f.foreground, f.folder());
+        QStringList shown;
+        for (const QAction* a : w.menu()->actions())
+            shown.push_back(a->text());
+        QCOMPARE(shown, texts);
+        // The message of a failed switch too.
+        w.menu()->findChild<QAction*>("actPanel")->trigger();
+        auto* box = w.findChild<QMessageBox*>();
+        QVERIFY(box != nullptr);
+        QCOMPARE(UiTexts::hasJapanese(box->text()), locale.startsWith("ja"));
+        if (!locale.startsWith("ja"))
+            QVERIFY2(UiTexts::japaneseIn(&w).isEmpty(),
+                     qPrintable(UiTexts::japaneseIn(&w).join(u'\n')));
+    }
+
     void showsThePlaceInTheTitleBarColours()
     {
         Fixture f;

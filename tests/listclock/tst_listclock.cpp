@@ -371,9 +371,9 @@ private slots:
                                      "imgTitleCng:0/1"}));
         QVERIFY(!ListButtons::entry(ListButton::DW).resetsOthersOnHover);
         QVERIFY(ListButtons::entry(ListButton::View).resetsOthersOnHover);
-        QCOMPARE(ListButtons::entry(ListButton::TitleCng).toolTip,
-                 QStringLiteral("タイトルバーの中に入れる"));
-        QVERIFY(ListButtons::entry(ListButton::DW).toolTip.isEmpty());
+        QCOMPARE(toolTipOf(ListButtons::entry(ListButton::TitleCng)),
+                 QStringLiteral("Put into the title bar"));
+        QVERIFY(toolTipOf(ListButtons::entry(ListButton::DW)).isEmpty());
     }
 
     void switchTargets()

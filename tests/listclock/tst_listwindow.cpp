@@ -6,6 +6,7 @@
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "StripWidget.h"
+#include "UiTexts.h"
 
 #include <QFile>
 #include <QHelpEvent>
@@ -121,6 +122,53 @@ class TestListWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { UiLanguage::install(QLocale::c()); }
+
+    // Each button's tool tip and the name a screen reader reads; the local row's name.
+    void textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        struct Row {
+            const char* name;
+            const char16_t* japanese;
+            const char16_t* english;
+        };
+        const Row rows[] = {
+            {"imgTitleCng", u"タイトルバーの中に入れる", u"Put into the title bar"},
+            {"imgView", u"独立した時計で表示", u"Show as a separate clock"},
+            {"imgChange", u"環境設定", u"Settings"},
+            {"imgend", u"終了", u"End"},
+            {"lblPlace_0", u"Local", u"Local"},
+        };
+        for (const char* locale : {"ja_JP.UTF-8", "en_US.UTF-8"}) {
+            const bool japanese = QByteArray(locale).startsWith("ja");
+            for (const Row& r : rows)
+                QTest::addRow("%s %s", locale, r.name)
+                    << QByteArray(locale) << QString::fromLatin1(r.name)
+                    << QString::fromUtf16(japanese ? r.japanese : r.english);
+        }
+    }
+    void textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        UiTexts::useLocale(locale.constData());
+        Fixture f;
+        ListWindow& w = f.open();
+        if (auto* b = w.findChild<ImageButton*>(name)) {
+            QCOMPARE(b->toolTip(), expected);
+            QCOMPARE(b->accessibleName(), expected);
+        } else {
+            QCOMPARE(w.findChild<DisplayLabel*>(name)->text(), expected);
+        }
+        if (!locale.startsWith("ja"))
+            QVERIFY2(UiTexts::japaneseIn(&w).isEmpty(),
+                     qPrintable(UiTexts::japaneseIn(&w).join(u'\n')));
+    }
+
     void emptyStoreOpensAtTheDefaults()
     {
         Fixture f;

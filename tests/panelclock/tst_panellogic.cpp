@@ -216,13 +216,15 @@ private slots:
         Fixture f;
         PanelClock panel(f.store, f.clock);
         QVERIFY(panel.following());
-        QCOMPARE(panel.followToolTip(), QString::fromUtf8("タイトルバーを追わない"));
+        // The tests run in English; the Japanese is the panel window test's.
+        QCOMPARE(panel.followToolTip(), QStringLiteral("Stop following the title bar"));
         panel.toggleFollow();
         QVERIFY(!panel.following());
-        QCOMPARE(panel.followToolTip(), QString::fromUtf8("「タイトルバーを追う」に変更"));
+        QCOMPARE(panel.followToolTip(), QStringLiteral("Change to \"Follow the title bar\""));
         panel.toggleFollow();
         QVERIFY(panel.following());
-        QCOMPARE(panel.followToolTip(), QString::fromUtf8("「タイトルバーを追わない」に変更"));
+        QCOMPARE(panel.followToolTip(),
+                 QStringLiteral("Change to \"Stop following the title bar\""));
     }
 
     void placementOverTitleBar()

@@ -8,6 +8,7 @@
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
+#include "UiTexts.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -96,6 +97,61 @@ void moveOver(QWidget* target, Qt::MouseButtons buttons = Qt::NoButton)
 class TestPanelWindow : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { UiLanguage::install(QLocale::c()); }
+
+    // Each button's tool tip and the name a screen reader reads, the follow button's after
+    // `clicks` clicks on it.
+    void buttonNamesJapaneseAsQuotedUnderJaJpEnglishUnderEnUs_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("expected");
+        struct Row {
+            const char* name;
+            int clicks;
+            const char16_t* japanese;
+            const char16_t* english;
+        };
+        const Row rows[] = {
+            {"imgTitleCng", 0, u"タイトルバーの中に入れる", u"Put into the title bar"},
+            {"imgView", 0, u"時差を絵で表示", u"Show time differences as a picture"},
+            {"imgChange", 0, u"環境設定", u"Settings"},
+            {"imgMinimize", 0, u"タイトルバーを追わない", u"Stop following the title bar"},
+            {"imgMinimize", 1, u"「タイトルバーを追う」に変更",
+             u"Change to \"Follow the title bar\""},
+            {"imgMinimize", 2, u"「タイトルバーを追わない」に変更",
+             u"Change to \"Stop following the title bar\""},
+            {"imgend", 0, u"終了", u"End"},
+        };
+        for (const char* locale : {"ja_JP.UTF-8", "en_US.UTF-8"}) {
+            const bool japanese = QByteArray(locale).startsWith("ja");
+            for (const Row& r : rows)
+                QTest::addRow("%s %s %d", locale, r.name, r.clicks)
+                    << QByteArray(locale) << QString::fromLatin1(r.name) << r.clicks
+                    << QString::fromUtf16(japanese ? r.japanese : r.english);
+        }
+    }
+    void buttonNamesJapaneseAsQuotedUnderJaJpEnglishUnderEnUs()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, name);
+        QFETCH(int, clicks);
+        QFETCH(QString, expected);
+        UiTexts::useLocale(locale.constData());
+        Fixture f;
+        auto w = f.open();
+        auto* b = w->findChild<ImageButton*>(name);
+        QVERIFY(b != nullptr);
+        for (int i = 0; i < clicks; ++i)
+            click(b);
+        QCOMPARE(b->toolTip(), expected);
+        QCOMPARE(b->accessibleName(), expected);
+        if (!locale.startsWith("ja"))
+            QVERIFY2(UiTexts::japaneseIn(w.get()).isEmpty(),
+                     qPrintable(UiTexts::japaneseIn(w.get()).join(u'\n')));
+    }
+
     void emptyStoreShowsTwoJapansAlternating()
     {
         Fixture f;
@@ -182,16 +238,13 @@ private slots:
         w->onTick();
         QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
         ImageButton* toggle = button(*w, "imgMinimize");
-        QCOMPARE(toggle->toolTip(), QString::fromUtf8("タイトルバーを追わない"));
         click(toggle);
-        QCOMPARE(toggle->toolTip(), QString::fromUtf8("「タイトルバーを追う」に変更"));
         f.foreground.rect = WindowRect{300, 80, 700, 380};
         w->onTick();
         QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
         // No foreground window (or the panel itself): following again, it stays.
         f.foreground.rect.reset();
         click(toggle);
-        QCOMPARE(toggle->toolTip(), QString::fromUtf8("「タイトルバーを追わない」に変更"));
         w->onTick();
         QCOMPARE(w->pos(), QPoint(610 - 60 - width, 402));
     }
