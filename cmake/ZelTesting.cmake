@@ -44,16 +44,16 @@ function(zel_add_qtest name)
         TIMEOUT 300)
 endfunction()
 
-# zel_add_e2e(<name> SCRIPT <file>)
+# zel_add_e2e(<name> SCRIPT <file> [ARGS <arguments...>])
 #
 # An end-to-end test: a bash script that drives the real programs under Xvfb with a window
 # manager (tests/e2e/lib.sh gives it a private display and a private settings folder).
 function(zel_add_e2e name)
-    cmake_parse_arguments(ARG "" "SCRIPT" "" ${ARGN})
+    cmake_parse_arguments(ARG "" "SCRIPT" "ARGS" ${ARGN})
     if(NOT ZEL_GUI OR ZEL_SANITIZE)
         return()
     endif()
-    add_test(NAME e2e.${name} COMMAND bash ${ARG_SCRIPT})
+    add_test(NAME e2e.${name} COMMAND bash ${ARG_SCRIPT} ${ARG_ARGS})
     set_tests_properties(e2e.${name} PROPERTIES
         LABELS e2e
         ENVIRONMENT "${ZEL_TEST_ENV};ZEL_E2E_LIB=${PROJECT_SOURCE_DIR}/tests/e2e/lib.sh"
