@@ -25,14 +25,7 @@ store=$ZEL_TEST_TOOLS/zelstore
 zel_start_x 1280x800
 
 "$store" set Data PlcCount 5
-names=("Tokyo" "London" "New York" "Delhi" "Kathmandu" "Sydney")
-hours=(9 0 -5 5 6 10)
-minutes=(0 0 0 -30 -15 0)
-for i in 0 1 2 3 4 5; do
-    "$store" set Data "WP$i" "${names[$i]}"
-    "$store" set Data "WD$i" "${hours[$i]}"
-    "$store" set Data "WDM$i" "${minutes[$i]}"
-done
+zel_store_six_places
 "$store" set Data CT 5
 
 xmessage -geometry 420x160+300+300 "foreground" >/dev/null 2>&1 &

@@ -62,14 +62,7 @@ echo "  zelhome runs:  ${about_ms[*]}"
 
 # Side by side: the settings window with its 500 ms timer and the list clock.
 "$store" set Data PlcCount 5
-names=("Tokyo" "London" "New York" "Delhi" "Kathmandu" "Sydney")
-hours=(9 0 -5 5 6 10)
-minutes=(0 0 0 -30 -15 0)
-for i in 0 1 2 3 4 5; do
-    "$store" set Data "WP$i" "${names[$i]}"
-    "$store" set Data "WD$i" "${hours[$i]}"
-    "$store" set Data "WDM$i" "${minutes[$i]}"
-done
+zel_store_six_places
 "$store" set Data PlcCount 2
 declare -A pid_of
 "$store" set Settings Start 1

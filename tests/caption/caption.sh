@@ -5,24 +5,13 @@
 source "$ZEL_E2E_LIB"
 zel_start_x 1024x600
 
-# frame_of WINDOW: "LEFT TOP RIGHT BOTTOM TITLE" of the window with its decoration; TITLE is
-# the height of the decoration above the client, the title bar.
-frame_of() {
-    local x y w h ext l r t b
-    read -r x y w h < <(xwininfo -id "$1" | awk -F: '
-        /Absolute upper-left X/{x=$2} /Absolute upper-left Y/{y=$2}
-        /Width/{w=$2} /Height/{h=$2} END{print x+0, y+0, w+0, h+0}')
-    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
-    IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
-    echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b)) "$t"
-}
-
 # await_inside WINDOW: the caption lies in WINDOW's title bar, right end 96 pixels left of the
 # frame's right end (the default gap, three 32-pixel buttons), within two seconds.
 await_inside() {
     local i fl ft fr fb title cx cy cw ch
     for i in $(seq 20); do
-        read -r fl ft fr fb title < <(frame_of "$1")
+        read -r fl ft fr fb < <(zel_frame_of "$1")
+        title=$(zel_title_height "$1")
         read -r cx cy cw ch < <(zel_geometry "$caption")
         if [ $((cx + cw)) = $((fr - 96)) ] && [ "$cy" = $((ft + 2)) ]; then
             [ $((cy + ch)) -le $((ft + title)) ] ||
@@ -62,7 +51,7 @@ xt=$(zel_wait_window xterm 10) || zel_fail "no xterm"
 xdotool windowactivate --sync "$xt"
 caption=$(zel_wait_window zelcaption 10) || zel_fail "no caption over the xterm"
 await_inside "$xt"
-zel_log "inside the xterm's title bar: $(zel_geometry "$caption") of frame $(frame_of "$xt")"
+zel_log "inside the xterm's title bar: $(zel_geometry "$caption") of frame $(zel_frame_of "$xt")"
 
 # The xterm keeps the focus, and the caption is drawn above it.
 sleep 0.5

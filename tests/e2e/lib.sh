@@ -240,6 +240,18 @@ zel_geometry() {
         END{print x, y, w, h}'
 }
 
+# zel_store_six_places: six places in the store's six slots, from Tokyo to Sydney, with whole,
+# half and quarter hours; PlcCount is left to the caller.
+zel_store_six_places() {
+    local names=("Tokyo" "London" "New York" "Delhi" "Kathmandu" "Sydney")
+    local hours=(9 0 -5 5 6 10) minutes=(0 0 0 -30 -15 0) i
+    for i in 0 1 2 3 4 5; do
+        zel_store_set Data "WP$i" "${names[$i]}"
+        zel_store_set Data "WD$i" "${hours[$i]}"
+        zel_store_set Data "WDM$i" "${minutes[$i]}"
+    done
+}
+
 zel_screenshot() {
     import -window root "$1"
 }
@@ -308,6 +320,14 @@ zel_frame_of() {
     ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
     IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
     echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))
+}
+
+# zel_title_height WINDOW: the height of the window's decoration above its client, the title bar.
+zel_title_height() {
+    local ext l r t b
+    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+    IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
+    echo "$t"
 }
 
 # zel_frame_at WINDOW X Y: the window's frame has its top left corner there.

@@ -4,17 +4,6 @@
 source "$ZEL_E2E_LIB"
 zel_start_x 1024x600
 
-# frame_of WINDOW: "LEFT TOP RIGHT BOTTOM" of the window with its decoration.
-frame_of() {
-    local x y w h ext l r t b
-    read -r x y w h < <(xwininfo -id "$1" | awk -F: '
-        /Absolute upper-left X/{x=$2} /Absolute upper-left Y/{y=$2}
-        /Width/{w=$2} /Height/{h=$2} END{print x+0, y+0, w+0, h+0}')
-    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
-    IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
-    echo $((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))
-}
-
 # expect_near WHAT GOT WANT: equal within one pixel.
 expect_near() {
     local d=$(($2 - $3))
@@ -24,7 +13,7 @@ expect_near() {
 # panel_frame_at X Y: the panel's frame (its thin border included) has its top left there.
 panel_frame_at() {
     local l t r b
-    read -r l t r b < <(frame_of "$panel")
+    read -r l t r b < <(zel_frame_of "$panel")
     [ "$l" = "$1" ] && [ "$t" = "$2" ]
 }
 
@@ -32,14 +21,14 @@ panel_frame_at() {
 await_panel_at() {
     local l t r b
     zel_poll 5 panel_frame_at "$1" "$2" && return 0
-    read -r l t r b < <(frame_of "$panel")
+    read -r l t r b < <(zel_frame_of "$panel")
     zel_fail "panel frame at $l,$t, expected $1,$2"
 }
 
 # panel_frame_width: the width of the panel with its border.
 panel_frame_width() {
     local l t r b
-    read -r l t r b < <(frame_of "$panel")
+    read -r l t r b < <(zel_frame_of "$panel")
     echo $((r - l))
 }
 
@@ -57,7 +46,7 @@ other=$(zel_wait_window xmessage 10) || zel_fail "no xmessage window"
 
 # Following: the panel's right edge 60 pixels left of the other window's, 2.48 (so 2) below its top.
 xdotool windowactivate --sync "$other"
-read -r fl ft fr fb < <(frame_of "$other")
+read -r fl ft fr fb < <(zel_frame_of "$other")
 read -r px py pw ph < <(zel_geometry "$panel")
 pw=$(panel_frame_width)
 await_panel_at $((fr - 60 - pw)) $((ft + 2))
@@ -74,7 +63,7 @@ pos_of() { local i=0 w; for w in $stack; do [ $((w)) = $(($1)) ] && echo $i; i=$
 
 # The followed window moves: the panel goes with it.
 xdotool windowmove --sync "$other" 150 330
-read -r fl ft fr fb < <(frame_of "$other")
+read -r fl ft fr fb < <(zel_frame_of "$other")
 await_panel_at $((fr - 60 - pw)) $((ft + 2))
 zel_log "panel followed the window to $((fr - 60 - pw)),$((ft + 2))"
 # Following an unmoving window, it learns of changes from the window system: it does not ask
@@ -85,7 +74,7 @@ zel_log "idle while following: $w wake-ups in 4 s"
 
 # Clicking the panel itself (a label) makes it the foreground window: it stays put.
 read -r px py pw ph < <(zel_geometry "$panel")
-read -r fx fy fr2 fb2 < <(frame_of "$panel")
+read -r fx fy fr2 fb2 < <(zel_frame_of "$panel")
 xdotool mousemove $((px + 200)) $((py + 8)) click 1
 sleep 0.5
 await_panel_at "$fx" "$fy"
@@ -130,7 +119,7 @@ zel_log "Change reset after $((($(date +%s%N) - start) / 1000000)) ms (store too
 # The end button saves the position of the frame (its border included); the next start comes
 # back there.
 read -r px py pw ph < <(zel_geometry "$panel")
-read -r fx fy fr2 fb2 < <(frame_of "$panel")
+read -r fx fy fr2 fb2 < <(zel_frame_of "$panel")
 xdotool mousemove $((px + 36)) $((py + 8))
 sleep 0.2
 xdotool click 1
