@@ -2,13 +2,23 @@
 
 #include "BuildInfo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace ProductIdentity {
 
 QString versionText(int major, int minor, int revision)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    //: %1.%2.%3 are the major, minor and revision numbers
+    return QCoreApplication::translate("ProductIdentity", "Version %1.%2.%3")
+        .arg(major)
+        .arg(minor)
+        .arg(revision);
+}
+
+QString linkToolTip()
+{
+    return QCoreApplication::translate("ProductIdentity", "Visit the home page");
 }
 
 QString versionText()

@@ -8,7 +8,9 @@ namespace ProductIdentity {
 
 inline constexpr char16_t kProductName[] = u"Zel's World Clock";
 inline constexpr char16_t kCopyright[] = u"© 2026 The ZelClock Authors";
-inline constexpr char16_t kLinkToolTip[] = u"ホームページを見てね";
+
+// The home-page link's tool tip, in the user's language.
+QString linkToolTip();
 
 // "Version 1.2.6" for major 1, minor 2, revision 6: decimal, no leading zeros.
 QString versionText(int major, int minor, int revision);

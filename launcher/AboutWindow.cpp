@@ -84,7 +84,7 @@ AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener o
     m_link = makeLabel(this, "LblHTTP", twipsRect(1080, 1080, 2790, 240), kLinkColour,
                        labelFont(QStringLiteral("MS Sans Serif"), 9.75));
     m_link->setText(m_content.homePage);
-    m_link->setToolTip(QString::fromUtf16(ProductIdentity::kLinkToolTip));
+    m_link->setToolTip(ProductIdentity::linkToolTip());
     m_link->setCursor(Qt::PointingHandCursor);
 
     // The underline, from (1080, 1320) to (3960, 1320): a one-pixel line control.

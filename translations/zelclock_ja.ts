@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About %1</source>
+        <extracomment>%1 is the product&apos;s name</extracomment>
+        <translation>%1 について</translation>
+    </message>
+</context>
+<context>
     <name>BandClock</name>
     <message>
         <source>This desktop has no system tray, so the task-bar clock shows its places in this window.</source>
@@ -162,6 +170,18 @@
     <message>
         <source>Local</source>
         <translation>Local</translation>
+    </message>
+</context>
+<context>
+    <name>ProductIdentity</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <extracomment>%1.%2.%3 are the major, minor and revision numbers</extracomment>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Visit the home page</source>
+        <translation>ホームページを見てね</translation>
     </message>
 </context>
 <context>

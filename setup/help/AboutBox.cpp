@@ -2,6 +2,7 @@
 
 #include "ProductIdentity.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFont>
@@ -29,7 +30,8 @@ void show(QWidget* parent)
     QDialog box(parent);
     box.setObjectName(QStringLiteral("aboutBox"));
     const QString product = QString::fromUtf16(ProductIdentity::kProductName);
-    box.setWindowTitle(QStringLiteral("About ") + product);
+    //: %1 is the product's name
+    box.setWindowTitle(QCoreApplication::translate("AboutBox", "About %1").arg(product));
 
     auto* icon = addLabel(box, "aboutIcon", {});
     icon->setPixmap(QIcon(QStringLiteral(":/chrome/zelclock.png")).pixmap(48, 48));
@@ -46,7 +48,7 @@ void show(QWidget* parent)
                           QStringLiteral("<a href=\"%1\">%1</a>").arg(home.toHtmlEscaped()));
     link->setTextFormat(Qt::RichText);
     link->setOpenExternalLinks(true);
-    link->setToolTip(QString::fromUtf16(ProductIdentity::kLinkToolTip));
+    link->setToolTip(ProductIdentity::linkToolTip());
 
     auto* notice = new QTextBrowser(&box);
     notice->setObjectName(QStringLiteral("aboutThirdParty"));

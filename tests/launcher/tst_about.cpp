@@ -8,6 +8,7 @@
 #include "ProductIdentity.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
+#include "UiTexts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -98,6 +99,41 @@ private slots:
     {
         // The same font substitutions and icon as the program.
         GuiStartup::setUpApplication();
+    }
+    void cleanup() { UiLanguage::install(QLocale::c()); }
+
+    void textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ja_JP link")
+            << QByteArray("ja_JP.UTF-8") << QStringLiteral("LblHTTP") << QByteArray("toolTip")
+            << QStringLiteral("ホームページを見てね");
+        QTest::newRow("ja_JP version") << QByteArray("ja_JP.UTF-8") << QStringLiteral("lblVersion")
+                                       << QByteArray("text") << QStringLiteral("Version 1.2.6");
+        QTest::newRow("en_US link")
+            << QByteArray("en_US.UTF-8") << QStringLiteral("LblHTTP") << QByteArray("toolTip")
+            << QStringLiteral("Visit the home page");
+        QTest::newRow("en_US version") << QByteArray("en_US.UTF-8") << QStringLiteral("lblVersion")
+                                       << QByteArray("text") << QStringLiteral("Version 1.2.6");
+    }
+    void textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, property);
+        QFETCH(QString, expected);
+        UiTexts::useLocale(locale.constData());
+        Fixture f;
+        auto window = f.window(ProductIdentity::versionText(1, 2, 6));
+        holdTimer(*window);
+        QCOMPARE(window->findChild<QWidget*>(name)->property(property.constData()).toString(),
+                 expected);
+        if (!locale.startsWith("ja"))
+            QVERIFY2(UiTexts::japaneseIn(window.get()).isEmpty(),
+                     qPrintable(UiTexts::japaneseIn(window.get()).join(u'\n')));
     }
 
     void bandColours()
@@ -194,7 +230,7 @@ private slots:
         QCOMPARE(textColour(product), QColor(255, 255, 0));
         QCOMPARE(textColour(version), QColor(255, 0, 0));
         QCOMPARE(link->text(), kHome);
-        QCOMPARE(link->toolTip(), QStringLiteral("ホームページを見てね"));
+        QCOMPARE(link->toolTip(), QStringLiteral("Visit the home page"));
         QCOMPARE(link->geometry(), QRect(72, 72, 186, 16));
         QCOMPARE(icon->geometry(), QRect(8, 16, 36, 36));
         QVERIFY(!icon->pixmap().isNull());
