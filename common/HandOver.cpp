@@ -127,11 +127,13 @@ std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
 
 std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter,
                                      SuiteProgram program, const QString& folder,
-                                     std::optional<int> kind, const QString& fallbackFolder)
+                                     std::optional<int> kind, const QString& fallbackFolder,
+                                     StoreBatch first)
 {
-    store.set(StoreKeys::Start, 1);
+    first.set(StoreKeys::Start, 1);
     if (kind)
-        store.set(StoreKeys::Kind, *kind);
+        first.set(StoreKeys::Kind, *kind);
+    store.write(first);
     std::optional<StartFailure> failure = start(starter, program, folder, fallbackFolder);
     if (failure)
         store.set(StoreKeys::Start, 0);

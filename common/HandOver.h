@@ -1,10 +1,11 @@
 #pragma once
 
+#include "SettingsStore.h"
+
 #include <QString>
 #include <optional>
 
 class ProgramStarter;
-class SettingsStore;
 
 // The programs of the suite and of its neighbours, which are started by file name.
 enum class SuiteProgram { TitleBarClock, PanelClock, ListClock, Settings, TaskBarClock, Launcher };
@@ -53,12 +54,13 @@ QString ownDirectory();
 std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
                                   const QString& folder, const QString& fallbackFolder = {});
 
-// Passes control to another program: "Start" = "1", "Kind" when given, then the start. When the
-// start fails nobody will consume "Start", so it goes back to "0" and the failure is returned
-// for the caller to show; the caller then stays open.
+// Passes control to another program: the keys of `first`, then "Start" = "1" and "Kind" when
+// given, all in one write of the store, then the start. When the start fails nobody will consume
+// "Start", so it goes back to "0" and the failure is returned for the caller to show; the caller
+// then stays open.
 std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter,
                                      SuiteProgram program, const QString& folder,
                                      std::optional<int> kind = std::nullopt,
-                                     const QString& fallbackFolder = {});
+                                     const QString& fallbackFolder = {}, StoreBatch first = {});
 
 } // namespace HandOver

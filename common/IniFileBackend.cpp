@@ -129,8 +129,17 @@ std::optional<QString> IniFileBackend::read(QStringView section, QStringView key
 
 bool IniFileBackend::write(QStringView section, QStringView key, const QString& value)
 {
+    const StoreEntry entry{section, key.toString(), value};
+    return writeAll(std::span(&entry, 1));
+}
+
+bool IniFileBackend::writeAll(std::span<const StoreEntry> entries)
+{
     refresh();
-    if (m_doc.value(section, key) == value)
+    const bool unchanged = std::all_of(entries.begin(), entries.end(), [this](const StoreEntry& e) {
+        return m_doc.value(e.section, e.key) == e.value;
+    });
+    if (unchanged)
         return true;
 
     const QFileInfo info(m_path);
@@ -143,7 +152,10 @@ bool IniFileBackend::write(QStringView section, QStringView key, const QString& 
     // Another program may have written since our last look; start from what is on disk now.
     FileStamp stamp;
     IniDocument doc = readFromDisk(stamp);
-    if (!doc.setValue(section, key, value)) {
+    bool changed = false;
+    for (const StoreEntry& e : entries)
+        changed = doc.setValue(e.section, e.key, e.value) || changed;
+    if (!changed) {
         m_doc = std::move(doc);
         m_stamp = stamp;
         return true;

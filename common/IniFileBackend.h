@@ -20,6 +20,8 @@ public:
 
     std::optional<QString> read(QStringView section, QStringView key) override;
     bool write(QStringView section, QStringView key, const QString& value) override;
+    // One lock, one read and one atomic replace for all the keys.
+    bool writeAll(std::span<const StoreEntry> entries) override;
 
     QString filePath() const override { return m_path; }
 

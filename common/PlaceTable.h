@@ -37,7 +37,7 @@ struct PlaceTable {
     std::array<Place, kMaxIndex + 1> places{};
 
     // Resets "Change", then reads "PlcCount" (missing: 1; taken into -1..5) and the places
-    // 0..PlcCount (missing: "Japan", -9 hours, 0 minutes, no summer hour, no zone).
+    // 0..PlcCount (missing: "Japan", +9 hours, 0 minutes, no summer hour, no zone).
     void load(SettingsStore& store);
 
     // True when another program saved new places ("Change" is exactly 1); the caller then runs

@@ -226,8 +226,41 @@ WindowPlacement SettingsStore::placement(const PlacementKeys& keys, StoreReader 
 
 bool SettingsStore::setPlacement(const PlacementKeys& keys, const WindowPlacement& p)
 {
-    const bool a = set(keys.left, p.left);
-    const bool b = set(keys.top, p.top);
-    const bool c = set(keys.width, p.width);
-    return a && b && c;
+    return write(StoreBatch().setPlacement(keys, p));
 }
+
+bool SettingsStore::write(const StoreBatch& batch)
+{
+    return m_backend->writeAll(batch.entries());
+}
+
+template <typename T>
+StoreBatch& StoreBatch::set(const StoreKey<T>& key, const std::type_identity_t<T>& value)
+{
+    m_entries.push_back(
+        {SettingsStore::sectionName(key.section), key.name.toString(), toText(value)});
+    return *this;
+}
+
+template <typename T>
+StoreBatch& StoreBatch::set(const StoreSlotKey<T>& key, int slot,
+                            const std::type_identity_t<T>& value)
+{
+    if (isSlot(slot)) {
+        m_entries.push_back({SettingsStore::sectionName(key.section),
+                             SettingsStore::slotKeyName(key.prefix, slot), toText(value)});
+    }
+    return *this;
+}
+
+StoreBatch& StoreBatch::setPlacement(const PlacementKeys& keys, const WindowPlacement& p)
+{
+    return set(keys.left, p.left).set(keys.top, p.top).set(keys.width, p.width);
+}
+
+template StoreBatch& StoreBatch::set(const StoreKey<qint32>&, const qint32&);
+template StoreBatch& StoreBatch::set(const StoreKey<qint16>&, const qint16&);
+template StoreBatch& StoreBatch::set(const StoreKey<float>&, const float&);
+template StoreBatch& StoreBatch::set(const StoreKey<QString>&, const QString&);
+template StoreBatch& StoreBatch::set(const StoreSlotKey<qint32>&, int, const qint32&);
+template StoreBatch& StoreBatch::set(const StoreSlotKey<QString>&, int, const QString&);

@@ -8,6 +8,23 @@
 #include <memory>
 #include <optional>
 #include <type_traits>
+#include <vector>
+
+// Keys to write together, in the order set: SettingsStore::write stores them in one go, so that a
+// reader never sees some of them new and others old, and a running clock wakes once for all.
+class StoreBatch {
+public:
+    template <typename T>
+    StoreBatch& set(const StoreKey<T>& key, const std::type_identity_t<T>& value);
+    template <typename T>
+    StoreBatch& set(const StoreSlotKey<T>& key, int slot, const std::type_identity_t<T>& value);
+    StoreBatch& setPlacement(const PlacementKeys& keys, const WindowPlacement& p);
+
+    const std::vector<StoreEntry>& entries() const { return m_entries; }
+
+private:
+    std::vector<StoreEntry> m_entries;
+};
 
 // The one store that the four programs share, and the only code that touches its file. Every
 // value is text; the typed readers give the reader's default for a missing key and also for
@@ -41,6 +58,9 @@ public:
     template <typename T> T get(const StoreSlotKey<T>& key, int slot, StoreReader reader);
     template <typename T>
     bool set(const StoreSlotKey<T>& key, int slot, const std::type_identity_t<T>& value);
+
+    // Every key of the batch at once; false when the store could not be written.
+    bool write(const StoreBatch& batch);
 
     WindowPlacement placement(const PlacementKeys& keys, StoreReader reader = StoreReader::Clocks);
     bool setPlacement(const PlacementKeys& keys, const WindowPlacement& p);

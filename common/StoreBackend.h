@@ -3,6 +3,14 @@
 #include <QString>
 #include <QStringView>
 #include <optional>
+#include <span>
+
+// One key's new text, as a write of several keys carries it.
+struct StoreEntry {
+    QStringView section; // one of the store's section names, which outlive every entry
+    QString key;
+    QString value;
+};
 
 // Where the settings live: a file on Unix, the registry on Windows. Names are compared without
 // regard to case by every backend; values are opaque text that must come back exactly as written.
@@ -15,6 +23,17 @@ public:
 
     // Stores the text. Returns false when the store cannot be written; the caller goes on.
     virtual bool write(QStringView section, QStringView key, const QString& value) = 0;
+
+    // Stores several keys in the order given. A backend that can replaces the store once for
+    // all of them, so that a reader (or a writer killed half-way) sees either none or all; this
+    // fallback writes them one by one.
+    virtual bool writeAll(std::span<const StoreEntry> entries)
+    {
+        bool ok = true;
+        for (const StoreEntry& e : entries)
+            ok = write(e.section, e.key, e.value) && ok;
+        return ok;
+    }
 
     // The file that holds the store, for watching it; empty when the store is no file.
     virtual QString filePath() const { return {}; }

@@ -137,7 +137,7 @@ inline constexpr StoreSlotKey<qint32> No{
 inline constexpr StoreSlotKey<qint32> SA{S::Data, u"SA", {.settingsProgram = 0}};
 inline constexpr StoreSlotKey<QString> WP{S::Data, u"WP", {.clocks = u"Japan"}};
 inline constexpr StoreSlotKey<qint32> WD{
-    S::Data, u"WD", {.settingsProgram = 0, .clocks = -9}, {}, kHours};
+    S::Data, u"WD", {.settingsProgram = 0, .clocks = 9}, {}, kHours};
 inline constexpr StoreSlotKey<qint32> WDM{S::Data, u"WDM", {.clocks = 0}, {}, kMinutes};
 // The IANA time zone of the slot's place ("America/New_York"), empty where the user decides its
 // summer time; the clocks take the place's offset from it when the system knows it.

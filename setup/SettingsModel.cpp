@@ -179,7 +179,7 @@ void SettingsModel::tick()
     }
 }
 
-void SettingsModel::save()
+StoreBatch SettingsModel::packAndSave()
 {
     // Filled slots to the front, in their order; their names go with them.
     int last = -1;
@@ -202,23 +202,24 @@ void SettingsModel::save()
         m_time[n].clear();
     }
 
-    m_store.set(StoreKeys::JE, m_language);
-    m_store.set(StoreKeys::SelectPattern, m_selectPattern);
-    m_store.set(StoreKeys::Kind, m_kind);
-    m_store.set(StoreKeys::CT, m_interval);
-    m_store.set(StoreKeys::PlcCount, m_plcCount);
+    StoreBatch out;
+    out.set(StoreKeys::JE, m_language);
+    out.set(StoreKeys::SelectPattern, m_selectPattern);
+    out.set(StoreKeys::Kind, m_kind);
+    out.set(StoreKeys::CT, m_interval);
+    out.set(StoreKeys::PlcCount, m_plcCount);
     for (int n = 0; n < kSlots; ++n)
-        m_store.set(StoreKeys::No, n, m_no[n]);
+        out.set(StoreKeys::No, n, m_no[n]);
     for (int n = 0; n < kSlots; ++n)
-        m_store.set(StoreKeys::SA, n, m_sa[n]);
+        out.set(StoreKeys::SA, n, m_sa[n]);
     for (int n = 0; n < kSlots; ++n)
-        m_store.set(StoreKeys::WP, n, slot(n).name);
+        out.set(StoreKeys::WP, n, slot(n).name);
     // The standard offset of the place now in each slot, empty ones included; never the
     // summer hour.
     for (int n = 0; n < kSlots; ++n) {
         const CountryEntry& entry = m_db.country(countryRow(n));
-        m_store.set(StoreKeys::WD, n, entry.hours);
-        m_store.set(StoreKeys::WDM, n, entry.minutes);
+        out.set(StoreKeys::WD, n, entry.hours);
+        out.set(StoreKeys::WDM, n, entry.minutes);
     }
     // The zone of each place whose summer time is not the user's to decide; the clocks take
     // its offset, summer time included.
@@ -227,21 +228,36 @@ void SettingsModel::save()
         const QByteArray zone = m_no[n] == kNoneRow
                                     ? QByteArray()
                                     : SummerRule::zoneId(m_db.country(row), m_db.timeZone(row));
-        m_store.set(StoreKeys::TZ, n, QString::fromUtf8(zone));
+        out.set(StoreKeys::TZ, n, QString::fromUtf8(zone));
     }
     // Last, so that a clock reloading on it reads a whole place set.
-    m_store.set(StoreKeys::Change, 1);
+    out.set(StoreKeys::Change, 1);
+    return out;
 }
 
-std::optional<StartFailure>
-SettingsModel::startDisplay(ProgramStarter& starter, const QString& startDir, const QString& ownDir)
+std::optional<StartFailure> SettingsModel::accept(ProgramStarter& starter, const QString& startDir,
+                                                  const QString& ownDir)
+{
+    return startDisplay(starter, startDir, ownDir, packAndSave());
+}
+
+std::optional<StartFailure> SettingsModel::reject(ProgramStarter& starter, const QString& startDir,
+                                                  const QString& ownDir)
+{
+    return startDisplay(starter, startDir, ownDir, {});
+}
+
+std::optional<StartFailure> SettingsModel::startDisplay(ProgramStarter& starter,
+                                                        const QString& startDir,
+                                                        const QString& ownDir, StoreBatch first)
 {
     const std::optional<SuiteProgram> program = HandOver::styleProgram(m_kind);
     if (!program) {
-        m_store.set(StoreKeys::Start, 1);
+        m_store.write(first.set(StoreKeys::Start, 1));
         return std::nullopt;
     }
-    return HandOver::handOver(m_store, starter, *program, startDir, std::nullopt, ownDir);
+    return HandOver::handOver(m_store, starter, *program, startDir, std::nullopt, ownDir,
+                              std::move(first));
 }
 
 PickList SettingsModel::pickList() const

@@ -66,12 +66,14 @@ public:
     void nextInterval();                 // the interval chooser
     void tick();                         // the 500 ms timer
 
-    // OK: packs the filled slots to the front and writes every choice, then "Change".
-    void save();
-    // OK and Cancel: hands over to the program of the style shown. On failure "Start" is back at
-    // "0" and the failure is returned; the window then stays open.
-    std::optional<StartFailure> startDisplay(ProgramStarter& starter, const QString& startDir,
-                                             const QString& ownDir);
+    // OK: packs the filled slots to the front and stores every choice, "Change" and the hand-over
+    // in one write, then starts the display of the style shown. Cancel: the hand-over alone.
+    // On a failed start "Start" is back at "0" and the failure is returned; the window then stays
+    // open.
+    std::optional<StartFailure> accept(ProgramStarter& starter, const QString& startDir,
+                                       const QString& ownDir);
+    std::optional<StartFailure> reject(ProgramStarter& starter, const QString& startDir,
+                                       const QString& ownDir);
 
     // What the window shows.
     PickList pickList() const;
@@ -112,6 +114,9 @@ private:
     bool byCity() const { return m_selectPattern == 1; }
     bool english() const { return m_language != 0; }
     void placeSet(int current);
+    StoreBatch packAndSave();
+    std::optional<StartFailure> startDisplay(ProgramStarter& starter, const QString& startDir,
+                                             const QString& ownDir, StoreBatch first);
     void drawSlot(int n, int target);
     void decideSummer(int n, int row);
     void showDetails(int row);

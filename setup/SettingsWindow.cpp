@@ -380,10 +380,9 @@ void SettingsWindow::onTick()
 
 void SettingsWindow::finish(bool save)
 {
-    if (save)
-        m_model.save();
     const std::optional<StartFailure> failure =
-        m_model.startDisplay(m_starter, m_startDir, m_ownDir);
+        save ? m_model.accept(m_starter, m_startDir, m_ownDir)
+             : m_model.reject(m_starter, m_startDir, m_ownDir);
     if (!failure) {
         emit finished();
         close();

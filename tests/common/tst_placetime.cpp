@@ -172,8 +172,9 @@ private slots:
         PlaceTable table;
         table.load(store);
         QCOMPARE(table.plcCount, 1);
-        QCOMPARE(table.places[0], (Place{QStringLiteral("Japan"), -9, 0}));
-        QCOMPARE(table.places[1], (Place{QStringLiteral("Japan"), -9, 0}));
+        // Japan's own offset, not nine hours behind UTC.
+        QCOMPARE(table.places[0], (Place{QStringLiteral("Japan"), 9, 0}));
+        QCOMPARE(table.places[1], (Place{QStringLiteral("Japan"), 9, 0}));
         QCOMPARE(table.places[2], Place{});
         QCOMPARE(store.get(StoreKeys::Change, StoreReader::Clocks), 0);
 

@@ -362,7 +362,7 @@ private slots:
         QVERIFY(s.setText(StoreKeys::MainLeft, QStringLiteral("-16777216")));
         QCOMPARE(s.placement(StoreKeys::PanelWindow).left, -16777216.0f);
         QVERIFY(s.setText(StoreKeys::WD, 0, QStringLiteral("2000000000")));
-        QCOMPARE(s.get(StoreKeys::WD, 0, StoreReader::Clocks), -9);
+        QCOMPARE(s.get(StoreKeys::WD, 0, StoreReader::Clocks), 9);
         QVERIFY(s.setText(StoreKeys::WD, 0, QStringLiteral("14")));
         QCOMPARE(s.get(StoreKeys::WD, 0, StoreReader::Clocks), 14);
         QVERIFY(s.setText(StoreKeys::WDM, 0, QStringLiteral("-2147483648")));

@@ -69,7 +69,7 @@ private slots:
         const ListClock::Tick t = f.list.tick();
         QCOMPARE(placeNames(t.rows), (QStringList{"Local", "Japan", "Japan"}));
         QCOMPARE(t.rows[0].time, QStringLiteral("12:34 "));
-        QCOMPARE(t.rows[1].time, QStringLiteral("03:34 ")); // nine hours behind, not ahead
+        QCOMPARE(t.rows[1].time, QStringLiteral("21:34 ")); // Japan: nine hours ahead
         QCOMPARE(t.rows[2].date, QStringLiteral("Jan 01 "));
         QCOMPARE(f.list.modeCaption(), QStringLiteral("Day - Night"));
     }

@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(f.text("lblPlace", 0), QStringLiteral("Local"));
         QCOMPARE(f.text("lblPlace", 1), QStringLiteral("Japan"));
         QCOMPARE(f.text("lblPlace", 2), QStringLiteral("Japan"));
-        QCOMPARE(f.text("lblTime", 1), QStringLiteral("03:00 "));
+        QCOMPARE(f.text("lblTime", 1), QStringLiteral("21:00 "));
         QCOMPARE(f.text("lblPlace", 3), QString()); // beyond PlcCount: never written
         QCOMPARE(w.findChild<QLabel*>("lblDW")->text(), QStringLiteral("Day - Night"));
         QVERIFY((w.windowFlags() & Qt::WindowStaysOnTopHint) != 0);

@@ -68,8 +68,8 @@ private slots:
         QCOMPARE(f.backend->writes, QStringList{"Data/Change=0"});
         const RowText row = panel.onTick();
         QCOMPARE(row.place, QStringLiteral("Japan"));
-        QCOMPARE(row.time, QStringLiteral("06:00 "));
-        QCOMPARE(row.date, QStringLiteral("Jan 01 "));
+        QCOMPARE(row.time, QStringLiteral("00:00 ")); // Japan's time, nine hours ahead
+        QCOMPARE(row.date, QStringLiteral("Jan 02 "));
         // More than one second: the ninth tick (1.125 s), not the eighth (exactly 1 s).
         const QList<int> shown = run(panel, f.clock, 4.0);
         QCOMPARE(changeTicks(shown, 0), (QList<int>{9, 18, 27}));

@@ -2,6 +2,8 @@
 // memory that records every write: conversions between the four lists, slots, the summer
 // decision and its period, the texts, and what OK and Cancel write and start.
 #include "FakeClock.h"
+#include "IniFileBackend.h"
+#include "PlaceTable.h"
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsModel.h"
@@ -10,8 +12,13 @@
 #include "WorldDb.h"
 #include "ZoneOffset.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +59,7 @@ struct Fixture {
     SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
     FakeClock clock;
     SettingsModel model{db(), store, clock};
+    QTemporaryDir noPrograms;
 
     explicit Fixture(QDateTime now = at(2026, 7, 15))
     {
@@ -63,6 +71,13 @@ struct Fixture {
     {
         backend->writes.clear();
         model.load();
+    }
+    // OK with no display to start: everything is saved, "Start" goes back to "0".
+    void ok()
+    {
+        RecordingStarter starter;
+        backend->rounds = 0;
+        QVERIFY(model.accept(starter, noPrograms.path() + '/', QString()).has_value());
     }
     int row(const QString& wanted) const
     {
@@ -108,6 +123,8 @@ private slots:
     void okPacksSlotsAndWritesInOrder();
     void cancelStartsTheShownStyle();
     void failedStartClearsStart();
+    void okKilledAnywhereLeavesOldOrNewPlaces();
+    void runningClockTakesNewPlacesOnce();
     void texts();
     void placeTimesAndDetails();
     void damagedStoreRows();
@@ -127,7 +144,7 @@ void TestSettingsModel::emptyStoreOpensOnBergenAndSavesIt()
     QCOMPARE(f.model.slot(0).time, QStringLiteral("24:00"));
     QCOMPARE(f.model.slot(1).time, QString());
 
-    f.model.save();
+    f.ok();
     const QStringList expected{"Settings/JE=1",   "Settings/SelectPattern=1",
                                "Settings/Kind=1", "Data/CT=1",
                                "Data/PlcCount=0", "Data/No0=45",
@@ -247,14 +264,14 @@ void TestSettingsModel::slotsBeyondThePlaceCountAndTheNoneRow()
     QCOMPARE(f.model.slot(1).name, QString());
     QCOMPARE(f.model.slot(1).mark, SummerMark::Hidden);
     QCOMPARE(f.model.plcCount(), 4);
-    f.model.save();
+    f.ok();
     QCOMPARE(f.store.getOr(StoreKeys::PlcCount, 9), 0);
     QCOMPARE(f.store.text(StoreKeys::WP, 0).value_or("?"), QStringLiteral("Bergen"));
 
     // Nothing chosen at all: -1.
     f.model.selectSlot(0);
     f.model.pick(0);
-    f.model.save();
+    f.ok();
     QCOMPARE(f.store.getOr(StoreKeys::PlcCount, 9), -1);
 }
 
@@ -367,7 +384,7 @@ void TestSettingsModel::zonesAreSavedForCodesZeroAndOne()
     f.model.selectSlot(5);
     f.model.pick(0);
     f.backend->writes.clear();
-    f.model.save();
+    f.ok();
     QStringList zones;
     int lastWdm = -1;
     int firstZone = -1;
@@ -443,7 +460,7 @@ void TestSettingsModel::savedSummerHourSurvivesReopening()
     const City& unknown = cityWithCode(2, true);
     f.pickIn(1, unknown.name);
     f.model.toggleSummer(1);
-    f.model.save();
+    f.ok();
     QCOMPARE(f.store.get(StoreKeys::SA, 0, StoreReader::SettingsProgram), 1);
     QCOMPARE(f.store.get(StoreKeys::WD, 0, StoreReader::SettingsProgram),
              0); // the standard hours, never the summer one
@@ -495,7 +512,7 @@ void TestSettingsModel::okPacksSlotsAndWritesInOrder()
     f.model.nextStyle(); // 1 → 2
     f.model.nextInterval();
     f.backend->writes.clear();
-    f.model.save();
+    f.ok();
     const int japan = db().coNojSearch(7);
     const int nepal = db().coNojSearch(22);
     const QStringList expected{"Settings/JE=0",
@@ -564,10 +581,19 @@ void TestSettingsModel::cancelStartsTheShownStyle()
     QCOMPARE(f.model.styleCaption(), QStringLiteral("Independence"));
     f.store.set(StoreKeys::Start, 0);
     RecordingStarter starter;
-    QVERIFY(!f.model.startDisplay(starter, dir.path() + '/', QString()));
+    QVERIFY(!f.model.reject(starter, dir.path() + '/', QString()));
     QCOMPARE(starter.started, QStringList{dir.filePath("zelpane")});
     QCOMPARE(f.store.getOr(StoreKeys::Kind, 9), 2);
     QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 1);
+
+    // OK stores the choices, "Change" and the hand-over in one write, "Start" last.
+    Fixture ok;
+    ok.load();
+    ok.backend->rounds = 0;
+    QVERIFY(!ok.model.accept(starter, dir.path() + '/', QString()));
+    QCOMPARE(ok.backend->rounds, 1);
+    QCOMPARE(ok.backend->writes.mid(ok.backend->writes.size() - 2),
+             QStringList({"Data/Change=1", "Settings/Start=1"}));
 
     // A stored style 3 shows "Task bar"; one click gives the title-bar style.
     Fixture band;
@@ -587,7 +613,7 @@ void TestSettingsModel::failedStartClearsStart()
     f.load();
     RecordingStarter starter;
     const std::optional<StartFailure> failure =
-        f.model.startDisplay(starter, start.path() + '/', own.path() + '/');
+        f.model.reject(starter, start.path() + '/', own.path() + '/');
     QVERIFY(failure);
     QVERIFY(failure->message().contains(QStringLiteral("zelband")));
     QVERIFY(failure->message().contains(start.path()));
@@ -600,8 +626,146 @@ void TestSettingsModel::failedStartClearsStart()
     odd.store.set(StoreKeys::Kind, 7);
     odd.load();
     QCOMPARE(odd.model.styleCaption(), QStringLiteral("Tytle Bar"));
-    QVERIFY(!odd.model.startDisplay(starter, start.path() + '/', QString()));
+    QVERIFY(!odd.model.reject(starter, start.path() + '/', QString()));
     QVERIFY(starter.started.isEmpty());
+}
+
+namespace {
+
+// The "[Data]" section of a store file, as the text it is.
+QByteArray dataSection(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray text = file.readAll();
+    const qsizetype begin = text.indexOf("[Data]");
+    if (begin < 0)
+        return {};
+    const qsizetype end = text.indexOf("\n[", begin);
+    return text.mid(begin, end < 0 ? -1 : end - begin);
+}
+
+// The settings program on a store file, pressing OK with place set 0 or 1 in slot order; a
+// display to start is there, and its start is only recorded.
+class OkPresser {
+public:
+    explicit OkPresser(const QString& storePath)
+        : m_store(std::make_unique<IniFileBackend>(storePath))
+    {
+        QFile display(m_programs.filePath(QStringLiteral("zelpane")));
+        display.open(QIODevice::WriteOnly);
+        display.setPermissions(display.permissions() | QFile::ExeOwner);
+        m_clock.utc = m_clock.local = at(2026, 7, 15);
+        m_model.load();
+    }
+    void ok(int set)
+    {
+        static const std::array<QStringList, 2> kSets{
+            QStringList{"Tokyo", "New York"}, QStringList{"Sydney", "London", "Paris", "Brisbane"}};
+        const QStringList& names = kSets.at(set);
+        for (int slot = 0; slot < SettingsModel::kSlots; ++slot) {
+            m_model.selectSlot(slot);
+            int row = 0; // the none row for the slots after the set's last place
+            while (slot < names.size() && m_model.rowText(m_model.pickList(), row) != names[slot])
+                ++row;
+            m_model.pick(row);
+        }
+        m_model.accept(m_starter, m_programs.path() + u'/', QString());
+    }
+
+private:
+    QTemporaryDir m_programs;
+    SettingsStore m_store;
+    FakeClock m_clock;
+    RecordingStarter m_starter;
+    SettingsModel m_model{db(), m_store, m_clock};
+};
+
+// Presses OK with sets 1, 0, 1, ... in a child process until killed.
+pid_t startPressingOk(const QString& storePath)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        OkPresser presser(storePath);
+        for (int i = 1;; ++i)
+            presser.ok(i % 2);
+    }
+    return pid;
+}
+
+} // namespace
+
+void TestSettingsModel::okKilledAnywhereLeavesOldOrNewPlaces()
+{
+    QTemporaryDir dir;
+    std::array<QByteArray, 2> expected;
+    QElapsedTimer oneOk; // a start and one OK, to spread the kills over the first few OKs
+    for (int set : {0, 1}) {
+        const QString path = dir.filePath(QStringLiteral("set%1.conf").arg(set));
+        oneOk.start();
+        OkPresser(path).ok(set);
+        expected[set] = dataSection(path);
+    }
+    const qint64 longestWaitUs = 3 * oneOk.nsecsElapsed() / 1000;
+    QVERIFY(expected[0].contains("WP1=New York") && expected[1].contains("WP3=Brisbane"));
+
+    // The settings program, started on set 0's store, killed at random moments while it presses
+    // OK over and over.
+    constexpr int kKills = 200;
+    QRandomGenerator random(20);
+    std::array<int, 2> seen{};
+    for (int i = 0; i < kKills; ++i) {
+        const QString path = dir.filePath(QStringLiteral("kill%1.conf").arg(i));
+        QVERIFY(QFile::copy(dir.filePath(QStringLiteral("set0.conf")), path));
+        const pid_t pid = startPressingOk(path);
+        QVERIFY(pid > 0);
+        QThread::usleep(random.bounded(longestWaitUs));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        const QByteArray places = dataSection(path);
+        if (places != expected[0] && places != expected[1])
+            QFAIL(qPrintable(QStringLiteral("kill %1 left a mixed place set:\n%2")
+                                 .arg(i)
+                                 .arg(QString::fromUtf8(places))));
+        ++seen[places == expected[1] ? 1 : 0];
+    }
+    // Both outcomes occur, so the kills did land at different points of the saves.
+    QVERIFY2(seen[0] > 0 && seen[1] > 0,
+             qPrintable(QStringLiteral("%1 old, %2 new").arg(seen[0]).arg(seen[1])));
+}
+
+void TestSettingsModel::runningClockTakesNewPlacesOnce()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ZelClock.conf"));
+    OkPresser settings(path);
+    settings.ok(0);
+    SettingsStore store(std::make_unique<IniFileBackend>(path));
+    PlaceTable clock;
+    clock.load(store);
+    QCOMPARE(clock.places[1].name, QStringLiteral("New York"));
+
+    // The clock polls while the settings program, in a process of its own, presses OK.
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        settings.ok(1);
+        ::_exit(0);
+    }
+    int reloads = 0;
+    const auto poll = [&] {
+        if (PlaceTable::reloadRequested(store)) {
+            clock.load(store);
+            ++reloads;
+        }
+    };
+    while (::waitpid(pid, nullptr, WNOHANG) == 0)
+        poll();
+    poll();
+    QCOMPARE(reloads, 1);
+    QCOMPARE(clock.plcCount, 3);
+    QCOMPARE(clock.places[0].name, QStringLiteral("Sydney"));
+    QCOMPARE(clock.places[3].name, QStringLiteral("Brisbane"));
 }
 
 void TestSettingsModel::texts()
