@@ -6,6 +6,7 @@
 #include "Twips.h"
 #include "WorldDb.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -158,17 +159,17 @@ void SettingsWindow::buildFrame()
     auto* languageBox = make<QWidget>(QStringLiteral("picJE"), m_frame);
     place(languageBox, 1200, 240, 2175, 255);
     const std::array<const char*, 2> languageNames{QT_TR_NOOP("Japanese"), QT_TR_NOOP("English")};
+    auto* languages = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         m_language[i] = make<QRadioButton>(indexed("optJE", i), languageBox);
         m_language[i]->setText(tr(languageNames[i]));
         place(m_language[i], 1200 * i, 0, i == 0 ? 1200 : 975, 255);
-        connect(m_language[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) {
-                m_model.switchLanguage(i);
-                refresh();
-            }
-        });
+        languages->addButton(m_language[i], i);
     }
+    connect(languages, &QButtonGroup::idClicked, this, [this](int i) {
+        m_model.switchLanguage(i);
+        refresh();
+    });
 
     m_style = new ChooserLabel(QStringLiteral("lblCltp"), m_frame);
     m_style->setToolTip(tr("Click to change the kind of clock"));
@@ -186,17 +187,17 @@ void SettingsWindow::buildFrame()
     auto* patternBox = make<QWidget>(QStringLiteral("picSelectPattern"), m_frame);
     place(patternBox, 1680, 555, 1695, 255);
     const std::array<const char*, 2> patternNames{QT_TR_NOOP("Country"), QT_TR_NOOP("City")};
+    auto* patterns = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         m_pattern[i] = make<QRadioButton>(indexed("optSelectPattern", i), patternBox);
         m_pattern[i]->setText(tr(patternNames[i]));
         place(m_pattern[i], 960 * i, 0, i == 0 ? 960 : 735, 255);
-        connect(m_pattern[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) {
-                m_model.switchSelectPattern(i);
-                refresh();
-            }
-        });
+        patterns->addButton(m_pattern[i], i);
     }
+    connect(patterns, &QButtonGroup::idClicked, this, [this](int i) {
+        m_model.switchSelectPattern(i);
+        refresh();
+    });
 
     // An etched rule under the choosers: a dark line and a light one below it.
     for (int i = 0; i < 2; ++i) {
@@ -206,15 +207,21 @@ void SettingsWindow::buildFrame()
                           Twips::toPixels(3495 - 120), 1);
     }
 
+    // Each option set is a group of its own: Qt's automatic one-of-many rule would take every
+    // round button of the frame, the language and mode buttons in their boxes included, and let
+    // the arrow keys wander from the slots into them. Arrows move between the slots and, as a
+    // click does, make the slot reached current; a click on the current slot changes nothing.
+    auto* slotButtons = new QButtonGroup(this);
+    connect(slotButtons, &QButtonGroup::idClicked, this, [this](int n) {
+        if (n == m_model.checkedSlot())
+            return;
+        m_model.selectSlot(n);
+        refresh();
+    });
     for (int n = 0; n < SettingsModel::kSlots; ++n) {
         m_slotOptions[n] = make<QRadioButton>(indexed("optClock", n), m_frame);
         place(m_slotOptions[n], 120, 840 + 240 * n, 255, 255);
-        connect(m_slotOptions[n], &QRadioButton::toggled, this, [this, n](bool on) {
-            if (on) {
-                m_model.selectSlot(n);
-                refresh();
-            }
-        });
+        slotButtons->addButton(m_slotOptions[n], n);
         m_names[n] = make<QLabel>(indexed("lblClock", n), m_frame);
         place(m_names[n], 480, 900 + 240 * n, 2175, 255);
         m_times[n] = make<QLabel>(indexed("lblTime", n), m_frame);
@@ -300,19 +307,11 @@ void SettingsWindow::refresh()
 {
     m_interval->setText(m_model.intervalCaption());
     m_style->setText(m_model.styleCaption());
-    {
-        const int languageIndex = m_model.language() != 0 ? 1 : 0;
-        const QSignalBlocker b0(m_language[0]), b1(m_language[1]);
-        m_language[languageIndex]->setChecked(true);
-        const int patternIndex = m_model.selectPattern() == 1 ? 1 : 0;
-        const QSignalBlocker p0(m_pattern[0]), p1(m_pattern[1]);
-        m_pattern[patternIndex]->setChecked(true);
-    }
-    const int checked = m_model.checkedSlot();
-    if (checked >= 0) {
-        const QSignalBlocker block(m_slotOptions[checked]);
+    // The groups act on clicks only, so setting their buttons from here runs nothing.
+    m_language[m_model.language() != 0 ? 1 : 0]->setChecked(true);
+    m_pattern[m_model.selectPattern() == 1 ? 1 : 0]->setChecked(true);
+    if (const int checked = m_model.checkedSlot(); checked >= 0)
         m_slotOptions[checked]->setChecked(true);
-    }
     for (int n = 0; n < SettingsModel::kSlots; ++n) {
         const SlotView slot = m_model.slot(n);
         m_names[n]->setText(slot.name);

@@ -102,6 +102,8 @@ private slots:
     void cleanup() { UiLanguage::install(QLocale::c()); }
     void listOfTheMode();
     void slotsMarksAndTimes();
+    void slotClicksAndPicks();
+    void arrowsStayInTheSlots();
     void flagAndCrossHair();
     void keyboard();
     void okSavesAndHandsOver();
@@ -299,6 +301,84 @@ void TestSettingsWindow::slotsMarksAndTimes()
     const int minutes = db().country(db().coNoSearch(unknown.coNo)).offsetMinutes() + 60;
     QCOMPARE(f.child<QLabel>("lblTime_1")->text(),
              f.clock.utc.addSecs(minutes * 60).toString(QStringLiteral("hh:mm")));
+}
+
+void TestSettingsWindow::slotClicksAndPicks()
+{
+    // Bergen in slot 0; each step clicks a slot's button, then picks a row ("" the none row).
+    Fixture f;
+    struct Step {
+        int slot;
+        const char* pick;
+        std::array<const char*, 4> names; // slots 0 to 3 afterwards
+    };
+    const Step steps[] = {
+        {1, "Abu Dhabi", {"Bergen", "Abu Dhabi", "", ""}},
+        {0, "London", {"London", "Abu Dhabi", "", ""}},
+        {1, "Paris", {"London", "Paris", "", ""}},
+        {0, "", {"", "Paris", "", ""}},
+        {3, "Tokyo", {"", "Paris", "", "Tokyo"}},
+        {1, "Sydney", {"", "Sydney", "", "Tokyo"}},
+        {1, "Oslo", {"", "Oslo", "", "Tokyo"}}, // the current slot's button again
+        {3, "Lima", {"", "Oslo", "", "Lima"}},
+    };
+    for (const Step& step : steps) {
+        const QString stepName = QStringLiteral("slot %1, %2").arg(step.slot).arg(step.pick);
+        const QString before =
+            f.child<QLabel>(QStringLiteral("lblClock_%1").arg(step.slot))->text();
+        QTest::mouseClick(f.child(QStringLiteral("optClock_%1").arg(step.slot)), Qt::LeftButton);
+        for (int n = 0; n < SettingsModel::kSlots; ++n) {
+            QVERIFY2(f.child<QRadioButton>(QStringLiteral("optClock_%1").arg(n))->isChecked() ==
+                         (n == step.slot),
+                     qPrintable(stepName));
+        }
+        // The slot's place is the list's selected row, and the languages stay as they were.
+        QCOMPARE(f.list()->currentItem()->text(), before.isEmpty() ? db().city(0).name : before);
+        QVERIFY(f.child<QRadioButton>("optJE_1")->isChecked());
+        QVERIFY(f.child<QRadioButton>("optSelectPattern_1")->isChecked());
+        f.list()->setCurrentRow(*step.pick ? f.row(QLatin1String(step.pick)) : 0);
+        for (int n = 0; n < int(step.names.size()); ++n) {
+            QVERIFY2(f.child<QLabel>(QStringLiteral("lblClock_%1").arg(n))->text() ==
+                         QLatin1String(step.names[n]),
+                     qPrintable(stepName));
+        }
+    }
+}
+
+void TestSettingsWindow::arrowsStayInTheSlots()
+{
+    Fixture f([](SettingsStore& s) {
+        s.set(StoreKeys::PlcCount, 2);
+        s.set(StoreKeys::No, 1, 100);
+        s.set(StoreKeys::No, 2, 140);
+    });
+    QApplication::setActiveWindow(f.window.get());
+    QTest::mouseClick(f.child("optClock_1"), Qt::LeftButton);
+    const auto checkedSlots = [&] {
+        QList<int> on;
+        for (int n = 0; n < SettingsModel::kSlots; ++n) {
+            if (f.child<QRadioButton>(QStringLiteral("optClock_%1").arg(n))->isChecked())
+                on << n;
+        }
+        return on;
+    };
+    // Each key from the focused slot button, and the one slot on afterwards.
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_Up, 0},    {Qt::Key_Up, 0},   {Qt::Key_Left, 0},
+        {Qt::Key_Right, 0}, {Qt::Key_Down, 1}, {Qt::Key_Down, 2},
+        {Qt::Key_Down, 3},  {Qt::Key_Up, 2},   {Qt::Key_Right, 2},
+    };
+    for (const auto& [key, slot] : keys) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(checkedSlots(), QList<int>{slot});
+        QCOMPARE(QApplication::focusWidget()->objectName(),
+                 QStringLiteral("optClock_%1").arg(slot));
+        QVERIFY(f.child<QRadioButton>("optJE_1")->isChecked());
+        QVERIFY(f.child<QRadioButton>("optSelectPattern_1")->isChecked());
+    }
+    // Slot 2's place is the list's row; slot 1 kept its place.
+    QCOMPARE(f.list()->currentRow(), 140);
+    QCOMPARE(f.child<QLabel>("lblClock_1")->text(), db().city(100).name);
 }
 
 void TestSettingsWindow::flagAndCrossHair()
