@@ -145,7 +145,7 @@ void SettingsModel::switchSelectPattern(int index)
 void SettingsModel::toggleSummer(int slot)
 {
     if (slot < 0 || slot >= kSlots || m_no[slot] == kNoneRow ||
-        !SummerRule::switchable(m_db.country(countryRow(slot))))
+        !SummerRule::switchable(placeZone(slot).code))
         return;
     if (m_sa[slot] != 1) {
         m_sa[slot] = 1;
@@ -201,6 +201,9 @@ StoreBatch SettingsModel::packAndSave()
         m_zone[n] = ZoneOffset();
         m_time[n].clear();
     }
+    // Should the display not start, the window stays: it shows the packed slots, and the
+    // current slot's list row and details, not what that slot held before.
+    placeSet(m_current);
 
     StoreBatch out;
     out.set(StoreKeys::JE, m_language);
@@ -223,13 +226,8 @@ StoreBatch SettingsModel::packAndSave()
     }
     // The zone of each place whose summer time is not the user's to decide; the clocks take
     // its offset, summer time included.
-    for (int n = 0; n < kSlots; ++n) {
-        const int row = countryRow(n);
-        const QByteArray zone = m_no[n] == kNoneRow
-                                    ? QByteArray()
-                                    : SummerRule::zoneId(m_db.country(row), m_db.timeZone(row));
-        out.set(StoreKeys::TZ, n, QString::fromUtf8(zone));
-    }
+    for (int n = 0; n < kSlots; ++n)
+        out.set(StoreKeys::TZ, n, QString::fromUtf8(placeZone(n).zone));
     // Last, so that a clock reloading on it reads a whole place set.
     out.set(StoreKeys::Change, 1);
     return out;
@@ -305,8 +303,17 @@ SlotView SettingsModel::slot(int n) const
     view.filled = true;
     view.name = rowText(pickList(), m_no[n]);
     view.time = m_time[n];
-    const int code = m_db.country(countryRow(n)).summer;
-    view.mark = code == 0 ? SummerMark::Hidden : code == 2 ? SummerMark::Cyan : SummerMark::Orange;
+    switch (placeZone(n).code) {
+    case SummerCode::None:
+        view.mark = SummerMark::Hidden;
+        break;
+    case SummerCode::Observed:
+        view.mark = SummerMark::Orange;
+        break;
+    case SummerCode::Undetermined:
+        view.mark = SummerMark::Cyan;
+        break;
+    }
     view.summer = m_sa[n] == 1;
     return view;
 }
@@ -331,6 +338,22 @@ int SettingsModel::countryRow(int n) const
         return found(m_db.coNoSearch(m_db.cityJ(no).coNo));
     }
     return 0;
+}
+
+SettingsModel::PlaceZone SettingsModel::placeZone(int n) const
+{
+    const int row = countryRow(n);
+    const CountryEntry& entry = m_db.country(row);
+    if (m_no[n] == kNoneRow)
+        return {entry.summer, {}};
+    if (byCity()) {
+        // A city follows its own zone; stores of older releases gave it its entry's.
+        const int cityRow = english() ? m_no[n] : found(m_db.ciNoSearch(m_db.cityJ(m_no[n]).ciNo));
+        const QString& zone = m_db.city(cityRow).timeZone;
+        if (!zone.isEmpty())
+            return {SummerRule::cityCode(entry), zone.toUtf8()};
+    }
+    return {entry.summer, SummerRule::zoneId(entry, m_db.timeZone(row))};
 }
 
 QString SettingsModel::intervalText(int seconds)
@@ -391,11 +414,11 @@ void SettingsModel::drawSlot(int n, int target)
 void SettingsModel::decideSummer(int n, int row)
 {
     const CountryEntry& entry = m_db.country(row);
-    const QByteArray zone =
-        m_no[n] == kNoneRow ? QByteArray() : SummerRule::zoneId(entry, m_db.timeZone(row));
-    if (m_zone[n].id() != zone)
-        m_zone[n] = ZoneOffset(zone);
-    m_sa[n] = SummerRule::decide(entry, m_zone[n], m_sa[n], m_pickedSlot == n, m_clock.utcNow());
+    const PlaceZone place = placeZone(n);
+    if (m_zone[n].id() != place.zone)
+        m_zone[n] = ZoneOffset(place.zone);
+    m_sa[n] = SummerRule::decide(place.code, entry, m_zone[n], m_sa[n], m_pickedSlot == n,
+                                 m_clock.utcNow());
     m_wdm[n] = entry.minutes;
     m_wd[n] = entry.hours + (m_sa[n] == 1 ? 1 : 0);
 }

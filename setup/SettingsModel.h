@@ -2,6 +2,7 @@
 
 #include "HandOver.h"
 #include "SummerRule.h"
+#include "WorldDb.h"
 #include "ZoneOffset.h"
 
 #include <QPointF>
@@ -121,6 +122,13 @@ private:
     void decideSummer(int n, int row);
     void showDetails(int row);
     static int found(int row) { return row < 0 ? 0 : row; }
+    // The zone slot n's place follows (none where the user decides) and the code its summer
+    // hour is decided by.
+    struct PlaceZone {
+        SummerCode code = SummerCode::None;
+        QByteArray zone;
+    };
+    PlaceZone placeZone(int n) const;
 
     const WorldDb& m_db;
     SettingsStore& m_store;

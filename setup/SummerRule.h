@@ -5,26 +5,29 @@
 #include <QString>
 
 class ZoneOffset;
+enum class SummerCode;
 struct CountryEntry;
 
-// The one place that decides a slot's summer hour, on every redraw of the slots. An entry of
-// summer code 1 is in summer time while its zone is ahead of the entry's standard offset, in
-// either hemisphere; code 0 never is; code 2 is the user's own switch, off for a place just
-// picked. Codes 0 and 1 show their time with their zone's offset, as the clocks will.
+// The one place that decides a slot's summer hour, on every redraw of the slots. A place of code
+// Observed is in summer time while its zone is ahead of the entry's standard offset, in either
+// hemisphere; code None never is; code Undetermined is the user's own switch, off for a place
+// just picked. Codes None and Observed show their time with their zone's offset, as the clocks
+// will.
 class SummerRule {
 public:
-    // The zone the slot's time is shown with and that is stored for the clocks: the entry's
-    // for codes 0 and 1, none for code 2 (the user decides) and for the none row.
+    // The zone of a country entry, stored for the clocks: the entry's for codes None and
+    // Observed, none for Undetermined (the user decides).
     static QByteArray zoneId(const CountryEntry& entry, const QString& entryZone);
+
+    // The code of a city with a zone of its own: its zone decides, also where the cities of its
+    // entry disagree (Sydney keeps summer time, Brisbane of the same entry does not).
+    static SummerCode cityCode(const CountryEntry& entry);
 
     // The slot's "SA" after a redraw: `current` is what it held, `picked` says that the slot's
     // place was just picked.
-    static int decide(const CountryEntry& entry, const ZoneOffset& zone, int current, bool picked,
-                      const QDateTime& utcNow);
+    static int decide(SummerCode code, const CountryEntry& entry, const ZoneOffset& zone,
+                      int current, bool picked, const QDateTime& utcNow);
 
-    // The user may switch the mark only where the zone does not decide.
-    static bool switchable(const CountryEntry& entry) { return entryCode(entry) == 2; }
-
-private:
-    static int entryCode(const CountryEntry& entry);
+    // The user may switch the mark only where no zone decides.
+    static bool switchable(SummerCode code);
 };

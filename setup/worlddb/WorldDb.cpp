@@ -10,7 +10,20 @@ constexpr std::array<const char*, WorldDb::TableCount> tableNames = {
     "lstCoNoCi",      "lstCiNoCi",   "lstCityNameJ",    "lstCoNoCiJ",    "lstCiNoCiJ",
     "lstMNo",         "lstCountryM", "lstCapital",      "lstSN",         "lstEW",
     "lstFlag",        "lstCurrency", "lstLanguage",     "lstExchange",   "lstTimeZone",
+    "lstCityZone",
 };
+
+SummerCode summerCode(int number)
+{
+    switch (number) {
+    case 1:
+        return SummerCode::Observed;
+    case 2:
+        return SummerCode::Undetermined;
+    default:
+        return SummerCode::None;
+    }
+}
 
 std::size_t indexOf(WorldTable table)
 {
@@ -56,18 +69,18 @@ WorldDb::WorldDb()
     using T = WorldTable;
     for (int r = 0; r < rowCount(T::lstCountryName); ++r) {
         m_countries.push_back({item(T::lstCountryName, r), number(T::lstCoNo, r),
-                               number(T::lstSummer, r), number(T::lstTimeDiffer, r),
+                               summerCode(number(T::lstSummer, r)), number(T::lstTimeDiffer, r),
                                number(T::lstMinDiffer, r), number(T::lstMnoCo, r),
                                number(T::lstCotoCi, r), item(T::lstTimeZone, r)});
     }
     for (int r = 0; r < rowCount(T::lstCountryNameJ); ++r)
         m_countriesJ.push_back({item(T::lstCountryNameJ, r), number(T::lstCoNoCoJ, r)});
     for (int r = 0; r < rowCount(T::lstCityName); ++r)
-        m_cities.push_back(
-            {item(T::lstCityName, r), number(T::lstCoNoCi, r), number(T::lstCiNoCi, r)});
+        m_cities.push_back({item(T::lstCityName, r), number(T::lstCoNoCi, r),
+                            number(T::lstCiNoCi, r), item(T::lstCityZone, r)});
     for (int r = 0; r < rowCount(T::lstCityNameJ); ++r) {
-        m_citiesJ.push_back(
-            {item(T::lstCityNameJ, r), number(T::lstCoNoCiJ, r), number(T::lstCiNoCiJ, r)});
+        m_citiesJ.push_back({item(T::lstCityNameJ, r), number(T::lstCoNoCiJ, r),
+                             number(T::lstCiNoCiJ, r), QString()});
     }
     for (int r = 0; r < rowCount(T::lstMNo); ++r) {
         m_details.push_back({item(T::lstCountryM, r), item(T::lstCapital, r),

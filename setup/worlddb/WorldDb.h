@@ -9,14 +9,14 @@
 #include <optional>
 #include <vector>
 
-// The settings program's read-only world database: 25 aligned text tables and 199 pictures
+// The settings program's read-only world database: 26 aligned text tables and 199 pictures
 // (198 flags and the time-zone map), embedded as resources under ":/worlddb". Every value is
 // text, numbers included; row 0 of every table is the "none" row.
 //
 // Tables are named after the list controls that hold them. The groups of aligned tables:
 //   English country rows (216): lstCountryName .. lstCotoCi, lstTimeZone
 //   Japanese country rows (216): lstCountryNameJ, lstCoNoCoJ
-//   English city rows (382): lstCityName, lstCoNoCi, lstCiNoCi
+//   English city rows (382): lstCityName, lstCoNoCi, lstCiNoCi, lstCityZone
 //   Japanese city rows (382): lstCityNameJ, lstCoNoCiJ, lstCiNoCiJ
 //   details rows (197): lstMNo .. lstExchange
 enum class WorldTable {
@@ -45,16 +45,21 @@ enum class WorldTable {
     lstLanguage,
     lstExchange,
     lstTimeZone, // IANA zone of the entry's representative city; row 0 empty
+    lstCityZone, // IANA zone of each English city row; row 0 empty
 };
 
 // Typed rows of the aligned table groups, their numbers parsed once when the database loads.
 // A row outside its group reads as the group's row 0, the "none" row.
 
+// A country entry's summer-time code (lstSummer): no summer time, the summer rule applies, or it
+// is not known whether the place observes summer time.
+enum class SummerCode { None = 0, Observed = 1, Undetermined = 2 };
+
 // An English country row: a country entry.
 struct CountryEntry {
     QString name;
     int coNo = 0;
-    int summer = 0;   // 0 none, 1 the summer rule applies, 2 undetermined
+    SummerCode summer = SummerCode::None;
     int hours = 0;    // of the standard UTC offset
     int minutes = 0;  // added to the hours, sign of its own
     int mNo = 0;      // details record
@@ -74,6 +79,7 @@ struct City {
     QString name;
     int coNo = 0;
     int ciNo = 0;
+    QString timeZone; // the city's own IANA id; English rows only, empty for row 0
 };
 
 // A details record.
@@ -90,7 +96,7 @@ struct CountryDetails {
 
 class WorldDb {
 public:
-    static constexpr std::size_t TableCount = 25;
+    static constexpr std::size_t TableCount = 26;
     static constexpr int FlagCount = 198;
 
     // Reads all tables from the embedded resource. Pictures are decoded only when asked for.

@@ -36,11 +36,21 @@ const City& cityWithCode(int code, bool preferMinutes = false)
     for (bool minutes : {preferMinutes, false}) {
         for (int r = 1; r < db().rowCount(WorldTable::lstCityName); ++r) {
             const CountryEntry& e = db().country(db().coNoSearch(db().city(r).coNo));
-            if (e.summer == code && (!minutes || e.minutes != 0))
+            if (int(e.summer) == code && (!minutes || e.minutes != 0))
                 return db().city(r);
         }
     }
     qFatal("no city of summer code %d", code);
+}
+
+// The country entry whose cities disagree on summer time: picked as an entry, the user decides.
+const CountryEntry& undeterminedEntry()
+{
+    for (int r = 1; r < db().rowCount(WorldTable::lstCountryName); ++r) {
+        if (db().country(r).summer == SummerCode::Undetermined)
+            return db().country(r);
+    }
+    qFatal("no undetermined entry");
 }
 
 const CountryEntry& entryOf(const City& city)
@@ -124,6 +134,7 @@ private slots:
     void cancelStartsTheShownStyle();
     void failedStartClearsStart();
     void okKilledAnywhereLeavesOldOrNewPlaces();
+    void everyCityShowsItsZonesTime();
     void runningClockTakesNewPlacesOnce();
     void texts();
     void placeTimesAndDetails();
@@ -298,21 +309,26 @@ void TestSettingsModel::summerFollowsTheZone()
     const ZoneOffset uk = zoneOf("United Kingdom");
     const ZoneOffset sa = zoneOf("Australia(W.A.)");
     // Exactly at the changes, whatever the slot held and whether it was just picked.
-    QCOMPARE(SummerRule::decide(newYork, ny, 1, false, at(2026, 3, 8, 6, 59, 59)), 0);
-    QCOMPARE(SummerRule::decide(newYork, ny, 0, true, at(2026, 3, 8, 7, 0, 0)), 1);
-    QCOMPARE(SummerRule::decide(london, uk, 0, false, at(2026, 10, 25, 0, 59, 59)), 1);
-    QCOMPARE(SummerRule::decide(london, uk, 1, false, at(2026, 10, 25, 1, 0, 0)), 0);
+    QCOMPARE(SummerRule::decide(newYork.summer, newYork, ny, 1, false, at(2026, 3, 8, 6, 59, 59)),
+             0);
+    QCOMPARE(SummerRule::decide(newYork.summer, newYork, ny, 0, true, at(2026, 3, 8, 7, 0, 0)), 1);
+    QCOMPARE(SummerRule::decide(london.summer, london, uk, 0, false, at(2026, 10, 25, 0, 59, 59)),
+             1);
+    QCOMPARE(SummerRule::decide(london.summer, london, uk, 1, false, at(2026, 10, 25, 1, 0, 0)), 0);
     // The southern summer: Adelaide in January, not in July.
-    QCOMPARE(SummerRule::decide(adelaide, sa, 0, false, at(2026, 1, 15)), 1);
-    QCOMPARE(SummerRule::decide(adelaide, sa, 1, false, at(2026, 7, 15)), 0);
+    QCOMPARE(SummerRule::decide(adelaide.summer, adelaide, sa, 0, false, at(2026, 1, 15)), 1);
+    QCOMPARE(SummerRule::decide(adelaide.summer, adelaide, sa, 1, false, at(2026, 7, 15)), 0);
     // Code 0 is never "1"; code 2 keeps the user's switch, off for a new pick, and has no zone.
     const CountryEntry& unknown = entryOf(cityWithCode(2));
     QVERIFY(SummerRule::zoneId(unknown, QStringLiteral("Australia/Sydney")).isEmpty());
     QCOMPARE(SummerRule::zoneId(newYork, QStringLiteral("America/New_York")),
              QByteArray("America/New_York"));
-    QCOMPARE(SummerRule::decide(unknown, ZoneOffset(), 1, false, at(2026, 7, 1)), 1);
-    QCOMPARE(SummerRule::decide(unknown, ZoneOffset(), 1, true, at(2026, 7, 1)), 0);
-    QCOMPARE(SummerRule::decide(entry("Japan"), zoneOf("Japan"), 1, false, at(2026, 7, 1)), 0);
+    QCOMPARE(SummerRule::decide(unknown.summer, unknown, ZoneOffset(), 1, false, at(2026, 7, 1)),
+             1);
+    QCOMPARE(SummerRule::decide(unknown.summer, unknown, ZoneOffset(), 1, true, at(2026, 7, 1)), 0);
+    QCOMPARE(SummerRule::decide(entry("Japan").summer, entry("Japan"), zoneOf("Japan"), 1, false,
+                                at(2026, 7, 1)),
+             0);
 }
 
 void TestSettingsModel::everyCodeOneSlotIsDecidedAtEachRedraw()
@@ -320,9 +336,10 @@ void TestSettingsModel::everyCodeOneSlotIsDecidedAtEachRedraw()
     // 20 March: New York keeps summer time, London not yet (the old April window had neither).
     Fixture f(at(2026, 3, 20));
     f.store.set(StoreKeys::PlcCount, 3);
+    f.store.set(StoreKeys::SelectPattern, qint16(0));
     f.load();
-    f.pickIn(0, "New York");
-    f.pickIn(1, "London");
+    f.pickIn(0, "USA(Eastern)");
+    f.pickIn(1, "United Kingdom");
     QCOMPARE(f.model.slotSummer(0), 1);
     QVERIFY(f.model.slot(0).summer);
     QCOMPARE(f.model.offsetHours(0), -4);
@@ -330,7 +347,7 @@ void TestSettingsModel::everyCodeOneSlotIsDecidedAtEachRedraw()
     // The user switches only undetermined places; New York's mark follows its zone.
     f.model.toggleSummer(0);
     QCOMPARE(f.model.slotSummer(0), 1);
-    const City& unknown = cityWithCode(2);
+    const CountryEntry& unknown = undeterminedEntry();
     f.pickIn(2, unknown.name);
     QCOMPARE(f.model.slotSummer(2), 0);
     f.model.toggleSummer(2);
@@ -340,7 +357,7 @@ void TestSettingsModel::everyCodeOneSlotIsDecidedAtEachRedraw()
     // next redraw, not only the slot picked. The undetermined place keeps the user's "+1".
     f.clock.utc = at(2026, 10, 30);
     f.clock.local = f.clock.utc;
-    f.pickIn(3, "Tokyo");
+    f.pickIn(3, "Japan");
     QCOMPARE(f.model.slotSummer(0), 1);
     QCOMPARE(f.model.slotSummer(1), 0);
     QVERIFY(!f.model.slot(1).summer);
@@ -368,17 +385,18 @@ void TestSettingsModel::zonesAreSavedForCodesZeroAndOne()
 {
     Fixture f(at(2026, 7, 15));
     f.store.set(StoreKeys::PlcCount, 5);
+    f.store.set(StoreKeys::SelectPattern, qint16(0));
     f.load();
     // Slot 0 first holds New York in summer time, then Tokyo: saved with "SA" 0.
-    f.pickIn(0, "New York");
+    f.pickIn(0, "USA(Eastern)");
     QCOMPARE(f.model.slotSummer(0), 1);
-    f.pickIn(0, "Tokyo");
-    const City& unknown = cityWithCode(2);
+    f.pickIn(0, "Japan");
+    const CountryEntry& unknown = undeterminedEntry();
     f.pickIn(1, unknown.name);
     f.model.toggleSummer(1);
     f.model.selectSlot(2);
     f.model.pick(0); // empty
-    f.pickIn(3, "London");
+    f.pickIn(3, "United Kingdom");
     f.model.selectSlot(4);
     f.model.pick(0);
     f.model.selectSlot(5);
@@ -414,22 +432,23 @@ void TestSettingsModel::pickDecidesOnlyThePickedSlot()
 {
     Fixture f(at(2026, 7, 15));
     f.store.set(StoreKeys::PlcCount, 3);
+    f.store.set(StoreKeys::SelectPattern, qint16(0));
     f.load();
-    f.pickIn(0, "New York"); // code 1, July
+    f.pickIn(0, "USA(Eastern)"); // code 1, July
     QCOMPARE(f.model.slotSummer(0), 1);
     QCOMPARE(f.model.offsetHours(0), -4);
-    const City& unknown = cityWithCode(2); // off, switched on by hand
+    const CountryEntry& unknown = undeterminedEntry(); // off, switched on by hand
     f.pickIn(2, unknown.name);
     QCOMPARE(f.model.slot(2).mark, SummerMark::Cyan);
     QCOMPARE(f.model.slotSummer(2), 0);
     f.model.toggleSummer(2);
     f.model.toggleSummer(0); // New York's zone decides: the click changes nothing
-    f.pickIn(3, "London");
+    f.pickIn(3, "United Kingdom");
     QCOMPARE(f.model.slotSummer(3), 1);
     QCOMPARE(f.model.slotSummer(0), 1);
     QCOMPARE(f.model.slotSummer(2), 1);
     QCOMPARE(f.model.slot(2).summer, true);
-    QCOMPARE(f.model.offsetHours(2), entryOf(unknown).hours + 1);
+    QCOMPARE(f.model.offsetHours(2), unknown.hours + 1);
 
     // Selecting a slot or switching the list keeps every slot's state.
     f.model.selectSlot(2);
@@ -441,11 +460,12 @@ void TestSettingsModel::pickDecidesOnlyThePickedSlot()
 
     // In New York's winter it is standard time; a place without summer time shows no mark.
     Fixture winter(at(2026, 1, 15));
+    winter.store.set(StoreKeys::SelectPattern, qint16(0));
     winter.load();
-    winter.pickIn(0, "New York");
+    winter.pickIn(0, "USA(Eastern)");
     QCOMPARE(winter.model.slotSummer(0), 0);
     QCOMPARE(winter.model.slot(0).mark, SummerMark::Orange);
-    winter.pickIn(0, "Tokyo");
+    winter.pickIn(0, "Japan");
     QCOMPARE(winter.model.slot(0).mark, SummerMark::Hidden);
     winter.model.toggleSummer(0);
     QCOMPARE(winter.model.slotSummer(0), 0);
@@ -455,35 +475,37 @@ void TestSettingsModel::savedSummerHourSurvivesReopening()
 {
     Fixture f(at(2026, 7, 15));
     f.store.set(StoreKeys::PlcCount, 1);
+    f.store.set(StoreKeys::SelectPattern, qint16(0));
     f.load();
-    f.pickIn(0, "London"); // its zone's summer time
-    const City& unknown = cityWithCode(2, true);
+    f.pickIn(0, "United Kingdom"); // its zone's summer time
+    const CountryEntry& unknown = undeterminedEntry();
     f.pickIn(1, unknown.name);
     f.model.toggleSummer(1);
     f.ok();
     QCOMPARE(f.store.get(StoreKeys::SA, 0, StoreReader::SettingsProgram), 1);
     QCOMPARE(f.store.get(StoreKeys::WD, 0, StoreReader::SettingsProgram),
              0); // the standard hours, never the summer one
-    QCOMPARE(f.store.get(StoreKeys::WD, 1, StoreReader::SettingsProgram), entryOf(unknown).hours);
-    QCOMPARE(f.store.get(StoreKeys::WDM, 1, StoreReader::Clocks), entryOf(unknown).minutes);
+    QCOMPARE(f.store.get(StoreKeys::WD, 1, StoreReader::SettingsProgram), unknown.hours);
+    QCOMPARE(f.store.get(StoreKeys::WDM, 1, StoreReader::Clocks), unknown.minutes);
 
     SettingsModel reopened(db(), f.store, f.clock);
     reopened.load();
-    QCOMPARE(reopened.slot(0).name, QStringLiteral("London"));
+    QCOMPARE(reopened.slot(0).name, QStringLiteral("United Kingdom"));
     QVERIFY(reopened.slot(0).summer);
     QCOMPARE(reopened.offsetHours(0), 1);
     QVERIFY(reopened.slot(1).summer);
-    QCOMPARE(reopened.offsetHours(1), entryOf(unknown).hours + 1);
+    QCOMPARE(reopened.offsetHours(1), unknown.hours + 1);
 }
 
 void TestSettingsModel::manualSummerSwitch()
 {
     Fixture f(at(2026, 1, 15, 23, 30));
+    f.store.set(StoreKeys::SelectPattern, qint16(0));
     f.load();
-    const City& unknown = cityWithCode(2, true);
+    const CountryEntry& unknown = undeterminedEntry();
     f.pickIn(0, unknown.name);
     const int hours = f.model.offsetHours(0);
-    const QDateTime standard = f.clock.utc.addSecs(entryOf(unknown).offsetMinutes() * 60);
+    const QDateTime standard = f.clock.utc.addSecs(unknown.offsetMinutes() * 60);
     f.model.tick();
     QCOMPARE(f.model.slot(0).time, standard.toString("hh:mm"));
     f.model.toggleSummer(0);
@@ -558,9 +580,14 @@ void TestSettingsModel::okPacksSlotsAndWritesInOrder()
                                "Data/TZ5=",
                                "Data/Change=1"};
     QCOMPARE(f.dataWrites(), expected);
-    // The window now shows the packed slots.
+    // The window now shows the packed slots: slot 3, still current, is empty, and so are its
+    // list row and the details (Nepal's cross-hair gone).
     QCOMPARE(f.model.slot(1).name, db().countryJ(nepal).name);
     QVERIFY(!f.model.slot(3).filled);
+    QCOMPARE(f.model.currentSlot(), 3);
+    QCOMPARE(f.model.selectedRow(), 0);
+    QCOMPARE(f.model.details().officialName, db().details(0).officialName);
+    QVERIFY(!f.model.details().crossHair);
 }
 
 void TestSettingsModel::cancelStartsTheShownStyle()
@@ -733,6 +760,59 @@ void TestSettingsModel::okKilledAnywhereLeavesOldOrNewPlaces()
     // Both outcomes occur, so the kills did land at different points of the saves.
     QVERIFY2(seen[0] > 0 && seen[1] > 0,
              qPrintable(QStringLiteral("%1 old, %2 new").arg(seen[0]).arg(seen[1])));
+}
+
+void TestSettingsModel::everyCityShowsItsZonesTime()
+{
+    // The generator's input names the zone of every city, in English order.
+    QFile input(QStringLiteral(ZEL_WORLDDB_INPUT "/cities.tsv"));
+    QVERIFY(input.open(QIODevice::ReadOnly | QIODevice::Text));
+    QList<QByteArray> zones{QByteArray()};
+    while (!input.atEnd()) {
+        const QByteArray line = input.readLine().trimmed();
+        if (!line.startsWith('#'))
+            zones << line.split('\t').value(2);
+    }
+    QCOMPARE(zones.size(), db().rowCount(WorldTable::lstCityName));
+    // Kathmandu stands under Guinea-Bissau in the input; its zone there is already Nepal's.
+
+    // Each city picked and saved as the settings program does it, then read as the clocks read
+    // it, against the system's tz database at every hour boundary of three years.
+    const qint64 from = at(2026, 1, 1, 0).toSecsSinceEpoch();
+    const qint64 to = at(2029, 1, 1, 0).toSecsSinceEpoch();
+    constexpr qint64 kHour = 3600;
+    Fixture f;
+    f.load();
+    int wrongHours = 0;
+    QStringList wrongCities;
+    for (int row = 1; row < zones.size(); ++row) {
+        f.model.selectSlot(0);
+        f.model.pick(row);
+        f.ok();
+        PlaceTable clock;
+        clock.load(f.store);
+        const Place& place = clock.places[0];
+        const QTimeZone zone(zones[row]);
+        QVERIFY2(zone.isValid(), zones[row].constData());
+        const QTimeZone::OffsetDataList changes =
+            zone.transitions(QDateTime::fromSecsSinceEpoch(from, Qt::UTC),
+                             QDateTime::fromSecsSinceEpoch(to, Qt::UTC));
+        int expected = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(from, Qt::UTC));
+        qsizetype next = 0;
+        const int wrongBefore = wrongHours;
+        for (qint64 t = from; t < to; t += kHour) {
+            const QDateTime utc = QDateTime::fromSecsSinceEpoch(t, Qt::UTC);
+            while (next < changes.size() && changes[next].atUtc <= utc)
+                expected = changes[next++].offsetFromUtc;
+            wrongHours += place.offsetSecondsAt(utc) != expected ? 1 : 0;
+        }
+        if (wrongHours != wrongBefore)
+            wrongCities
+                << QStringLiteral("%1 (%2 h)").arg(place.name).arg(wrongHours - wrongBefore);
+    }
+    QVERIFY2(wrongHours == 0, qPrintable(QStringLiteral("%1 wrong city-hours: %2")
+                                             .arg(wrongHours)
+                                             .arg(wrongCities.join(u", "))));
 }
 
 void TestSettingsModel::runningClockTakesNewPlacesOnce()

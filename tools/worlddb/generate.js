@@ -363,10 +363,33 @@ writeTable('lstCoNoCoJ', ['0', ...jaEntries.map((e) => String(e.coNo))]);
 writeTable('lstCityName', [' none', ...cities.map((c) => c.name)]);
 writeTable('lstCoNoCi', ['0', ...cities.map((c) => String(c.coNo))]);
 writeTable('lstCiNoCi', ['0', ...cities.map((c) => String(c.ciNo))]);
+// Each city's own IANA zone: a picked city follows it, also where its entry's cities disagree.
+writeTable('lstCityZone', ['', ...cities.map((c) => c.zone)]);
 const jaCities = [...cities].sort(jaCompare);
 writeTable('lstCityNameJ', ['なし', ...jaCities.map((c) => c.ja)]);
 writeTable('lstCoNoCiJ', ['0', ...jaCities.map((c) => String(c.coNo))]);
 writeTable('lstCiNoCiJ', ['0', ...jaCities.map((c) => String(c.ciNo))]);
+
+// The Japanese lists as written, read back and checked against the readings: every name after
+// the none row follows the one before it in kana order. The readings of names with kanji are
+// listed in the report, where a wrong one (a misread kanji puts its name among the wrong kana)
+// is seen at a glance.
+function checkKanaOrder(table, rows) {
+  const names = fs.readFileSync(path.join(OUT, 'tables', `${table}.txt`), 'utf8').split('\n').slice(1, -1);
+  if (names.length !== rows.length) fail(`${table}: ${names.length} rows written, ${rows.length} expected`);
+  const byName = new Map();
+  rows.forEach((x) => { if (!byName.has(x.ja)) byName.set(x.ja, []); byName.get(x.ja).push(x); });
+  const read = names.map((n) => { const xs = byName.get(n); if (!xs || !xs.length) fail(`${table}: no reading for ${n}`); return xs.shift(); });
+  for (let i = 1; i < read.length; i += 1) {
+    const a = read[i - 1]; const b = read[i];
+    if (foldKey(a.reading) > foldKey(b.reading) || (foldKey(a.reading) === foldKey(b.reading) && plainKey(a.reading) > plainKey(b.reading)))
+      fail(`${table}: ${a.ja} (${a.reading}) before ${b.ja} (${b.reading})`);
+  }
+  const kanji = rows.filter((x) => /[\u4e00-\u9fff]/.test(x.ja.replace(/（[^）]*）/g, '')));
+  note(`${table} readings of names with kanji: ` + kanji.map((x) => `${x.ja} ${x.reading}`).join(', '));
+}
+checkKanaOrder('lstCountryNameJ', jaEntries);
+checkKanaOrder('lstCityNameJ', jaCities);
 writeTable('lstMNo', details.map((d) => String(d.mNo)));
 writeTable('lstCountryM', details.map((d) => d.country));
 writeTable('lstCapital', details.map((d) => d.capital));

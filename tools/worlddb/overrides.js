@@ -251,6 +251,7 @@ exports.cjkReading = {
 // reading, and the one for ordering, is にほん).
 exports.readingFix = {
   '日本': 'にほん',
+  '仏領': 'ふつりょう', // kakasi reads ほとけ (the Buddha) and put French Guiana among the ほ
 };
 
 // Japanese country names where the CLDR name does not fit a pick list:
