@@ -23,6 +23,9 @@ const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 // Translated where they are shown: the translation is installed after these are made.
 const char* const kSummerTip = QT_TRANSLATE_NOOP(
     "SettingsWindow", "Summer time adjustment (light blue: not known whether summer time is kept)");
+// The orange mark: the place's zone decides its summer time, and the mark takes no clicks.
+const char* const kZoneTip =
+    QT_TRANSLATE_NOOP("SettingsWindow", "Summer time follows the time zone of the place");
 const char* const kUtcTip =
     QT_TRANSLATE_NOOP("SettingsWindow", "UTC=universal time coordinated (=GMT)");
 
@@ -323,8 +326,11 @@ void SettingsWindow::refresh()
         ChooserLabel* mark = m_marks[n];
         mark->setVisible(slot.mark != SummerMark::Hidden);
         if (slot.mark != SummerMark::Hidden) {
-            setGround(mark, slot.mark == SummerMark::Cyan ? kSummerCyan : kSummerOrange);
+            const bool switchable = slot.mark == SummerMark::Cyan;
+            setGround(mark, switchable ? kSummerCyan : kSummerOrange);
             mark->setText(slot.summer ? QStringLiteral("+1") : QStringLiteral("  "));
+            mark->setToolTip(tr(switchable ? kSummerTip : kZoneTip));
+            mark->setFocusPolicy(switchable ? Qt::StrongFocus : Qt::NoFocus);
         }
     }
     refreshTimes();

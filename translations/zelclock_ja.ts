@@ -219,6 +219,10 @@
         <translation>夏時間の調整（水色＝サマータイム制有無不明）</translation>
     </message>
     <message>
+        <source>Summer time follows the time zone of the place</source>
+        <translation>夏時間はその地域のタイムゾーンに従う</translation>
+    </message>
+    <message>
         <source>UTC=universal time coordinated (=GMT)</source>
         <translation>UTC=universal time coordinated (=GMT)</translation>
     </message>

@@ -291,6 +291,13 @@ void TestSettingsWindow::slotsMarksAndTimes()
     f.list()->setCurrentRow(f.row("USA(Eastern)"));
     QCOMPARE(ground(f.child("lblSummer_2")), QColor(255, 192, 128));
     QCOMPARE(f.child<QLabel>("lblSummer_2")->text(), QStringLiteral("+1")); // July
+    // The zone decides the orange mark: no focus to take, and a tip that says so; the cyan mark
+    // stays the user's switch.
+    QCOMPARE(f.child("lblSummer_2")->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(f.child("lblSummer_2")->toolTip(),
+             QStringLiteral("Summer time follows the time zone of the place"));
+    QCOMPARE(mark->focusPolicy(), Qt::StrongFocus);
+    QVERIFY(mark->toolTip().startsWith(QStringLiteral("Summer time adjustment")));
     f.list()->setCurrentRow(f.row("Japan"));
     QVERIFY(!f.child("lblSummer_2")->isVisible());
 
