@@ -12,8 +12,10 @@ int runDisplayProgram(int argc, char** argv, const char* program,
                       const std::function<int(QApplication&, const DisplayContext&)>& run)
 {
     SettingsStore store = SettingsStore::openUser();
-    if (!HandOver::displayMayRun(store))
+    if (!HandOver::displayMayRun(store)) {
+        HandOver::sayStartedAlone(QString::fromLatin1(program));
         return 0;
+    }
     // Before QApplication: without a display Qt would abort. The clocks place themselves and
     // follow other windows, which only X lets them do.
     if (const auto code = GuiStartup::choosePlatform(program, PlatformNeed::X11))

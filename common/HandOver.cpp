@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
 
 QString StartFailure::message() const
 {
@@ -77,6 +78,14 @@ bool displayMayRun(SettingsStore& store)
         return false;
     store.set(StoreKeys::Start, 0);
     return true;
+}
+
+void sayStartedAlone(const QString& program)
+{
+    const QString line =
+        QStringLiteral("%1: runs only when another ZelClock program starts it; start %2 instead\n")
+            .arg(program, fileName(SuiteProgram::Launcher));
+    std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 
 QString withTrailingSeparator(const QString& dir)

@@ -43,6 +43,9 @@ std::optional<SuiteProgram> launcherDisplay(int kind);
 bool settingsMayRun(SettingsStore& store);
 // Start-up check of the two clocks: when "Start" is not 0 they consume it (write "0") and run.
 bool displayMayRun(SettingsStore& store);
+// Says on standard error, in one line, why a program that nobody handed over to ends at once,
+// so that a person who typed its name learns what to start instead.
+void sayStartedAlone(const QString& program);
 
 QString withTrailingSeparator(const QString& dir);
 // The current directory at start, with a trailing separator.

@@ -12,8 +12,10 @@
 int main(int argc, char** argv)
 {
     SettingsStore store = SettingsStore::openUser();
-    if (!HandOver::settingsMayRun(store))
+    if (!HandOver::settingsMayRun(store)) {
+        HandOver::sayStartedAlone(QStringLiteral("zelsetup"));
         return 0;
+    }
     if (const auto code = GuiStartup::choosePlatform("zelsetup", PlatformNeed::Either))
         return *code;
     QApplication app(argc, argv);

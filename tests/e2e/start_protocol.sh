@@ -3,7 +3,7 @@
 source "$ZEL_E2E_LIB"
 zel_start_x
 
-for program in zelsetup zelroll zelpane; do
+for program in zelsetup zelroll zelpane zelcaption zelband; do
     for start in missing 0; do
         rm -rf "$XDG_CONFIG_HOME"/*
         [ "$start" = missing ] || zel_store_set Settings Start 0
@@ -13,6 +13,10 @@ for program in zelsetup zelroll zelpane; do
         zel_no_window "$program" || zel_fail "$program with Start $start showed a window"
         after=$(cat "$(zel_store_file)" 2>/dev/null || true)
         [ "$before" = "$after" ] || zel_fail "$program with Start $start changed the store"
+        # Someone who typed the name is told, in one line, what to start instead.
+        said=$(cat "$ZEL_TMP/$program.log")
+        [ "$(printf '%s\n' "$said" | wc -l)" -eq 1 ] && [[ $said == "$program: "*zelhome* ]] ||
+            zel_fail "$program with Start $start said: $said"
         zel_log "$program ends at once with Start $start"
     done
 done
