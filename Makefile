@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test format-check test-nogui test-asan bench format clean
+.PHONY: all deps build run package test format-check test-nogui test-asan bench format clean
 
 all: build
 
@@ -12,6 +12,12 @@ build: deps
 
 run: build
 	@tools/run-zelhome build/bin
+
+# The Debian package of the installed tree, zelclock_<version>_<arch>.deb, left here.
+package: build
+	rm -f build/zelclock_*.deb
+	cd build && cpack
+	cp build/zelclock_*.deb .
 
 # Formatting first: it takes seconds and needs no build.
 test: format-check build
