@@ -51,6 +51,13 @@ trap zel_cleanup EXIT
 
 zel_fail() {
     echo "FAIL: $*" >&2
+    # What the programs said, so that a failure seen once can be understood afterwards.
+    local f
+    for f in "$ZEL_TMP"/*.log; do
+        [ -s "$f" ] || continue
+        echo "--- ${f##*/}:" >&2
+        tail -n 20 "$f" >&2
+    done
     exit 1
 }
 

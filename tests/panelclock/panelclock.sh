@@ -37,7 +37,7 @@ zel_store_set Data PlcCount 0
 zel_store_set Data WP0 "Tokyo"
 zel_store_set Data WD0 9
 zel_run zelpane
-panel=$(zel_wait_window zelpane 10) || zel_fail "no panel window"
+panel=$(zel_wait_window zelpane 20) || zel_fail "no panel window"
 pane_pid=$ZEL_LAST_PID
 
 xmessage -geometry 420x160+300+200 "another window" &
