@@ -1,0 +1,29 @@
+#include "platform/HostSystem.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+// Where there is no POSIX stat or kill (Windows, and any system Qt alone serves): what Qt can
+// tell of a file, and QLockFile's own test of a lock holder.
+namespace HostSystem {
+
+FileStamp fileStamp(const QString& path)
+{
+    FileStamp s;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return s;
+    constexpr qint64 kNsPerMs = 1'000'000;
+    s.exists = true;
+    s.size = info.size();
+    s.modifiedNs = info.lastModified().toMSecsSinceEpoch() * kNsPerMs;
+    s.inode = quint64(info.metadataChangeTime().toMSecsSinceEpoch());
+    return s;
+}
+
+bool processIsGone(qint64)
+{
+    return false; // QLockFile itself finds dead holders there
+}
+
+} // namespace HostSystem
