@@ -55,22 +55,22 @@ QFont labelFont(const QString& family, double points, bool bold = false)
 
 } // namespace
 
-AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener openLink,
+AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener linkOpener,
                          QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint), m_session(session),
-      m_content(std::move(content)), m_openLink(std::move(openLink))
+      m_content(std::move(content)), m_openLink(std::move(linkOpener))
 {
     setObjectName(QStringLiteral("fAbout"));
     setWindowTitle(QString::fromUtf16(ProductIdentity::kProductName));
     setMouseTracking(true);
 
-    m_imgIcon = new QLabel(this);
-    m_imgIcon->setObjectName(QStringLiteral("ImgIcon"));
-    m_imgIcon->setGeometry(twipsRect(120, 240, 540, 540));
-    m_imgIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_imgIcon->setPixmap(QPixmap(QStringLiteral(":/chrome/zelclock.png")));
+    m_icon = new QLabel(this);
+    m_icon->setObjectName(QStringLiteral("ImgIcon"));
+    m_icon->setGeometry(twipsRect(120, 240, 540, 540));
+    m_icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_icon->setPixmap(QPixmap(QStringLiteral(":/chrome/zelclock.png")));
     // The picture has no mouse handlers; moves over it are not the background's.
-    m_imgIcon->setAttribute(Qt::WA_NoMousePropagation);
+    m_icon->setAttribute(Qt::WA_NoMousePropagation);
 
     const QString times = QStringLiteral("Times New Roman");
     m_productName = makeLabel(this, "lblProductName", twipsRect(840, 120, 2775, 375),
@@ -109,10 +109,10 @@ AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener o
     SizingFrame::request(this, SizingFrame::Sizing::Fixed);
     if (QWindow* handle = windowHandle())
         handle->installEventFilter(this);
-    Form_Load();
+    start();
 }
 
-void AboutWindow::Form_Load()
+void AboutWindow::start()
 {
     // The program directory and Kind were taken by the session, which exists before the window.
     setFixedSize(Twips::toPixels(kWidthTwips), Twips::toPixels(kHeightTwips));
@@ -132,7 +132,7 @@ void AboutWindow::paintEvent(QPaintEvent*)
 
 void AboutWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    Form_MouseMove(event->buttons());
+    movedOffLink(event->buttons());
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
@@ -152,9 +152,9 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove: {
         const auto buttons = static_cast<QMouseEvent*>(event)->buttons();
         if (isLink)
-            LblHTTP_MouseMove(buttons);
+            movedOverLink(buttons);
         else
-            Label_MouseMove(buttons);
+            movedOffLink(buttons);
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -167,7 +167,7 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton &&
                 m_link->rect().contains(mouse->position().toPoint()))
-                LblHTTP_Click();
+                openLink();
         }
         return false;
     default:
@@ -175,19 +175,13 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void AboutWindow::Form_MouseMove(Qt::MouseButtons buttons)
+void AboutWindow::movedOffLink(Qt::MouseButtons buttons)
 {
     startWindowDrag(this, buttons);
     setLinkColour(kLinkColour);
 }
 
-void AboutWindow::Label_MouseMove(Qt::MouseButtons buttons)
-{
-    startWindowDrag(this, buttons);
-    setLinkColour(kLinkColour);
-}
-
-void AboutWindow::LblHTTP_MouseMove(Qt::MouseButtons buttons)
+void AboutWindow::movedOverLink(Qt::MouseButtons buttons)
 {
     // A drag that starts here takes the press, so no click follows it.
     if (buttons & Qt::LeftButton)
@@ -196,7 +190,7 @@ void AboutWindow::LblHTTP_MouseMove(Qt::MouseButtons buttons)
     setLinkColour(kLinkHoverColour);
 }
 
-void AboutWindow::LblHTTP_Click()
+void AboutWindow::openLink()
 {
     m_openLink(QUrl::fromUserInput(m_link->text()));
 }

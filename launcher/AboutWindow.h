@@ -23,14 +23,11 @@ public:
         QString homePage; // shown in the link and opened by it
     };
 
-    AboutWindow(LauncherSession& session, Content content, LinkOpener openLink,
+    AboutWindow(LauncherSession& session, Content content, LinkOpener linkOpener,
                 QWidget* parent = nullptr);
 
     static inline const QColor kLinkColour{192, 192, 255};
     static inline const QColor kLinkHoverColour{0, 255, 255};
-
-    // The painted background, kept for every repaint.
-    const QImage& background() const { return m_background; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,11 +35,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_MouseMove(Qt::MouseButtons buttons);
-    void Label_MouseMove(Qt::MouseButtons buttons); // lblProductName, lblVersion, lblCopyright
-    void LblHTTP_MouseMove(Qt::MouseButtons buttons);
-    void LblHTTP_Click();
+    void start();
+    // The pointer moves over the background or a text other than the link.
+    void movedOffLink(Qt::MouseButtons buttons);
+    void movedOverLink(Qt::MouseButtons buttons);
+    void openLink();
     void onTick();
     void setLinkColour(const QColor& colour);
 
@@ -50,7 +47,7 @@ private:
     Content m_content;
     LinkOpener m_openLink;
     QImage m_background;
-    QLabel* m_imgIcon;
+    QLabel* m_icon;
     QLabel* m_productName;
     QLabel* m_version;
     QLabel* m_copyright;

@@ -62,7 +62,7 @@ void SettingsModel::load()
     m_interval = m_store.get(StoreKeys::CT, StoreReader::SettingsProgram);
 
     m_current = 0;
-    placeSet(0);
+    redrawSlots(0);
     m_loaded = true;
 }
 
@@ -76,7 +76,7 @@ void SettingsModel::pick(int row)
     if (row != m_no[c] && m_loaded)
         m_pickedSlot = c;
     m_no[c] = row;
-    placeSet(c);
+    redrawSlots(c);
 }
 
 void SettingsModel::selectSlot(int slot)
@@ -90,7 +90,7 @@ void SettingsModel::selectSlot(int slot)
         m_plcCount = slot;
         drawSlot(slot, slot);
     }
-    showDetails(countryRow(slot));
+    showDetails(entryRow(slot));
     pick(m_no[slot]);
 }
 
@@ -103,16 +103,16 @@ void SettingsModel::switchLanguage(int index)
         return;
     for (int& no : m_no) {
         if (old != 0) {
-            no = byCity() ? found(m_db.ciNojSearch(m_db.city(no).ciNo))
-                          : found(m_db.coNojSearch(m_db.country(no).coNo));
+            no = byCity() ? found(m_db.cityJRow(m_db.city(no).ciNo))
+                          : found(m_db.countryJRow(m_db.country(no).coNo));
         } else {
-            no = byCity() ? found(m_db.ciNoSearch(m_db.cityJ(no).ciNo))
-                          : found(m_db.coNoSearch(m_db.countryJ(no).coNo));
+            no = byCity() ? found(m_db.cityRow(m_db.cityJ(no).ciNo))
+                          : found(m_db.countryRow(m_db.countryJ(no).coNo));
         }
     }
     if (m_checkedSlot < 0)
         return; // still loading: the slots are drawn once everything is read
-    placeSet(m_current);
+    redrawSlots(m_current);
     pick(m_no[m_current]);
 }
 
@@ -125,20 +125,20 @@ void SettingsModel::switchSelectPattern(int index)
     const bool toCity = index == 1;
     for (int& no : m_no) {
         if (english()) {
-            no = toCity ? found(m_db.ciNoSearch(m_db.country(no).cityNo))
-                        : found(m_db.coNoSearch(m_db.city(no).coNo));
+            no = toCity ? found(m_db.cityRow(m_db.country(no).cityNo))
+                        : found(m_db.countryRow(m_db.city(no).coNo));
         } else if (!toCity) {
-            no = found(m_db.coNojSearch(m_db.cityJ(no).coNo));
+            no = found(m_db.countryJRow(m_db.cityJ(no).coNo));
         } else {
             // Japanese country → its English row → representative city → that city's row.
-            const int r = found(m_db.coNoSearch(m_db.countryJ(no).coNo));
-            const int c = found(m_db.ciNoSearch(m_db.country(r).cityNo));
-            no = found(m_db.ciNojSearch(m_db.city(c).ciNo));
+            const int r = found(m_db.countryRow(m_db.countryJ(no).coNo));
+            const int c = found(m_db.cityRow(m_db.country(r).cityNo));
+            no = found(m_db.cityJRow(m_db.city(c).ciNo));
         }
     }
     if (m_checkedSlot < 0)
         return;
-    placeSet(m_current);
+    redrawSlots(m_current);
     pick(m_no[m_current]);
 }
 
@@ -203,7 +203,7 @@ StoreBatch SettingsModel::packAndSave()
     }
     // Should the display not start, the window stays: it shows the packed slots, and the
     // current slot's list row and details, not what that slot held before.
-    placeSet(m_current);
+    redrawSlots(m_current);
 
     StoreBatch out;
     out.set(StoreKeys::JE, m_language);
@@ -220,7 +220,7 @@ StoreBatch SettingsModel::packAndSave()
     // The standard offset of the place now in each slot, empty ones included; never the
     // summer hour.
     for (int n = 0; n < kSlots; ++n) {
-        const CountryEntry& entry = m_db.country(countryRow(n));
+        const CountryEntry& entry = m_db.country(entryRow(n));
         out.set(StoreKeys::WD, n, entry.hours);
         out.set(StoreKeys::WDM, n, entry.minutes);
     }
@@ -324,31 +324,31 @@ QString SettingsModel::styleCaption() const
     return name.isEmpty() ? QCoreApplication::translate("SettingsModel", "Tytle Bar") : name;
 }
 
-int SettingsModel::countryRow(int n) const
+int SettingsModel::entryRow(int n) const
 {
     const int no = m_no[n];
     switch (pickList()) {
     case PickList::CountryEnglish:
         return no;
     case PickList::CityEnglish:
-        return found(m_db.coNoSearch(m_db.city(no).coNo));
+        return found(m_db.countryRow(m_db.city(no).coNo));
     case PickList::CountryJapanese:
-        return found(m_db.coNoSearch(m_db.countryJ(no).coNo));
+        return found(m_db.countryRow(m_db.countryJ(no).coNo));
     case PickList::CityJapanese:
-        return found(m_db.coNoSearch(m_db.cityJ(no).coNo));
+        return found(m_db.countryRow(m_db.cityJ(no).coNo));
     }
     return 0;
 }
 
 SettingsModel::PlaceZone SettingsModel::placeZone(int n) const
 {
-    const int row = countryRow(n);
+    const int row = entryRow(n);
     const CountryEntry& entry = m_db.country(row);
     if (m_no[n] == kNoneRow)
         return {entry.summer, {}};
     if (byCity()) {
         // A city follows its own zone; stores of older releases gave it its entry's.
-        const int cityRow = english() ? m_no[n] : found(m_db.ciNoSearch(m_db.cityJ(m_no[n]).ciNo));
+        const int cityRow = english() ? m_no[n] : found(m_db.cityRow(m_db.cityJ(m_no[n]).ciNo));
         const QString& zone = m_db.city(cityRow).timeZone;
         if (!zone.isEmpty())
             return {SummerRule::cityCode(entry), zone.toUtf8()};
@@ -388,7 +388,7 @@ QString SettingsModel::styleName(int kind)
     }
 }
 
-void SettingsModel::placeSet(int current)
+void SettingsModel::redrawSlots(int current)
 {
     // Turning the slot's option on runs its own handling first when it was off.
     if (m_checkedSlot != current) {
@@ -405,7 +405,7 @@ void SettingsModel::placeSet(int current)
 
 void SettingsModel::drawSlot(int n, int target)
 {
-    const int row = countryRow(n);
+    const int row = entryRow(n);
     decideSummer(n, row);
     if (target == n)
         showDetails(row);

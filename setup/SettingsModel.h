@@ -100,9 +100,7 @@ public:
     int offsetMinutes(int n) const { return m_wdm[n]; }
     bool loaded() const { return m_loaded; }
     // The English country row of the slot's place.
-    int countryRow(int n) const;
-    // The zone the slot's time is shown with; invalid where the stored offset counts.
-    const ZoneOffset& slotZone(int n) const { return m_zone[n]; }
+    int entryRow(int n) const;
 
     // " 5 Sec.": the number with a blank (or its "-") in front.
     static QString intervalText(int seconds);
@@ -114,7 +112,7 @@ public:
 private:
     bool byCity() const { return m_selectPattern == 1; }
     bool english() const { return m_language != 0; }
-    void placeSet(int current);
+    void redrawSlots(int current);
     StoreBatch packAndSave();
     std::optional<StartFailure> startDisplay(ProgramStarter& starter, const QString& startDir,
                                              const QString& ownDir, StoreBatch first);

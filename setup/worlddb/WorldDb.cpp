@@ -148,19 +148,19 @@ QString WorldDb::timeZone(int englishRow) const
     return item(WorldTable::lstTimeZone, englishRow);
 }
 
-int WorldDb::coNoSearch(int coNo) const
+int WorldDb::countryRow(int coNo) const
 {
     return search(WorldTable::lstCoNo, coNo);
 }
-int WorldDb::coNojSearch(int coNo) const
+int WorldDb::countryJRow(int coNo) const
 {
     return search(WorldTable::lstCoNoCoJ, coNo);
 }
-int WorldDb::ciNoSearch(int ciNo) const
+int WorldDb::cityRow(int ciNo) const
 {
     return search(WorldTable::lstCiNoCi, ciNo);
 }
-int WorldDb::ciNojSearch(int ciNo) const
+int WorldDb::cityJRow(int ciNo) const
 {
     return search(WorldTable::lstCiNoCiJ, ciNo);
 }

@@ -113,10 +113,10 @@ public:
     int number(WorldTable table, int row) const;
 
     // First-match searches from row 0 over the key columns; -1 where the number is absent.
-    int coNoSearch(int coNo) const;  // English country row, by lstCoNo
-    int coNojSearch(int coNo) const; // Japanese country row, by lstCoNoCoJ
-    int ciNoSearch(int ciNo) const;  // English city row, by lstCiNoCi
-    int ciNojSearch(int ciNo) const; // Japanese city row, by lstCiNoCiJ
+    int countryRow(int coNo) const;  // English country row, by lstCoNo
+    int countryJRow(int coNo) const; // Japanese country row, by lstCoNoCoJ
+    int cityRow(int ciNo) const;     // English city row, by lstCiNoCi
+    int cityJRow(int ciNo) const;    // Japanese city row, by lstCiNoCiJ
 
     // The IANA time-zone id of an English country row (as QTimeZone knows it); empty for row 0.
     QString timeZone(int englishRow) const;

@@ -35,7 +35,7 @@ const City& cityWithCode(int code, bool preferMinutes = false)
 {
     for (bool minutes : {preferMinutes, false}) {
         for (int r = 1; r < db().rowCount(WorldTable::lstCityName); ++r) {
-            const CountryEntry& e = db().country(db().coNoSearch(db().city(r).coNo));
+            const CountryEntry& e = db().country(db().countryRow(db().city(r).coNo));
             if (int(e.summer) == code && (!minutes || e.minutes != 0))
                 return db().city(r);
         }
@@ -55,7 +55,7 @@ const CountryEntry& undeterminedEntry()
 
 const CountryEntry& entryOf(const City& city)
 {
-    return db().country(db().coNoSearch(city.coNo));
+    return db().country(db().countryRow(city.coNo));
 }
 
 QDateTime at(int y, int mo, int d, int h = 12, int mi = 0, int s = 0)
@@ -243,7 +243,7 @@ void TestSettingsModel::cityCountryConversionsTakeRepresentativeCities()
         f.model.pick(j);
         f.model.switchSelectPattern(1);
         const City& city = db().cityJ(f.model.slotRow(0));
-        QCOMPARE(city.ciNo, db().country(db().coNoSearch(db().countryJ(j).coNo)).cityNo);
+        QCOMPARE(city.ciNo, db().country(db().countryRow(db().countryJ(j).coNo)).cityNo);
         f.model.switchSelectPattern(0);
         QCOMPARE(f.model.slotRow(0), j);
     }
@@ -535,8 +535,8 @@ void TestSettingsModel::okPacksSlotsAndWritesInOrder()
     f.model.nextInterval();
     f.backend->writes.clear();
     f.ok();
-    const int japan = db().coNojSearch(7);
-    const int nepal = db().coNojSearch(22);
+    const int japan = db().countryJRow(7);
+    const int nepal = db().countryJRow(22);
     const QStringList expected{"Settings/JE=0",
                                "Settings/SelectPattern=0",
                                "Settings/Kind=2",

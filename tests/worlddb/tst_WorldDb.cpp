@@ -244,7 +244,7 @@ void TestWorldDb::kathmanduKeepsNepalTime()
         }
     }
     QVERIFY(row > 0);
-    const int entry = m_db.coNoSearch(m_db.number(T::lstCoNoCi, row));
+    const int entry = m_db.countryRow(m_db.number(T::lstCoNoCi, row));
     QVERIFY(entry > 0);
     QCOMPARE(m_db.item(T::lstCountryName, entry), QStringLiteral("Nepal"));
     QCOMPARE(m_db.number(T::lstTimeDiffer, entry), 6);
@@ -277,43 +277,43 @@ void TestWorldDb::joinInvariants()
     // 2: a Japanese country row names an entry that the English table has.
     for (int j = 0; j < 216; ++j) {
         const int coNo = m_db.number(T::lstCoNoCoJ, j);
-        const int i = m_db.coNoSearch(coNo);
+        const int i = m_db.countryRow(coNo);
         QVERIFY(i >= 0);
         QCOMPARE(m_db.number(T::lstCoNo, i), coNo);
-        QCOMPARE(m_db.coNojSearch(coNo), j);
+        QCOMPARE(m_db.countryJRow(coNo), j);
     }
     // 3: a city's country is the same in both orders.
     for (int j = 0; j < 382; ++j) {
         const int ciNo = m_db.number(T::lstCiNoCiJ, j);
-        const int e = m_db.ciNoSearch(ciNo);
+        const int e = m_db.cityRow(ciNo);
         QVERIFY(e >= 0);
         QCOMPARE(m_db.number(T::lstCoNoCi, e), m_db.number(T::lstCoNoCiJ, j));
-        QCOMPARE(m_db.ciNojSearch(ciNo), j);
+        QCOMPARE(m_db.cityJRow(ciNo), j);
     }
     // 4: every referenced key exists.
     for (int r = 0; r < 382; ++r) {
-        QVERIFY(m_db.coNoSearch(m_db.number(T::lstCoNoCi, r)) >= 0);
-        QVERIFY(m_db.coNoSearch(m_db.number(T::lstCoNoCiJ, r)) >= 0);
+        QVERIFY(m_db.countryRow(m_db.number(T::lstCoNoCi, r)) >= 0);
+        QVERIFY(m_db.countryRow(m_db.number(T::lstCoNoCiJ, r)) >= 0);
     }
     for (int i = 0; i < 216; ++i) {
         const int m = m_db.number(T::lstMnoCo, i);
         QVERIFY(m >= 0 && m < 197);
-        QVERIFY(m_db.ciNoSearch(m_db.number(T::lstCotoCi, i)) >= 0);
+        QVERIFY(m_db.cityRow(m_db.number(T::lstCotoCi, i)) >= 0);
     }
     // 5: flag numbers.
     QCOMPARE(m_db.number(T::lstFlag, 0), 0);
     for (int m = 1; m < 197; ++m)
         QCOMPARE(m_db.number(T::lstFlag, m), m + 1);
     // Searches for absent numbers find nothing.
-    QCOMPARE(m_db.coNoSearch(216), -1);
-    QCOMPARE(m_db.ciNojSearch(-1), -1);
+    QCOMPARE(m_db.countryRow(216), -1);
+    QCOMPARE(m_db.cityJRow(-1), -1);
 }
 
 void TestWorldDb::numberingAndRepresentativeCities()
 {
     const auto cityOf = [this](const char* entry) {
         const int i = englishCountryRow(m_db, QString::fromUtf8(entry));
-        return m_db.item(T::lstCityName, m_db.ciNoSearch(m_db.number(T::lstCotoCi, i)));
+        return m_db.item(T::lstCityName, m_db.cityRow(m_db.number(T::lstCotoCi, i)));
     };
     QCOMPARE(m_db.number(T::lstCotoCi, englishCountryRow(m_db, QStringLiteral("USA(Alaska)"))), 1);
     QCOMPARE(m_db.number(T::lstCotoCi, englishCountryRow(m_db, QStringLiteral("Japan"))), 17);
@@ -329,11 +329,11 @@ void TestWorldDb::numberingAndRepresentativeCities()
         int mNo;
     } pinned[] = {{1, 1}, {6, 1}, {7, 2}, {8, 3}, {9, 4}, {10, 5}, {13, 5}, {14, 6}};
     for (const auto& p : pinned)
-        QCOMPARE(m_db.number(T::lstMnoCo, m_db.coNoSearch(p.coNo)), p.mNo);
+        QCOMPARE(m_db.number(T::lstMnoCo, m_db.countryRow(p.coNo)), p.mNo);
     int last = 0;
     QSet<int> used;
     for (int coNo = 1; coNo <= 215; ++coNo) {
-        const int m = m_db.number(T::lstMnoCo, m_db.coNoSearch(coNo));
+        const int m = m_db.number(T::lstMnoCo, m_db.countryRow(coNo));
         QVERIFY2(m == last || m == last + 1, qPrintable(QString::number(coNo)));
         last = m;
         used.insert(m);
@@ -347,7 +347,7 @@ void TestWorldDb::numberingAndRepresentativeCities()
         for (int r = 1; r < 382; ++r)
             cities += m_db.number(T::lstCoNoCi, r) == coNo ? 1 : 0;
         QVERIFY2(cities >= 1 && cities <= 8, qPrintable(m_db.item(T::lstCountryName, i)));
-        const int rep = m_db.ciNoSearch(m_db.number(T::lstCotoCi, i));
+        const int rep = m_db.cityRow(m_db.number(T::lstCotoCi, i));
         QCOMPARE(m_db.number(T::lstCoNoCi, rep), coNo);
     }
     // Repeated names are told apart by their country numbers.
@@ -398,7 +398,7 @@ void TestWorldDb::japaneseNamesAndOrder()
             if (m_db.item(T::lstCityName, r) != QLatin1String(name))
                 continue;
             const int ciNo = m_db.number(T::lstCiNoCi, r);
-            japanese.insert(m_db.item(T::lstCityNameJ, m_db.ciNojSearch(ciNo)));
+            japanese.insert(m_db.item(T::lstCityNameJ, m_db.cityJRow(ciNo)));
             coNos.insert(m_db.number(T::lstCoNoCi, r));
         }
         QCOMPARE(japanese.size(), 1);
@@ -460,7 +460,7 @@ void TestWorldDb::offsetsAgreeWithTimeZoneDatabase()
     const int year = QDate::currentDate().year();
     for (const QStringList& z : zones) {
         const int coNo = z.value(0).toInt();
-        const int i = m_db.coNoSearch(coNo);
+        const int i = m_db.countryRow(coNo);
         QCOMPARE(m_db.item(T::lstCountryName, i), z.value(1));
         const QTimeZone zone(z.value(2).toUtf8());
         QVERIFY2(zone.isValid(), qPrintable(z.value(2)));
@@ -508,14 +508,14 @@ void TestWorldDb::detailsRecords()
     }
     QVERIFY(exchangeWithRate > 180);
     // Japan: south and east positive.
-    const int japan = m_db.number(T::lstMnoCo, m_db.coNoSearch(7));
+    const int japan = m_db.number(T::lstMnoCo, m_db.countryRow(7));
     QCOMPARE(m_db.item(T::lstSN, japan), QStringLiteral("-36"));
     QCOMPARE(m_db.item(T::lstEW, japan), QStringLiteral("138"));
     QCOMPARE(m_db.item(T::lstCapital, japan), QStringLiteral("Tokyo"));
     QVERIFY(m_db.item(T::lstCurrency, japan).contains(QLatin1String("yen")));
-    const int australia = m_db.number(T::lstMnoCo, m_db.coNoSearch(10));
+    const int australia = m_db.number(T::lstMnoCo, m_db.countryRow(10));
     QVERIFY(m_db.number(T::lstSN, australia) > 0);
-    const int usa = m_db.number(T::lstMnoCo, m_db.coNoSearch(1));
+    const int usa = m_db.number(T::lstMnoCo, m_db.countryRow(1));
     QVERIFY(m_db.number(T::lstEW, usa) < 0 && m_db.number(T::lstSN, usa) < 0);
 }
 
@@ -571,7 +571,7 @@ void TestWorldDb::worldMap()
     QCOMPARE(pixelOf(20, 80), sea);     // Indian Ocean, 20 S 80 E
     // Large countries: their record's centre is land, coloured like entries of the same offset.
     const auto recordPixel = [&](int coNo) {
-        const int m = m_db.number(T::lstMnoCo, m_db.coNoSearch(coNo));
+        const int m = m_db.number(T::lstMnoCo, m_db.countryRow(coNo));
         return pixelOf(m_db.number(T::lstSN, m), m_db.number(T::lstEW, m));
     };
     for (int coNo : {1, 7, 10, 15, 24, 40, 45, 49, 53, 98, 215})
@@ -603,9 +603,9 @@ void TestWorldDb::typedRowsAgreeWithTables()
         QCOMPARE(m_db.cityJ(r).ciNo, m_db.number(T::lstCiNoCiJ, r));
         QCOMPARE(m_db.city(r).coNo, m_db.number(T::lstCoNoCi, r));
     }
-    const int nepal = m_db.coNoSearch(22);
+    const int nepal = m_db.countryRow(22);
     QCOMPARE(m_db.country(nepal).offsetMinutes(), 5 * 60 + 45);
-    QCOMPARE(m_db.countryJ(m_db.coNojSearch(7)).coNo, 7);
+    QCOMPARE(m_db.countryJ(m_db.countryJRow(7)).coNo, 7);
 
     const CountryDetails& usa = m_db.details(1);
     QCOMPARE(usa.south, std::optional<int>(-38));
