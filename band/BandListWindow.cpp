@@ -2,7 +2,7 @@
 
 #include "ClockLook.h"
 #include "DisplayLabel.h"
-#include "PlaceTable.h"
+#include "StoreKeys.h"
 #include "WindowDrag.h"
 
 #include <QCloseEvent>
@@ -21,8 +21,8 @@ BandListWindow::BandListWindow(QWidget* parent)
     grid->setSpacing(1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     const QColor highlight = palette().color(QPalette::Highlight);
-    // "Local" and at most six places.
-    for (int i = 0; i <= PlaceTable::kMaxIndex + 1; ++i) {
+    // "Local" and every place the store can hold.
+    for (int i = 0; i <= StoreKeys::kSlotCount; ++i) {
         const QString n = QString::number(i);
         Row row{new DisplayLabel(QStringLiteral("lblDate_") + n, ClockLook::dateHighlight(), this),
                 new DisplayLabel(QStringLiteral("lblTime_") + n, ClockLook::nightHighlight(), this),

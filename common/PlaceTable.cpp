@@ -9,7 +9,8 @@ void PlaceTable::load(SettingsStore& store)
     store.set(StoreKeys::Change, 0);
     // The settings program never stores more than six places; a larger or smaller number from
     // a damaged store is kept inside the table instead of reading past it.
-    plcCount = std::clamp(store.get(StoreKeys::PlcCount, StoreReader::Clocks), -1, kMaxIndex);
+    plcCount = std::clamp(store.get(StoreKeys::PlcCount, StoreReader::Clocks), -1,
+                          StoreKeys::kSlotCount - 1);
     for (int i = 0; i <= plcCount; ++i) {
         Place& p = places[std::size_t(i)];
         p.name = store.get(StoreKeys::WP, i, StoreReader::Clocks);

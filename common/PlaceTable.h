@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoreKeys.h"
 #include "ZoneOffset.h"
 
 #include <QDateTime>
@@ -31,10 +32,8 @@ struct Place {
 
 // A display's copy of the configured places. Entries above plcCount keep what they held before.
 struct PlaceTable {
-    static constexpr int kMaxIndex = 5;
-
-    int plcCount = 0; // index of the last place: -1 none, up to 5
-    std::array<Place, kMaxIndex + 1> places{};
+    int plcCount = 0; // index of the last place: -1 none, up to StoreKeys::kSlotCount - 1
+    std::array<Place, StoreKeys::kSlotCount> places{};
 
     // Resets "Change", then reads "PlcCount" (missing: 1; taken into -1..5) and the places
     // 0..PlcCount (missing: "Japan", +9 hours, 0 minutes, no summer hour, no zone).

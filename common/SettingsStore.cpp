@@ -156,7 +156,7 @@ template <typename T> T fromDefault(StoreDefault<T> value)
 
 bool isSlot(int slot)
 {
-    return slot >= 0 && slot < SettingsStore::kSlotCount;
+    return slot >= 0 && slot < StoreKeys::kSlotCount;
 }
 
 } // namespace

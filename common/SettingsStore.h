@@ -34,8 +34,6 @@ class SettingsStore {
 public:
     using Section = StoreSection;
 
-    static constexpr int kSlotCount = 6;
-
     explicit SettingsStore(std::unique_ptr<StoreBackend> backend);
 
     // The per-user store of the application: $XDG_CONFIG_HOME/<app>/<app>.conf on Unix, the
@@ -54,7 +52,7 @@ public:
     template <typename T> T getOr(const StoreKey<T>& key, std::type_identity_t<T> fallback);
     template <typename T> bool set(const StoreKey<T>& key, const std::type_identity_t<T>& value);
 
-    // Per-slot keys; slots are 0 to kSlotCount - 1.
+    // Per-slot keys; slots are 0 to StoreKeys::kSlotCount - 1.
     template <typename T> T get(const StoreSlotKey<T>& key, int slot, StoreReader reader);
     template <typename T>
     bool set(const StoreSlotKey<T>& key, int slot, const std::type_identity_t<T>& value);

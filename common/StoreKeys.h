@@ -88,6 +88,10 @@ namespace StoreKeys {
 
 using S = StoreSection;
 
+// How many places the store holds: every slot key runs from 0 to kSlotCount - 1, and "PlcCount"
+// from -1 (none) to kSlotCount - 1.
+inline constexpr int kSlotCount = 6;
+
 // Window coordinates: up to 2^24 twips either way, where single precision still holds whole
 // twips and pixels stay far inside int.
 inline constexpr StoreRange kTwips{-16777216.0, 16777216.0};

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "StoreKeys.h"
+
 #include <algorithm>
 
 // Where everything of the list clock sits, in twips. The window's client area is what the
 // program sizes: the frame is the window manager's and adds nothing to these figures.
 namespace ListLayout {
 
-inline constexpr int kRowCount = 7; // the local row and six places
+inline constexpr int kRowCount = 1 + StoreKeys::kSlotCount; // the local row and the places
 inline constexpr int kCellsPerRow = 24;
 inline constexpr int kMinWidth = 8175;
 inline constexpr int kRowHeight = 255; // rows overlap by their border: pitch 240

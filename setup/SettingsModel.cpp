@@ -6,11 +6,11 @@
 #include "WorldDb.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-constexpr int kNoneRow = 0;
 constexpr int kLastInterval = 10;
 
 // The time of day at a place, UTC plus the offset, to the minute.
@@ -35,7 +35,6 @@ int localLagMinutes(const QDateTime& utcNow, const QDateTime& localNow)
 SettingsModel::SettingsModel(const WorldDb& db, SettingsStore& store, const Clock& clock)
     : m_db(db), m_store(store), m_clock(clock)
 {
-    m_time.fill(QStringLiteral("24:00"));
 }
 
 void SettingsModel::load()
@@ -43,10 +42,11 @@ void SettingsModel::load()
     m_language = m_store.get(StoreKeys::JE, StoreReader::SettingsProgram);
     m_selectPattern = m_store.get(StoreKeys::SelectPattern, StoreReader::SettingsProgram);
     m_plcCount = m_store.get(StoreKeys::PlcCount, StoreReader::SettingsProgram);
-    for (int n = 0; n < kSlots; ++n) {
-        m_no[n] = m_store.get(StoreKeys::No, n, StoreReader::SettingsProgram);
-        m_sa[n] = m_store.get(StoreKeys::SA, n, StoreReader::SettingsProgram);
-        m_wd[n] = m_store.get(StoreKeys::WD, n, StoreReader::SettingsProgram);
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
+        Slot& slot = m_slots[n];
+        slot.row = m_store.get(StoreKeys::No, n, StoreReader::SettingsProgram);
+        slot.summer = m_store.get(StoreKeys::SA, n, StoreReader::SettingsProgram);
+        slot.hours = m_store.get(StoreKeys::WD, n, StoreReader::SettingsProgram);
     }
     // Both option groups start with no button on, so turning one on runs its switch.
     switchLanguage(m_language != 0 ? 1 : 0);
@@ -54,9 +54,9 @@ void SettingsModel::load()
     switchSelectPattern(m_selectPattern != 0 ? 1 : 0);
 
     // A row that the list in use does not have (a hand-edited store) is no place.
-    for (int& no : m_no) {
-        if (no < 0 || no >= rowCount(pickList()))
-            no = kNoneRow;
+    for (Slot& slot : m_slots) {
+        if (slot.row < 0 || slot.row >= rowCount(pickList()))
+            slot.row = kNoneRow;
     }
     m_kind = m_store.get(StoreKeys::Kind, StoreReader::SettingsProgram);
     m_interval = m_store.get(StoreKeys::CT, StoreReader::SettingsProgram);
@@ -73,25 +73,25 @@ void SettingsModel::pick(int row)
     const int c = m_current;
     // Only a new place is decided anew; selecting the slot's own place again (as selecting a
     // slot, a switch and start-up do) keeps its summer state.
-    if (row != m_no[c] && m_loaded)
+    if (row != m_slots[c].row && m_loaded)
         m_pickedSlot = c;
-    m_no[c] = row;
+    m_slots[c].row = row;
     redrawSlots(c);
 }
 
 void SettingsModel::selectSlot(int slot)
 {
-    if (slot < 0 || slot >= kSlots)
+    if (slot < 0 || slot >= StoreKeys::kSlotCount)
         return;
     m_checkedSlot = slot;
     m_current = slot;
     if (slot > m_plcCount) {
-        m_no[slot] = kNoneRow;
+        m_slots[slot].row = kNoneRow;
         m_plcCount = slot;
         drawSlot(slot, slot);
     }
     showDetails(entryRow(slot));
-    pick(m_no[slot]);
+    pick(m_slots[slot].row);
 }
 
 void SettingsModel::switchLanguage(int index)
@@ -101,19 +101,19 @@ void SettingsModel::switchLanguage(int index)
     // 2 and 1 both mean English: only a real change of language converts the places.
     if ((old == 0) == (index == 0))
         return;
-    for (int& no : m_no) {
+    for (Slot& slot : m_slots) {
         if (old != 0) {
-            no = byCity() ? found(m_db.cityJRow(m_db.city(no).ciNo))
-                          : found(m_db.countryJRow(m_db.country(no).coNo));
+            slot.row = byCity() ? found(m_db.cityJRow(m_db.city(slot.row).ciNo))
+                                : found(m_db.countryJRow(m_db.country(slot.row).coNo));
         } else {
-            no = byCity() ? found(m_db.cityRow(m_db.cityJ(no).ciNo))
-                          : found(m_db.countryRow(m_db.countryJ(no).coNo));
+            slot.row = byCity() ? found(m_db.cityRow(m_db.cityJ(slot.row).ciNo))
+                                : found(m_db.countryRow(m_db.countryJ(slot.row).coNo));
         }
     }
     if (m_checkedSlot < 0)
         return; // still loading: the slots are drawn once everything is read
     redrawSlots(m_current);
-    pick(m_no[m_current]);
+    pick(m_slots[m_current].row);
 }
 
 void SettingsModel::switchSelectPattern(int index)
@@ -123,36 +123,37 @@ void SettingsModel::switchSelectPattern(int index)
     if ((old != 0) == (index != 0))
         return;
     const bool toCity = index == 1;
-    for (int& no : m_no) {
+    for (Slot& slot : m_slots) {
         if (english()) {
-            no = toCity ? found(m_db.cityRow(m_db.country(no).cityNo))
-                        : found(m_db.countryRow(m_db.city(no).coNo));
+            slot.row = toCity ? found(m_db.cityRow(m_db.country(slot.row).cityNo))
+                              : found(m_db.countryRow(m_db.city(slot.row).coNo));
         } else if (!toCity) {
-            no = found(m_db.countryJRow(m_db.cityJ(no).coNo));
+            slot.row = found(m_db.countryJRow(m_db.cityJ(slot.row).coNo));
         } else {
             // Japanese country → its English row → representative city → that city's row.
-            const int r = found(m_db.countryRow(m_db.countryJ(no).coNo));
+            const int r = found(m_db.countryRow(m_db.countryJ(slot.row).coNo));
             const int c = found(m_db.cityRow(m_db.country(r).cityNo));
-            no = found(m_db.cityJRow(m_db.city(c).ciNo));
+            slot.row = found(m_db.cityJRow(m_db.city(c).ciNo));
         }
     }
     if (m_checkedSlot < 0)
         return;
     redrawSlots(m_current);
-    pick(m_no[m_current]);
+    pick(m_slots[m_current].row);
 }
 
 void SettingsModel::toggleSummer(int slot)
 {
-    if (slot < 0 || slot >= kSlots || m_no[slot] == kNoneRow ||
+    if (slot < 0 || slot >= StoreKeys::kSlotCount || !m_slots[slot].filled() ||
         !SummerRule::switchable(placeZone(slot).code))
         return;
-    if (m_sa[slot] != 1) {
-        m_sa[slot] = 1;
-        m_wd[slot] += 1;
+    Slot& s = m_slots[slot];
+    if (s.summer != 1) {
+        s.summer = 1;
+        s.hours += 1;
     } else {
-        m_sa[slot] = 0;
-        m_wd[slot] -= 1;
+        s.summer = 0;
+        s.hours -= 1;
     }
 }
 
@@ -169,38 +170,26 @@ void SettingsModel::nextInterval()
 void SettingsModel::tick()
 {
     const QDateTime utc = m_clock.utcNow();
-    for (int n = 0; n < kSlots; ++n) {
-        if (m_no[n] == kNoneRow)
+    for (Slot& slot : m_slots) {
+        if (!slot.filled())
             continue;
         // The offset the clocks will use: the zone's where there is one.
-        const qint64 offset = m_zone[n].isValid() ? m_zone[n].secondsAt(utc)
-                                                  : qint64(m_wd[n]) * 3600 + qint64(m_wdm[n]) * 60;
-        m_time[n] = placeTime(utc, offset);
+        const qint64 offset = slot.zone.isValid()
+                                  ? slot.zone.secondsAt(utc)
+                                  : qint64(slot.hours) * 3600 + qint64(slot.minutes) * 60;
+        slot.time = placeTime(utc, offset);
     }
 }
 
 StoreBatch SettingsModel::packAndSave()
 {
     // Filled slots to the front, in their order; their names go with them.
-    int last = -1;
-    for (int n = 0; n < kSlots; ++n) {
-        if (m_no[n] != kNoneRow) {
-            ++last;
-            m_no[last] = m_no[n];
-            m_sa[last] = m_sa[n];
-            m_wd[last] = m_wd[n];
-            m_wdm[last] = m_wdm[n];
-            m_zone[last] = m_zone[n];
-            m_time[last] = m_time[n];
-        }
-    }
-    m_plcCount = last;
-    for (int n = last + 1; n < kSlots; ++n) {
-        m_no[n] = kNoneRow;
-        m_sa[n] = 0;
-        m_zone[n] = ZoneOffset();
-        m_time[n].clear();
-    }
+    const auto packedEnd =
+        std::remove_if(m_slots.begin(), m_slots.end(), [](const Slot& s) { return !s.filled(); });
+    Slot empty;
+    empty.time.clear();
+    std::fill(packedEnd, m_slots.end(), empty);
+    m_plcCount = int(packedEnd - m_slots.begin()) - 1;
     // Should the display not start, the window stays: it shows the packed slots, and the
     // current slot's list row and details, not what that slot held before.
     redrawSlots(m_current);
@@ -211,22 +200,22 @@ StoreBatch SettingsModel::packAndSave()
     out.set(StoreKeys::Kind, m_kind);
     out.set(StoreKeys::CT, m_interval);
     out.set(StoreKeys::PlcCount, m_plcCount);
-    for (int n = 0; n < kSlots; ++n)
-        out.set(StoreKeys::No, n, m_no[n]);
-    for (int n = 0; n < kSlots; ++n)
-        out.set(StoreKeys::SA, n, m_sa[n]);
-    for (int n = 0; n < kSlots; ++n)
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n)
+        out.set(StoreKeys::No, n, m_slots[n].row);
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n)
+        out.set(StoreKeys::SA, n, m_slots[n].summer);
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n)
         out.set(StoreKeys::WP, n, slot(n).name);
     // The standard offset of the place now in each slot, empty ones included; never the
     // summer hour.
-    for (int n = 0; n < kSlots; ++n) {
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
         const CountryEntry& entry = m_db.country(entryRow(n));
         out.set(StoreKeys::WD, n, entry.hours);
         out.set(StoreKeys::WDM, n, entry.minutes);
     }
     // The zone of each place whose summer time is not the user's to decide; the clocks take
     // its offset, summer time included.
-    for (int n = 0; n < kSlots; ++n)
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n)
         out.set(StoreKeys::TZ, n, QString::fromUtf8(placeZone(n).zone));
     // Last, so that a clock reloading on it reads a whole place set.
     out.set(StoreKeys::Change, 1);
@@ -298,11 +287,11 @@ QString SettingsModel::rowText(PickList list, int row) const
 SlotView SettingsModel::slot(int n) const
 {
     SlotView view;
-    if (n < 0 || n >= kSlots || m_no[n] == kNoneRow)
+    if (n < 0 || n >= StoreKeys::kSlotCount || !m_slots[n].filled())
         return view;
     view.filled = true;
-    view.name = rowText(pickList(), m_no[n]);
-    view.time = m_time[n];
+    view.name = rowText(pickList(), m_slots[n].row);
+    view.time = m_slots[n].time;
     switch (placeZone(n).code) {
     case SummerCode::None:
         view.mark = SummerMark::Hidden;
@@ -314,7 +303,7 @@ SlotView SettingsModel::slot(int n) const
         view.mark = SummerMark::Cyan;
         break;
     }
-    view.summer = m_sa[n] == 1;
+    view.summer = m_slots[n].summer == 1;
     return view;
 }
 
@@ -326,7 +315,7 @@ QString SettingsModel::styleCaption() const
 
 int SettingsModel::entryRow(int n) const
 {
-    const int no = m_no[n];
+    const int no = m_slots[n].row;
     switch (pickList()) {
     case PickList::CountryEnglish:
         return no;
@@ -344,11 +333,12 @@ SettingsModel::PlaceZone SettingsModel::placeZone(int n) const
 {
     const int row = entryRow(n);
     const CountryEntry& entry = m_db.country(row);
-    if (m_no[n] == kNoneRow)
+    if (!m_slots[n].filled())
         return {entry.summer, {}};
     if (byCity()) {
         // A city follows its own zone; stores of older releases gave it its entry's.
-        const int cityRow = english() ? m_no[n] : found(m_db.cityRow(m_db.cityJ(m_no[n]).ciNo));
+        const int picked = m_slots[n].row;
+        const int cityRow = english() ? picked : found(m_db.cityRow(m_db.cityJ(picked).ciNo));
         const QString& zone = m_db.city(cityRow).timeZone;
         if (!zone.isEmpty())
             return {SummerRule::cityCode(entry), zone.toUtf8()};
@@ -395,10 +385,10 @@ void SettingsModel::redrawSlots(int current)
         selectSlot(current);
         return; // that ends in a pick, which redraws every slot
     }
-    for (int n = 0; n < kSlots; ++n) {
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
         drawSlot(n, current);
-        if (m_no[n] == kNoneRow)
-            m_time[n].clear();
+        if (!m_slots[n].filled())
+            m_slots[n].time.clear();
     }
     m_pickedSlot.reset();
 }
@@ -415,12 +405,13 @@ void SettingsModel::decideSummer(int n, int row)
 {
     const CountryEntry& entry = m_db.country(row);
     const PlaceZone place = placeZone(n);
-    if (m_zone[n].id() != place.zone)
-        m_zone[n] = ZoneOffset(place.zone);
-    m_sa[n] = SummerRule::decide(place.code, entry, m_zone[n], m_sa[n], m_pickedSlot == n,
-                                 m_clock.utcNow());
-    m_wdm[n] = entry.minutes;
-    m_wd[n] = entry.hours + (m_sa[n] == 1 ? 1 : 0);
+    Slot& slot = m_slots[n];
+    if (slot.zone.id() != place.zone)
+        slot.zone = ZoneOffset(place.zone);
+    slot.summer = SummerRule::decide(place.code, entry, slot.zone, slot.summer, m_pickedSlot == n,
+                                     m_clock.utcNow());
+    slot.minutes = entry.minutes;
+    slot.hours = entry.hours + (slot.summer == 1 ? 1 : 0);
 }
 
 void SettingsModel::showDetails(int row)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HandOver.h"
+#include "StoreKeys.h"
 #include "SummerRule.h"
 #include "WorldDb.h"
 #include "ZoneOffset.h"
@@ -50,8 +51,6 @@ struct DetailsView {
 // directly, in a fixed order, instead of relying on widget signals.
 class SettingsModel {
 public:
-    static constexpr int kSlots = 6;
-
     SettingsModel(const WorldDb& db, SettingsStore& store, const Clock& clock);
 
     // Reads the stored choices and draws the slots with slot 0 current.
@@ -80,27 +79,15 @@ public:
     PickList pickList() const;
     int rowCount(PickList list) const;
     QString rowText(PickList list, int row) const;
-    int selectedRow() const { return m_no[m_current]; } // of the list in use
-    int currentSlot() const { return m_current; }
-    int checkedSlot() const { return m_checkedSlot; } // whose option is on; -1 before load
+    int selectedRow() const { return m_slots[m_current].row; } // of the list in use
+    int checkedSlot() const { return m_checkedSlot; }          // whose option is on; -1 before load
     SlotView slot(int n) const;
     const DetailsView& details() const { return m_details; }
     QString styleCaption() const;
     QString intervalCaption() const { return intervalText(m_interval); }
 
-    // State as the store keeps it.
     int language() const { return m_language; }
     int selectPattern() const { return m_selectPattern; }
-    int kind() const { return m_kind; }
-    int interval() const { return m_interval; }
-    int plcCount() const { return m_plcCount; }
-    int slotRow(int n) const { return m_no[n]; }
-    int slotSummer(int n) const { return m_sa[n]; }
-    int offsetHours(int n) const { return m_wd[n]; } // with the summer hour
-    int offsetMinutes(int n) const { return m_wdm[n]; }
-    bool loaded() const { return m_loaded; }
-    // The English country row of the slot's place.
-    int entryRow(int n) const;
 
     // " 5 Sec.": the number with a blank (or its "-") in front.
     static QString intervalText(int seconds);
@@ -110,9 +97,24 @@ public:
     static QString styleName(int kind);
 
 private:
+    static constexpr int kNoneRow = 0; // the first row of every pick list
+
+    // One place slot as the window edits it.
+    struct Slot {
+        int row = kNoneRow; // of the pick list in use
+        int summer = 0;     // "SA": 1 where the summer hour is added
+        int hours = 0;      // the standard hours plus the summer hour
+        int minutes = 0;
+        ZoneOffset zone; // the zone the slot's time is shown with; invalid where the offset counts
+        QString time = QStringLiteral("24:00"); // as shown: "24:00" until the first tick
+        bool filled() const { return row != kNoneRow; }
+    };
+
     bool byCity() const { return m_selectPattern == 1; }
     bool english() const { return m_language != 0; }
     void redrawSlots(int current);
+    // The English country row of the slot's place.
+    int entryRow(int n) const;
     StoreBatch packAndSave();
     std::optional<StartFailure> startDisplay(ProgramStarter& starter, const QString& startDir,
                                              const QString& ownDir, StoreBatch first);
@@ -132,12 +134,7 @@ private:
     SettingsStore& m_store;
     const Clock& m_clock;
 
-    std::array<int, kSlots> m_no{};
-    std::array<int, kSlots> m_sa{};
-    std::array<int, kSlots> m_wd{};
-    std::array<int, kSlots> m_wdm{};
-    std::array<ZoneOffset, kSlots> m_zone{};
-    std::array<QString, kSlots> m_time;
+    std::array<Slot, StoreKeys::kSlotCount> m_slots{};
     int m_current = 0;
     int m_checkedSlot = -1;
     std::optional<int> m_pickedSlot; // a new place was just picked there

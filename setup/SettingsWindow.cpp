@@ -221,7 +221,7 @@ void SettingsWindow::buildFrame()
         m_model.selectSlot(n);
         refresh();
     });
-    for (int n = 0; n < SettingsModel::kSlots; ++n) {
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
         m_slotOptions[n] = make<QRadioButton>(indexed("optClock", n), m_frame);
         place(m_slotOptions[n], 120, 840 + 240 * n, 255, 255);
         slotButtons->addButton(m_slotOptions[n], n);
@@ -315,7 +315,7 @@ void SettingsWindow::refresh()
     m_pattern[m_model.selectPattern() == 1 ? 1 : 0]->setChecked(true);
     if (const int checked = m_model.checkedSlot(); checked >= 0)
         m_slotOptions[checked]->setChecked(true);
-    for (int n = 0; n < SettingsModel::kSlots; ++n) {
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
         const SlotView slot = m_model.slot(n);
         m_names[n]->setText(slot.name);
         for (QLabel* label : {m_names[n], m_times[n]}) {
@@ -373,7 +373,7 @@ void SettingsWindow::refresh()
 
 void SettingsWindow::refreshTimes()
 {
-    for (int n = 0; n < SettingsModel::kSlots; ++n)
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n)
         m_times[n]->setText(m_model.slot(n).time);
 }
 

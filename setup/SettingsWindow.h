@@ -39,8 +39,6 @@ public:
     SettingsWindow(SettingsModel& model, ProgramStarter& starter, QString startDir, QString ownDir,
                    QWidget* parent = nullptr);
 
-    QListWidget* pickListWidget(PickList list) const { return m_lists.at(list); }
-
 signals:
     // OK or Cancel handed over to a display; the window closes.
     void finished();
@@ -64,10 +62,10 @@ private:
     ChooserLabel* m_interval = nullptr;
     std::array<QRadioButton*, 2> m_language{};
     std::array<QRadioButton*, 2> m_pattern{};
-    std::array<QRadioButton*, SettingsModel::kSlots> m_slotOptions{};
-    std::array<QLabel*, SettingsModel::kSlots> m_names{};
-    std::array<QLabel*, SettingsModel::kSlots> m_times{};
-    std::array<ChooserLabel*, SettingsModel::kSlots> m_marks{};
+    std::array<QRadioButton*, StoreKeys::kSlotCount> m_slotOptions{};
+    std::array<QLabel*, StoreKeys::kSlotCount> m_names{};
+    std::array<QLabel*, StoreKeys::kSlotCount> m_times{};
+    std::array<ChooserLabel*, StoreKeys::kSlotCount> m_marks{};
     std::map<PickList, QListWidget*> m_lists;
 
     QLabel* m_countryName = nullptr;

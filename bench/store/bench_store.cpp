@@ -34,7 +34,7 @@ double medianMs(int runs, const std::function<void()>& op)
 QByteArray storeText(int count)
 {
     QByteArray text = "[Settings]\nJE=1\nSelectPattern=1\nKind=1\nStart=1\n\n[Data]\nPlcCount=5\n";
-    for (int n = 0; n < SettingsStore::kSlotCount; ++n) {
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
         const QByteArray d = QByteArray::number(n);
         text += "No" + d + "=4" + d + "\nSA" + d + "=0\nWP" + d + "=Place " + d + "\nWD" + d +
                 "=9\nWDM" + d + "=0\n";

@@ -63,7 +63,17 @@ struct Fixture {
         file.open(QIODevice::WriteOnly);
         file.setPermissions(file.permissions() | QFile::ExeOwner);
     }
-    QListWidget* list() const { return window->pickListWidget(model.pickList()); }
+    // The pick list in use.
+    QListWidget* list() const
+    {
+        static const std::map<PickList, QString> names{
+            {PickList::CountryEnglish, QStringLiteral("lstCountryName")},
+            {PickList::CityEnglish, QStringLiteral("lstCityName")},
+            {PickList::CountryJapanese, QStringLiteral("lstCountryNameJ")},
+            {PickList::CityJapanese, QStringLiteral("lstCityNameJ")},
+        };
+        return child<QListWidget>(names.at(model.pickList()));
+    }
     int row(const QString& name) const
     {
         const auto items = list()->findItems(name, Qt::MatchExactly);
@@ -254,8 +264,8 @@ void TestSettingsWindow::listOfTheMode()
     QCOMPARE(f.child<QLabel>("lblClock_0")->text(), f.list()->currentItem()->text());
     f.child<QRadioButton>("optSelectPattern_1")->click();
     QCOMPARE(visibleLists(), QStringList{"lstCityNameJ"});
-    QCOMPARE(f.model.language(), 0);
-    QCOMPARE(f.model.selectPattern(), 1);
+    QVERIFY(f.child<QRadioButton>("optJE_0")->isChecked());
+    QVERIFY(f.child<QRadioButton>("optSelectPattern_1")->isChecked());
 }
 
 void TestSettingsWindow::slotsMarksAndTimes()
@@ -332,7 +342,7 @@ void TestSettingsWindow::slotClicksAndPicks()
         const QString before =
             f.child<QLabel>(QStringLiteral("lblClock_%1").arg(step.slot))->text();
         QTest::mouseClick(f.child(QStringLiteral("optClock_%1").arg(step.slot)), Qt::LeftButton);
-        for (int n = 0; n < SettingsModel::kSlots; ++n) {
+        for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
             QVERIFY2(f.child<QRadioButton>(QStringLiteral("optClock_%1").arg(n))->isChecked() ==
                          (n == step.slot),
                      qPrintable(stepName));
@@ -361,7 +371,7 @@ void TestSettingsWindow::arrowsStayInTheSlots()
     QTest::mouseClick(f.child("optClock_1"), Qt::LeftButton);
     const auto checkedSlots = [&] {
         QList<int> on;
-        for (int n = 0; n < SettingsModel::kSlots; ++n) {
+        for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
             if (f.child<QRadioButton>(QStringLiteral("optClock_%1").arg(n))->isChecked())
                 on << n;
         }
@@ -424,7 +434,7 @@ void TestSettingsWindow::keyboard()
     QListWidget* list = f.list();
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(f.model.slotRow(0), 46);
+    QCOMPARE(f.model.selectedRow(), 46);
     QCOMPARE(f.child<QLabel>("lblClock_0")->text(), list->item(46)->text());
     QTest::keyClicks(list, "Tok");
     QCOMPARE(f.child<QLabel>("lblClock_0")->text(), QStringLiteral("Tokyo"));
