@@ -2,7 +2,9 @@
 
 #include "ClockLook.h"
 #include "DisplayLabel.h"
+#include "ElidedText.h"
 #include "StoreKeys.h"
+#include "Twips.h"
 #include "WindowDrag.h"
 
 #include <QCloseEvent>
@@ -35,6 +37,7 @@ BandListWindow::BandListWindow(QWidget* parent)
                     [label](Qt::MouseButtons b) { startWindowDrag(label, b); });
         }
         row.place->setMinimumWidth(80);
+        row.place->elideBeyond(Twips::toPixels(ElidedText::kNameRoomTwips));
         m_rows.push_back(row);
     }
 }

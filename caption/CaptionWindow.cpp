@@ -2,6 +2,7 @@
 
 #include "ClockLook.h"
 #include "DisplayLabel.h"
+#include "ElidedText.h"
 #include "LoginStartAction.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
@@ -65,6 +66,7 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
         label->setPalette(p);
         row->addWidget(label);
     }
+    m_placeLabel->elideBeyond(Twips::toPixels(ElidedText::kNameRoomTwips));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_menu->setObjectName(QStringLiteral("captionMenu"));

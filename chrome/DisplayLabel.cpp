@@ -1,5 +1,7 @@
 #include "DisplayLabel.h"
 
+#include "ElidedText.h"
+
 #include <QMouseEvent>
 
 DisplayLabel::DisplayLabel(const QString& objectName, QColor background, QWidget* parent)
@@ -22,8 +24,9 @@ DisplayLabel::DisplayLabel(const QString& objectName, QColor background, QWidget
 bool DisplayLabel::display(const QString& text, bool opaque)
 {
     bool changed = false;
-    if (text != QLabel::text()) {
-        setText(text);
+    if (text != m_fullText) {
+        m_fullText = text;
+        showFullText();
         fitText();
         changed = true;
     }
@@ -61,6 +64,33 @@ constexpr double kSmallestPoints = 6.0;
 
 } // namespace
 
+void DisplayLabel::elideToFit()
+{
+    m_elision = Elision::ToLabel;
+    showFullText();
+}
+
+void DisplayLabel::elideBeyond(int widest)
+{
+    m_elision = Elision::ToWidth;
+    m_widest = widest;
+    showFullText();
+}
+
+void DisplayLabel::showFullText()
+{
+    if (m_elision == Elision::None) {
+        setText(m_fullText);
+        return;
+    }
+    const int room = m_elision == Elision::ToLabel ? textRoom(*this, font()) : m_widest;
+    const QString shown = ElidedText::toWidth(m_fullText, font(), room);
+    if (shown != text())
+        setText(shown);
+    if (m_elision == Elision::ToLabel)
+        setToolTip(shown == m_fullText ? QString() : ElidedText::forToolTip(m_fullText));
+}
+
 void DisplayLabel::shrinkToFit()
 {
     m_fullFont = font();
@@ -85,6 +115,20 @@ void DisplayLabel::fitText()
     }
     if (f != font())
         setFont(f);
+}
+
+void DisplayLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    if (m_elision == Elision::ToLabel)
+        showFullText();
+}
+
+void DisplayLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_elision != Elision::None)
+        showFullText();
 }
 
 void DisplayLabel::mouseMoveEvent(QMouseEvent* event)

@@ -19,6 +19,13 @@ public:
     // From now on, a text wider than the label is shown in a smaller size of the label's
     // present font, down to a floor, rather than cut off.
     void shrinkToFit();
+    // From now on, a text wider than the label ends in "…" where the label ends, the whole of
+    // it in the tool tip (labels placed by a window's layout table).
+    void elideToFit();
+    // From now on, a text wider than `widest` pixels ends in "…" there (a label sized to its
+    // text).
+    void elideBeyond(int widest);
+
     // Whether the shown text's ink fits inside the border and the label's indent.
     bool textFits() const;
 
@@ -31,10 +38,18 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    void fitText();
+    enum class Elision { None, ToLabel, ToWidth };
 
+    void fitText();
+    void showFullText();
+
+    QString m_fullText;
+    Elision m_elision = Elision::None;
+    int m_widest = 0;
     QColor m_background;
     std::optional<QFont> m_fullFont; // set once the label shrinks to fit
     bool m_opaque = false;

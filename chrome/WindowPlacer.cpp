@@ -12,12 +12,13 @@
 
 namespace {
 
-QRect appScreenFor(const QRect& r)
+// Wholly on the application's screen that holds most of `r`.
+QRect appOnScreens(const QRect& r)
 {
     std::vector<QRect> screens;
     for (const QScreen* s : QGuiApplication::screens())
         screens.push_back(s->geometry());
-    return WindowPlacer::screenFor(r, screens);
+    return WindowPlacer::onScreen(r, WindowPlacer::screenFor(r, screens));
 }
 
 // How far apart two rectangles lie; 0 when they touch or overlap.
@@ -40,7 +41,49 @@ int clampedStart(int start, int length, int screenStart, int screenLength)
 
 } // namespace
 
-WindowPlacer::WindowPlacer(QWidget& window) : QObject(&window), m_window(window) {}
+WindowPlacer::WindowPlacer(QWidget& window) : QObject(&window), m_window(window)
+{
+    // A monitor that goes changes several screens at once: one look once they are all told.
+    m_screensChanged.setSingleShot(true);
+    m_screensChanged.setInterval(0);
+    // The window manager may move the window too, from what it knew before: looked at again
+    // once it has done so.
+    connect(&m_screensChanged, &QTimer::timeout, this, [this] {
+        keepOnScreen();
+        for (const int ms : {250, 1000})
+            QTimer::singleShot(ms, this, &WindowPlacer::keepOnScreen);
+    });
+    for (const QScreen* s : QGuiApplication::screens())
+        watchScreen(s);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](const QScreen* s) {
+        watchScreen(s);
+        m_screensChanged.start();
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, &m_screensChanged,
+            qOverload<>(&QTimer::start));
+}
+
+void WindowPlacer::watchScreen(const QScreen* screen)
+{
+    connect(screen, &QScreen::geometryChanged, &m_screensChanged, qOverload<>(&QTimer::start));
+    connect(screen, &QScreen::availableGeometryChanged, &m_screensChanged,
+            qOverload<>(&QTimer::start));
+}
+
+void WindowPlacer::keepOnScreen()
+{
+    // Until it is first placed, opening puts it on a screen anyway.
+    if (!m_placed || !m_window.isVisible())
+        return;
+    const QRect frame(movePoint(), m_window.frameGeometry().size());
+    const QRect target = appOnScreens(frame);
+    if (target == frame)
+        return;
+    // Wider than the screen that is left: the screen's width, as far as the window allows.
+    if (target.width() != frame.width())
+        m_window.resize(target.width() - (frame.width() - m_window.width()), m_window.height());
+    moveFrameTo(target.topLeft());
+}
 
 QRect WindowPlacer::screenFor(const QRect& wanted, const std::vector<QRect>& screens)
 {
@@ -80,7 +123,7 @@ void WindowPlacer::open(const WindowPlacement& stored, int heightPx, int minWidt
     const QSize size(std::max(Twips::toPixels(stored.width), minWidthPx), heightPx);
     const QRect wanted(QPoint(Twips::toPixels(stored.left), Twips::toPixels(stored.top)),
                        size + decoration);
-    const QRect frame = onScreen(wanted, appScreenFor(wanted));
+    const QRect frame = appOnScreens(wanted);
     m_opened = QRect(frame.topLeft(), frame.size() - decoration);
     m_window.move(m_opened.topLeft());
     m_window.resize(m_opened.width(), heightPx);
@@ -100,7 +143,7 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* event)
             // screen, or a window saved beyond the screen's edge keeps its border beyond it.
             const QSize decoration = m_window.frameGeometry().size() - m_window.geometry().size();
             const QRect frame(m_opened.topLeft(), m_opened.size() + decoration);
-            m_opened.moveTopLeft(onScreen(frame, appScreenFor(frame)).topLeft());
+            m_opened.moveTopLeft(appOnScreens(frame).topLeft());
             moveFrameTo(m_opened.topLeft());
         }
     }

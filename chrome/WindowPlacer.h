@@ -6,17 +6,21 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 #include <optional>
 #include <vector>
 
+class QScreen;
 class QWidget;
 
 // One rule for every window that keeps its place in the store. It opens at the stored place,
 // moved wholly onto a screen where it is not (a window wider than the screen gets the screen's
 // width, its left edge on the screen). On closing it saves the stored twips unchanged where the
 // window was neither moved nor resized, so opening and closing never changes the store, and its
-// new place otherwise. Where the window is comes from the window system: Qt's pos() of a
-// reparented window need not be the point that was given to move().
+// new place otherwise. While it shows, a change of the screens (a monitor unplugged, a lower
+// resolution) moves it wholly onto one again by the same rule. Where the window is comes from
+// the window system: Qt's pos() of a reparented window need not be the point that was given to
+// move().
 class WindowPlacer final : public QObject {
 public:
     explicit WindowPlacer(QWidget& window);
@@ -43,8 +47,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void watchScreen(const QScreen* screen);
+    // After the screens changed: the shown window's frame wholly on one of them.
+    void keepOnScreen();
+
     QWidget& m_window;
     WindowPlacement m_stored;
-    QRect m_opened;        // what was given to move() and resize()
-    bool m_placed = false; // first exposed
+    QRect m_opened;          // what was given to move() and resize()
+    bool m_placed = false;   // first exposed
+    QTimer m_screensChanged; // one look after a burst of screen changes
 };

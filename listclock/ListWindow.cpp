@@ -119,6 +119,7 @@ void ListWindow::buildControls()
         m_placeLabels[r]->setFont(ClockLook::labelFont());
         m_placeLabels[r]->setGeometry(
             Twips::rect(kPlaceLeft, top, placeLabelWidth(kMinWidth), kRowHeight));
+        m_placeLabels[r]->elideToFit();
     }
     // The time labels overlap the strip's last border: they lie above it.
     for (DisplayLabel* l : m_timeLabels)

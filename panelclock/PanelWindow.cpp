@@ -71,6 +71,7 @@ void PanelWindow::buildControls()
     m_placeLabel = new DisplayLabel(QStringLiteral("lblPlace"), QColor(), this);
     m_placeLabel->setGeometry(Twips::rect(kPlaceLeft, 0, 0, kLabelHeight));
     m_placeLabel->setFont(ClockLook::labelFont());
+    m_placeLabel->elideToFit();
     for (DisplayLabel* label : {m_dateLabel, m_timeLabel, m_placeLabel}) {
         connect(label, &DisplayLabel::mouseMoved, this, [this, label](Qt::MouseButtons b) {
             m_buttons->resetAll();

@@ -1,16 +1,22 @@
-// Where the two clocks open and what they save, on the offscreen platform's fixed screen:
-// hostile stored places open wholly on the screen, places already on it are used exactly, and
-// a window closed where it opened leaves the store's twips as they were.
+// Where the clock windows open and what they save, on the offscreen platform's fixed screen:
+// hostile stored places open wholly on the screen, places already on it are used exactly, a
+// window closed where it opened leaves the store's twips as they were, a screen change keeps a
+// shown window on the screen, and a hostile place name widens no window.
+#include "BandDisplay.h"
+#include "CaptionWindow.h"
+#include "DisplayLabel.h"
+#include "ElidedText.h"
 #include "FakeClock.h"
 #include "ListWindow.h"
 #include "PanelWindow.h"
 #include "RecordingBackend.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
+#include "Twips.h"
 #include "WindowPlacer.h"
 #include "platform/ForegroundWindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QTest>
 #include <limits>
@@ -24,7 +30,7 @@ public:
     bool canFollow() const override { return true; }
 };
 
-enum class Kind { Panel, List };
+enum class Kind { Panel, List, Caption, Band };
 
 struct Fixture {
     RecordingBackend* backend = new RecordingBackend;
@@ -92,6 +98,78 @@ private slots:
         // Saved on a monitor that is gone, it opens wholly on the nearest.
         QCOMPARE(WindowPlacer::onScreen({2500, 300, 300, 24}, on({2500, 300, 300, 24})),
                  QRect(2004, 300, 300, 24));
+    }
+
+    // A running clock left off the screen by a screen change follows it onto the screen.
+    void shownWindowsFollowAScreenChange_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("panel") << Kind::Panel;
+        QTest::newRow("list") << Kind::List;
+    }
+
+    void shownWindowsFollowAScreenChange()
+    {
+        QFETCH(Kind, kind);
+        Fixture f;
+        const auto w = f.open(kind, WindowPlacement{1000, 1500, 8175});
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QScreen* screen = QGuiApplication::primaryScreen();
+        // The offscreen screen cannot shrink: the window leaves it instead, and the screen says
+        // that it changed.
+        w->move(screen->geometry().bottomRight() - QPoint(40, 10));
+        emit screen->geometryChanged(screen->geometry());
+        QTRY_VERIFY(screen->geometry().contains(w->frameGeometry()));
+    }
+
+    // A 10 kB place name: every display shows its start cut with "…" in the room its layout
+    // gives, and keeps its own width; where the name is cut, a tool tip shows more of it.
+    void longNamesAreElidedInEveryDisplay_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("widest");
+        // The list clock and the panel keep their stored width; the others have the name's room
+        // and what date, time and borders take, well under 120 pixels.
+        const int stored = Twips::toPixels(8175);
+        const int sized = Twips::toPixels(ElidedText::kNameRoomTwips) + 120;
+        QTest::newRow("list clock") << Kind::List << "lblPlace_1" << stored;
+        QTest::newRow("panel") << Kind::Panel << "lblPlace" << stored;
+        QTest::newRow("title-bar clock") << Kind::Caption << "lblPlace" << sized;
+        QTest::newRow("tray clock's window") << Kind::Band << "lblPlace_1" << sized;
+    }
+
+    void longNamesAreElidedInEveryDisplay()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, label);
+        QFETCH(int, widest);
+        Fixture f;
+        const QString name = QStringLiteral("Tokyo ").repeated(1707);
+        f.backend->write(u"Data", u"PlcCount", "1");
+        f.backend->write(u"Data", u"WP0", name.toUtf8());
+        std::unique_ptr<QObject> display;
+        if (kind == Kind::Caption)
+            display = std::make_unique<CaptionWindow>(f.store, f.clock, f.starter, f.foreground,
+                                                      QString());
+        else if (kind == Kind::Band)
+            display = std::make_unique<BandDisplay>(f.store, f.clock, f.starter, BandMode::Window,
+                                                    QString());
+        else
+            display = f.open(kind, WindowPlacement{1000, 1500, 8175});
+        const QWidget* window = nullptr;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            window = w->findChild<DisplayLabel*>(label) ? w : window;
+        QVERIFY(window);
+        const auto* place = window->findChild<DisplayLabel*>(label);
+        QVERIFY2(window->width() <= widest, qPrintable(QString::number(window->width())));
+        QVERIFY(place->text().startsWith(QStringLiteral("Tokyo T")));
+        QVERIFY(place->text().endsWith(u'…'));
+        QVERIFY(place->textFits());
+        if (kind == Kind::List || kind == Kind::Panel) {
+            QVERIFY(place->toolTip().size() > place->text().size());
+            QVERIFY(place->toolTip().size() < name.size());
+        }
     }
 
     void hostileStoredPlacesOpenWhollyOnTheScreen_data()
