@@ -1,11 +1,13 @@
 #include "BandDisplay.h"
 
 #include "BandListWindow.h"
+#include "ElidedText.h"
 #include "LoginStartAction.h"
 #include "SettingsStore.h"
 #include "SwitchProgram.h"
 #include "TrayPicture.h"
 #include "Twips.h"
+#include "platform/TrayWatch.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -13,6 +15,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -45,6 +48,15 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
     // its position.
     connect(&m_ticks, &TickTimer::tick, this, &BandDisplay::onTick);
     m_ticks.setNextDue([this] { return m_band.rotation().nextRotationAt(); });
+    if (m_trayThere) {
+        m_trayWatch = std::make_unique<TrayWatch>();
+        // Qt hears of the change on a connection of its own, perhaps a moment after the watch:
+        // asked at once and again shortly after.
+        connect(m_trayWatch.get(), &TrayWatch::changed, this, [this] {
+            for (const int ms : {0, 250, 1000})
+                QTimer::singleShot(ms, this, &BandDisplay::followTray);
+        });
+    }
     if (m_mode == BandMode::Tray)
         showTray();
     else
@@ -54,7 +66,7 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
 
 void BandDisplay::showTray()
 {
-    m_tray = std::make_unique<QSystemTrayIcon>();
+    m_tray = std::make_unique<QSystemTrayIcon>(this);
     m_tray->setObjectName(QStringLiteral("trayIcon"));
     m_tray->setContextMenu(m_menu.get());
     connect(m_tray.get(), &QSystemTrayIcon::activated, this,
@@ -104,7 +116,7 @@ void BandDisplay::onTick()
     m_loads = m_band.rotation().loads();
     if (m_tray && (changed || m_tray->icon().isNull())) {
         m_tray->setIcon(QIcon(TrayPicture::paint(face, kPictureSide)));
-        m_tray->setToolTip(m_band.toolTip());
+        m_tray->setToolTip(ElidedText::forToolTip(m_band.toolTip()));
     }
     if (changed && (m_list->isVisible() || !m_tray))
         m_list->showRows(m_band.rows());

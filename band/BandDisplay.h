@@ -15,6 +15,7 @@ class ProgramStarter;
 class QMenu;
 class QSystemTrayIcon;
 class SettingsStore;
+class TrayWatch;
 
 // The task-bar clock: a tray icon that shows the rotating place's time and lists every place in
 // its tool tip, with the list window on a left click and the menu of the other displays on a
@@ -23,8 +24,9 @@ class SettingsStore;
 class BandDisplay final : public QObject {
     Q_OBJECT
 public:
-    // `trayThere`, when given, is asked at every tick whether the desktop has a tray now: a
-    // tray that comes takes the icon in place of the window, a tray that goes gives the window.
+    // `trayThere`, when given, is asked whether the desktop has a tray now, at once when the
+    // window system tells of a tray that came or went, and at every tick: a tray that comes
+    // takes the icon in place of the window, a tray that goes gives the window.
     BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarter& starter, BandMode mode,
                 QString programFolder = HandOver::ownDirectory(),
                 std::function<bool()> trayThere = {});
@@ -63,5 +65,6 @@ private:
     std::unique_ptr<QSystemTrayIcon> m_tray;
     TickTimer m_ticks;
     std::function<bool()> m_trayThere;
+    std::unique_ptr<TrayWatch> m_trayWatch;
     QMetaObject::Connection m_escapeHides;
 };

@@ -3,6 +3,7 @@
 #include "Twips.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 #include <QToolTip>
 
 namespace ElidedText {
@@ -14,7 +15,10 @@ QString toWidth(const QString& text, const QFont& font, int width)
 
 QString forToolTip(const QString& text)
 {
-    return toWidth(text, QToolTip::font(), Twips::toPixels(kToolTipRoomTwips));
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        line = toWidth(line, QToolTip::font(), Twips::toPixels(kToolTipRoomTwips));
+    return lines.join(u'\n');
 }
 
 } // namespace ElidedText

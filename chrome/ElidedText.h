@@ -19,7 +19,7 @@ inline constexpr int kToolTipRoomTwips = 2 * kNameRoomTwips;
 // `text` at most `width` pixels wide in `font`, cut at its end with "…" when it is wider.
 QString toWidth(const QString& text, const QFont& font, int width);
 
-// `text` for a tool tip: whole up to the tool tip's room, cut beyond it.
+// `text` for a tool tip: each line whole up to the tool tip's room, cut beyond it.
 QString forToolTip(const QString& text);
 
 } // namespace ElidedText

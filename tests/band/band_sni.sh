@@ -1,7 +1,7 @@
 # The task-bar clock on a desktop whose tray speaks StatusNotifierItem (KDE, GNOME with its
 # AppIndicator extension): with a watcher on the session bus the icon registers there, its tool
-# tip lists the places, no fallback window shows, and when the watcher goes away and comes back
-# the icon registers again without a restart.
+# tip lists the places, no fallback window shows, and when the watcher goes away the fallback
+# window shows until it comes back and the icon registers again without a restart.
 source "$ZEL_E2E_LIB"
 zel_start_x 1024x600
 zel_start_atspi # a private session bus
@@ -32,8 +32,11 @@ zel_log "registered: $(grep -m1 '^item ' "$watcher_log"); $(grep -m1 '^tooltip '
 # The tray restarts: the icon comes back by itself.
 kill "$watcher"
 zel_wait_exit "$watcher" 10 || zel_fail "the watcher did not end"
+list_shown() { [ -n "$(xdotool search --onlyvisible --name '^zelband list$' 2>/dev/null || true)" ]; }
+zel_poll 5 list_shown || zel_fail "no fallback window while the tray is gone"
 : >"$watcher_log"
 start_watcher
 zel_poll 30 grep -q '^item ' "$watcher_log" || zel_fail "the icon did not register again: $(cat "$watcher_log")"
+zel_poll 5 eval '! list_shown' || zel_fail "the fallback window stays beside the tray icon"
 kill -0 "$band_pid" || zel_fail "zelband ended with the tray"
 zel_log "registered again after the watcher restarted"

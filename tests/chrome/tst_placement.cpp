@@ -18,7 +18,9 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTest>
+#include <QToolTip>
 #include <limits>
 #include <memory>
 
@@ -170,6 +172,19 @@ private slots:
             QVERIFY(place->toolTip().size() > place->text().size());
             QVERIFY(place->toolTip().size() < name.size());
         }
+    }
+
+    void longNamesAreElidedInTheTrayToolTip()
+    {
+        Fixture f;
+        f.backend->write(u"Data", u"PlcCount", "0"); // one place
+        f.backend->write(u"Data", u"WP0", QByteArray("Tokyo ").repeated(1707));
+        const BandDisplay band(f.store, f.clock, f.starter, BandMode::Tray, QString());
+        const QStringList lines = band.findChild<QSystemTrayIcon*>()->toolTip().split(u'\n');
+        QCOMPARE(lines.size(), 2); // the computer's own time and the place
+        QVERIFY(lines[1].endsWith(u'…'));
+        QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(lines[1]) <=
+                Twips::toPixels(ElidedText::kToolTipRoomTwips));
     }
 
     void hostileStoredPlacesOpenWhollyOnTheScreen_data()
