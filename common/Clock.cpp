@@ -5,14 +5,15 @@ SystemClock::SystemClock()
     m_started.start();
 }
 
+ClockReading SystemClock::now() const
+{
+    const QDateTime utc = QDateTime::currentDateTimeUtc();
+    return {utc, utc.toLocalTime()};
+}
+
 QDateTime SystemClock::utcNow() const
 {
     return QDateTime::currentDateTimeUtc();
-}
-
-QDateTime SystemClock::localNow() const
-{
-    return QDateTime::currentDateTime();
 }
 
 double SystemClock::seconds() const

@@ -22,12 +22,12 @@ QString placeTime(const QDateTime& utcNow, qint64 offsetSeconds)
 }
 
 // UTC minus local time in whole minutes, seconds ignored on both sides.
-int localLagMinutes(const QDateTime& utcNow, const QDateTime& localNow)
+int localLagMinutes(const ClockReading& now)
 {
     const auto toMinute = [](const QDateTime& t) {
         return QDateTime(t.date(), QTime(t.time().hour(), t.time().minute()), Qt::UTC);
     };
-    return int(toMinute(localNow).secsTo(toMinute(utcNow)) / 60);
+    return int(toMinute(now.local).secsTo(toMinute(now.utc)) / 60);
 }
 
 } // namespace
@@ -426,7 +426,7 @@ void SettingsModel::showDetails(int row)
     m_details.flag = d.flag;
     const int t = entry.offsetMinutes();
     m_details.utcOffset = offsetText(t);
-    m_details.localOffset = offsetText(t + localLagMinutes(m_clock.utcNow(), m_clock.localNow()));
+    m_details.localOffset = offsetText(t + localLagMinutes(m_clock.now()));
     if (row != kNoneRow && d.south && d.east) {
         const double s = *d.south + 90;
         const double e = *d.east + 180;

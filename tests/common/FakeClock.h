@@ -9,7 +9,6 @@ public:
     QDateTime local = QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::LocalTime);
     double secs = 0;
 
-    QDateTime utcNow() const override { return utc; }
-    QDateTime localNow() const override { return local; }
+    ClockReading now() const override { return {utc, local}; }
     double seconds() const override { return secs; }
 };

@@ -63,6 +63,22 @@ QDateTime at(int y, int mo, int d, int h = 12, int mi = 0, int s = 0)
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
 }
 
+// A computer at UTC+9 whose clock moves on a minute at every reading, so that UTC and local time
+// read one after the other name different minutes.
+class SteppingClock final : public Clock {
+public:
+    ClockReading now() const override
+    {
+        const ClockReading reading{m_utc, m_utc.addSecs(9 * 3600)};
+        m_utc = m_utc.addSecs(60);
+        return reading;
+    }
+    double seconds() const override { return 0; }
+
+private:
+    mutable QDateTime m_utc = at(2026, 1, 15);
+};
+
 // A model on a store in memory; set the store up with `store` before calling load().
 struct Fixture {
     RecordingBackend* backend = new RecordingBackend;
@@ -150,6 +166,7 @@ private slots:
     void runningClockTakesNewPlacesOnce();
     void texts();
     void placeTimesAndDetails();
+    void localOffsetFromOneReading();
     void damagedStoreRows();
 };
 
@@ -934,6 +951,25 @@ void TestSettingsModel::placeTimesAndDetails()
     QCOMPARE(f.model.details().utcOffset, QStringLiteral("+9:00"));
     QCOMPARE(f.model.details().flag, 0);
     QVERIFY(!f.model.details().crossHair);
+}
+
+void TestSettingsModel::localOffsetFromOneReading()
+{
+    SettingsStore store{std::make_unique<RecordingBackend>()};
+    store.set(StoreKeys::SelectPattern, 0);
+    const SteppingClock clock;
+    SettingsModel model(db(), store, clock);
+    model.load();
+    // "(Local)": the place's offset from the computer's, whole minutes at any reading.
+    const std::pair<const char*, const char*> places[] = {
+        {"Japan", "+0:00"}, {"Nepal", "-3:15"}, {"USA(Eastern)", "-14:00"}};
+    for (const auto& [country, local] : places) {
+        int row = 0;
+        while (model.rowText(model.pickList(), row) != QLatin1String(country))
+            ++row;
+        model.pick(row);
+        QCOMPARE(model.details().localOffset, QLatin1String(local));
+    }
 }
 
 void TestSettingsModel::damagedStoreRows()
