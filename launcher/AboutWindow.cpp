@@ -1,6 +1,7 @@
 #include "AboutWindow.h"
 
 #include "AboutGradient.h"
+#include "AboutLayout.h"
 #include "LauncherSession.h"
 #include "ProductIdentity.h"
 #include "Twips.h"
@@ -20,15 +21,7 @@
 
 namespace {
 
-constexpr int kWidthTwips = 4380;
-constexpr int kHeightTwips = 1530;
 constexpr int kTimerMs = 500;
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
-            Twips::toPixels(height)};
-}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour,
                   const QFont& font)
@@ -66,32 +59,31 @@ AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener l
 
     m_icon = new QLabel(this);
     m_icon->setObjectName(QStringLiteral("ImgIcon"));
-    m_icon->setGeometry(twipsRect(120, 240, 540, 540));
+    m_icon->setGeometry(AboutLayout::kIcon);
     m_icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_icon->setPixmap(QPixmap(QStringLiteral(":/chrome/zelclock.png")));
     // The picture has no mouse handlers; moves over it are not the background's.
     m_icon->setAttribute(Qt::WA_NoMousePropagation);
 
     const QString times = QStringLiteral("Times New Roman");
-    m_productName = makeLabel(this, "lblProductName", twipsRect(840, 120, 2775, 375),
+    m_productName = makeLabel(this, "lblProductName", AboutLayout::kProductName,
                               QColor(255, 255, 0), labelFont(times, 15.75, true));
     m_productName->setText(QString::fromUtf16(ProductIdentity::kProductName));
-    m_version = makeLabel(this, "lblVersion", twipsRect(1680, 480, 1935, 255), QColor(255, 0, 0),
+    m_version = makeLabel(this, "lblVersion", AboutLayout::kVersion, QColor(255, 0, 0),
                           labelFont(times, 12, true));
-    m_copyright = makeLabel(this, "lblCopyright", twipsRect(1680, 720, 2535, 255),
-                            QColor(255, 255, 192), labelFont(times, 9));
+    m_copyright = makeLabel(this, "lblCopyright", AboutLayout::kCopyright, QColor(255, 255, 192),
+                            labelFont(times, 9));
     m_copyright->setText(QString::fromUtf16(ProductIdentity::kCopyright));
-    m_link = makeLabel(this, "LblHTTP", twipsRect(1080, 1080, 2790, 240), kLinkColour,
+    m_link = makeLabel(this, "LblHTTP", AboutLayout::kLink, kLinkColour,
                        labelFont(QStringLiteral("MS Sans Serif"), 9.75));
     m_link->setText(m_content.homePage);
     m_link->setToolTip(ProductIdentity::linkToolTip());
     m_link->setCursor(Qt::PointingHandCursor);
 
-    // The underline, from (1080, 1320) to (3960, 1320): a one-pixel line control.
+    // The underline: a one-pixel line control.
     m_linkLine = new QWidget(this);
     m_linkLine->setObjectName(QStringLiteral("LinHTTP"));
-    m_linkLine->setGeometry(Twips::toPixels(1080), Twips::toPixels(1320),
-                            Twips::toPixels(3960 - 1080) + 1, 1);
+    m_linkLine->setGeometry(AboutLayout::kUnderline);
     m_linkLine->setAutoFillBackground(true);
     m_linkLine->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -115,7 +107,7 @@ AboutWindow::AboutWindow(LauncherSession& session, Content content, LinkOpener l
 void AboutWindow::start()
 {
     // The program directory and Kind were taken by the session, which exists before the window.
-    setFixedSize(Twips::toPixels(kWidthTwips), Twips::toPixels(kHeightTwips));
+    setFixedSize(Twips::toPixels(AboutLayout::kWidth), Twips::toPixels(AboutLayout::kHeight));
     m_timer->setInterval(kTimerMs);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -235,8 +235,16 @@ private slots:
         QCOMPARE(textColour(version), QColor(255, 0, 0));
         QCOMPARE(link->text(), kHome);
         QCOMPARE(link->toolTip(), QStringLiteral("Visit the home page"));
-        QCOMPARE(link->geometry(), QRect(72, 72, 186, 16));
-        QCOMPARE(icon->geometry(), QRect(8, 16, 36, 36));
+        // Every control where its twips put it, at 15 twips a pixel.
+        const std::pair<const char*, QRect> places[] = {
+            {"LblHTTP", {72, 72, 186, 16}},       {"ImgIcon", {8, 16, 36, 36}},
+            {"lblProductName", {56, 8, 185, 25}}, {"lblVersion", {112, 32, 129, 17}},
+            {"lblCopyright", {112, 48, 169, 17}},
+        };
+        for (const auto& [name, place] : places) {
+            auto* control = window->findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(control && control->geometry() == place, name);
+        }
         QVERIFY(!icon->pixmap().isNull());
         QCOMPARE(icon->pixmap().size(), QSize(32, 32));
     }
