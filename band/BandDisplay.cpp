@@ -7,6 +7,7 @@
 #include "SwitchProgram.h"
 #include "TrayPicture.h"
 #include "Twips.h"
+#include "WindowPlacer.h"
 #include "platform/TrayWatch.h"
 
 #include <QCursor>
@@ -29,8 +30,8 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
                          BandMode mode, QString programFolder, std::function<bool()> trayThere)
     : m_store(store), m_starter(starter), m_programFolder(std::move(programFolder)), m_mode(mode),
       m_band(store, clock), m_menu(std::make_unique<QMenu>()),
-      m_list(std::make_unique<BandListWindow>()), m_ticks(clock, store.filePath()),
-      m_trayThere(std::move(trayThere))
+      m_list(std::make_unique<BandListWindow>()), m_placer(new WindowPlacer(*m_list)),
+      m_ticks(clock, store.filePath()), m_trayThere(std::move(trayThere))
 {
     m_menu->setObjectName(QStringLiteral("bandMenu"));
     for (const MenuEntry& e : DisplayMenu::bandEntries()) {
@@ -164,9 +165,11 @@ void BandDisplay::showFallbackWindow()
     };
     const std::optional<float> left = twips(StoreKeys::BandLeft);
     const std::optional<float> top = twips(StoreKeys::BandTop);
+    WindowPlacement place{Twips::fromPixels(at.x()), Twips::fromPixels(at.y()), 0};
     if (left && top)
-        at = QPoint(Twips::toPixels(*left), Twips::toPixels(*top));
-    m_list->move(at);
+        place = {*left, *top, 0};
+    // Wholly on a screen, now and when the screens change, like the other clock windows.
+    m_placer->open(place, m_list->height(), m_list->width());
     m_list->show();
 }
 

@@ -16,6 +16,7 @@ class QMenu;
 class QSystemTrayIcon;
 class SettingsStore;
 class TrayWatch;
+class WindowPlacer;
 
 // The task-bar clock: a tray icon that shows the rotating place's time and lists every place in
 // its tool tip, with the list window on a left click and the menu of the other displays on a
@@ -62,6 +63,7 @@ private:
     int m_loads = -1;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<BandListWindow> m_list;
+    WindowPlacer* m_placer; // the list's, as a window of its own
     std::unique_ptr<QSystemTrayIcon> m_tray;
     TickTimer m_ticks;
     std::function<bool()> m_trayThere;

@@ -1,6 +1,6 @@
 # Screens that change under running clocks: when the second monitor goes, the panel on it moves
 # wholly onto the first; when the first shrinks from 1280 x 800 to 800 x 600, the list clock
-# near its bottom right corner moves wholly into what is left.
+# and the tray clock's window near its bottom right corner move wholly into what is left.
 source "$ZEL_E2E_LIB"
 zel_start_two_monitors 1280x800
 
@@ -33,7 +33,13 @@ xrandr --output DUMMY1 --off && xrandr --fb 1280x800 || zel_x_fail "the second m
 expect_within "the panel after its monitor went" "$panel" 1280 800
 zel_log "the second monitor went: the panel moved to $(zel_frame_of "$panel")"
 
+# The panel would follow the tray clock's window as the foreground.
+zel_kill_program zelpane
+zel_store_set Settings Start 1
+zel_run zelband # no tray: its window in the bottom right corner
+band=$(zel_poll 30 xdotool search --onlyvisible --name '^zelband list$') || zel_fail "no zelband"
+
 xrandr --output DUMMY0 --mode 800x600 --fb 800x600 || zel_x_fail "no 800 x 600 mode"
 expect_within "the list clock after the screen shrank" "$list" 800 600
-expect_within "the panel after the screen shrank" "$panel" 800 600
+expect_within "the tray clock's window after the screen shrank" "$band" 800 600
 zel_log "1280 x 800 became 800 x 600: the list clock moved to $(zel_frame_of "$list")"
