@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "ChooserLabel.h"
 #include "HelpViewer.h"
+#include "SettingsLayout.h"
 #include "Twips.h"
 #include "WorldDb.h"
 
@@ -28,11 +29,6 @@ const char* const kZoneTip =
     QT_TRANSLATE_NOOP("SettingsWindow", "Summer time follows the time zone of the place");
 const char* const kUtcTip =
     QT_TRANSLATE_NOOP("SettingsWindow", "UTC=universal time coordinated (=GMT)");
-
-void place(QWidget* w, int left, int top, int width, int height)
-{
-    w->setGeometry(Twips::rect(left, top, width, height));
-}
 
 void setGround(QWidget* w, const QColor& colour)
 {
@@ -62,8 +58,7 @@ QString indexed(const char* name, int index)
 }
 
 // A caption of the details panel: white bold text on the window's ground.
-void captionLabel(QWidget* parent, int index, const QString& text, int left, int top, int width,
-                  int height)
+void captionLabel(QWidget* parent, int index, const QString& text, const QRect& place)
 {
     auto* label = make<QLabel>(indexed("lblTitle", index), parent);
     label->setText(text);
@@ -72,18 +67,18 @@ void captionLabel(QWidget* parent, int index, const QString& text, int left, int
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true); // "Exchange Rate" takes two lines
-    place(label, left, top, width, height);
+    label->setGeometry(place);
 }
 
 // A value of the details panel: wraps at words and cuts off what does not fit its fixed size.
-QLabel* valueLabel(QWidget* parent, const char* name, int left, int top, int width, int height)
+QLabel* valueLabel(QWidget* parent, const char* name, const QRect& place)
 {
     auto* label = make<QLabel>(QLatin1String(name), parent);
     setGround(label, SettingsWindow::kValueGround);
     setTextColour(label, Qt::black);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(label, left, top, width, height);
+    label->setGeometry(place);
     return label;
 }
 
@@ -101,7 +96,8 @@ SettingsWindow::SettingsWindow(SettingsModel& model, ProgramStarter& starter, QS
 {
     setObjectName(QStringLiteral("fMainSet"));
     setWindowTitle(tr("Zel's World Clock"));
-    setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));
+    setFixedSize(Twips::toPixels(SettingsLayout::kClientWidth),
+                 Twips::toPixels(SettingsLayout::kClientHeight));
     setFont(QFont(kFontFamily, 9));
     QPalette p = palette();
     p.setColor(QPalette::Window, kGround);
@@ -121,7 +117,7 @@ SettingsWindow::SettingsWindow(SettingsModel& model, ProgramStarter& starter, QS
         auto* widget = make<QListWidget>(QLatin1String(name), this);
         for (int row = 0; row < m_model.rowCount(list); ++row)
             widget->addItem(m_model.rowText(list, row));
-        place(widget, 120, 2760, 3495, 1500);
+        widget->setGeometry(SettingsLayout::kPickList);
         widget->setUniformItemSizes(true);
         // Moving the selection, by arrow keys or by typing a name's first letters, is a pick.
         connect(widget, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -149,24 +145,24 @@ void SettingsWindow::buildFrame()
 {
     m_frame = make<QGroupBox>(QStringLiteral("Frame1"), this);
     m_frame->setTitle(tr("Clock"));
-    place(m_frame, 120, 0, 3495, 2415);
+    m_frame->setGeometry(SettingsLayout::kFrame);
 
     m_interval = new ChooserLabel(QStringLiteral("lblCT"), m_frame);
     m_interval->setToolTip(tr("Click to change how long each place is shown"));
-    place(m_interval, 120, 240, 975, 255);
+    m_interval->setGeometry(SettingsLayout::kInterval);
     connect(m_interval, &ChooserLabel::activated, this, [this] {
         m_model.nextInterval();
         refresh();
     });
 
     auto* languageBox = make<QWidget>(QStringLiteral("picJE"), m_frame);
-    place(languageBox, 1200, 240, 2175, 255);
+    languageBox->setGeometry(SettingsLayout::kLanguageBox);
     const std::array<const char*, 2> languageNames{QT_TR_NOOP("Japanese"), QT_TR_NOOP("English")};
     auto* languages = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         m_language[i] = make<QRadioButton>(indexed("optJE", i), languageBox);
         m_language[i]->setText(tr(languageNames[i]));
-        place(m_language[i], 1200 * i, 0, i == 0 ? 1200 : 975, 255);
+        m_language[i]->setGeometry(SettingsLayout::languageOption(i));
         languages->addButton(m_language[i], i);
     }
     connect(languages, &QButtonGroup::idClicked, this, [this](int i) {
@@ -176,7 +172,7 @@ void SettingsWindow::buildFrame()
 
     m_style = new ChooserLabel(QStringLiteral("lblCltp"), m_frame);
     m_style->setToolTip(tr("Click to change the kind of clock"));
-    place(m_style, 120, 520, 1335, 255);
+    m_style->setGeometry(SettingsLayout::kStyle);
     connect(m_style, &ChooserLabel::activated, this, [this] {
         m_model.nextStyle();
         refresh();
@@ -188,13 +184,13 @@ void SettingsWindow::buildFrame()
     }
 
     auto* patternBox = make<QWidget>(QStringLiteral("picSelectPattern"), m_frame);
-    place(patternBox, 1680, 555, 1695, 255);
+    patternBox->setGeometry(SettingsLayout::kPatternBox);
     const std::array<const char*, 2> patternNames{QT_TR_NOOP("Country"), QT_TR_NOOP("City")};
     auto* patterns = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         m_pattern[i] = make<QRadioButton>(indexed("optSelectPattern", i), patternBox);
         m_pattern[i]->setText(tr(patternNames[i]));
-        place(m_pattern[i], 960 * i, 0, i == 0 ? 960 : 735, 255);
+        m_pattern[i]->setGeometry(SettingsLayout::patternOption(i));
         patterns->addButton(m_pattern[i], i);
     }
     connect(patterns, &QButtonGroup::idClicked, this, [this](int i) {
@@ -206,8 +202,7 @@ void SettingsWindow::buildFrame()
     for (int i = 0; i < 2; ++i) {
         auto* line = make<QFrame>(indexed("Line1", i), m_frame);
         setGround(line, i == 0 ? QColor(128, 128, 128) : QColor(Qt::white));
-        line->setGeometry(Twips::toPixels(60), Twips::toPixels(815 + 15 * i),
-                          Twips::toPixels(3495 - 120), 1);
+        line->setGeometry(SettingsLayout::ruleLine(i));
     }
 
     // Each option set is a group of its own: Qt's automatic one-of-many rule would take every
@@ -223,12 +218,12 @@ void SettingsWindow::buildFrame()
     });
     for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
         m_slotOptions[n] = make<QRadioButton>(indexed("optClock", n), m_frame);
-        place(m_slotOptions[n], 120, 840 + 240 * n, 255, 255);
+        m_slotOptions[n]->setGeometry(SettingsLayout::slotOption(n));
         slotButtons->addButton(m_slotOptions[n], n);
         m_names[n] = make<QLabel>(indexed("lblClock", n), m_frame);
-        place(m_names[n], 480, 900 + 240 * n, 2175, 255);
+        m_names[n]->setGeometry(SettingsLayout::slotName(n));
         m_times[n] = make<QLabel>(indexed("lblTime", n), m_frame);
-        place(m_times[n], 2640, 900 + 240 * n, 495, 255);
+        m_times[n]->setGeometry(SettingsLayout::slotTime(n));
         m_times[n]->setAlignment(Qt::AlignCenter);
         for (QLabel* label : {m_names[n], m_times[n]}) {
             setTextColour(label, Qt::black);
@@ -238,7 +233,7 @@ void SettingsWindow::buildFrame()
         m_marks[n]->setToolTip(tr(kSummerTip));
         m_marks[n]->setAlignment(Qt::AlignCenter);
         setTextColour(m_marks[n], Qt::black);
-        place(m_marks[n], 3120, 900 + 240 * n, 255, 255);
+        m_marks[n]->setGeometry(SettingsLayout::slotMark(n));
         connect(m_marks[n], &ChooserLabel::activated, this, [this, n] {
             m_model.toggleSummer(n);
             refresh();
@@ -250,33 +245,34 @@ void SettingsWindow::buildDetails()
 {
     m_map = make<QLabel>(QStringLiteral("imgWorld"), this);
     m_map->setPixmap(QPixmap::fromImage(WorldDb::worldMap()));
-    place(m_map, 3720, 120, 5235, 3090);
+    m_map->setGeometry(SettingsLayout::kMap);
 
-    captionLabel(this, 1, tr("Country Name"), 3720, 3360, 1455, 255);
-    m_countryName = valueLabel(this, "lblCountryName", 5160, 3360, 3855, 255);
-    captionLabel(this, 2, tr("National capital"), 3720, 3720, 1815, 255);
-    m_capital = valueLabel(this, "lblCapital", 5160, 3720, 3855, 495);
-    captionLabel(this, 8, tr("Language"), 1320, 4320, 1095, 255);
-    m_languages = valueLabel(this, "lblLanguage", 2400, 4320, 6615, 615);
-    captionLabel(this, 3, tr("Currency"), 120, 5040, 1815, 255);
-    m_currency = valueLabel(this, "lblCurrency", 1200, 5040, 7815, 255);
-    captionLabel(this, 9, tr("Exchange Rate"), 120, 5400, 855, 495);
-    m_exchange = valueLabel(this, "lblExchange", 1200, 5400, 3975, 495);
+    using namespace SettingsLayout;
+    captionLabel(this, 1, tr("Country Name"), kCountryCaption);
+    m_countryName = valueLabel(this, "lblCountryName", kCountryName);
+    captionLabel(this, 2, tr("National capital"), kCapitalCaption);
+    m_capital = valueLabel(this, "lblCapital", kCapital);
+    captionLabel(this, 8, tr("Language"), kLanguageCaption);
+    m_languages = valueLabel(this, "lblLanguage", kLanguage);
+    captionLabel(this, 3, tr("Currency"), kCurrencyCaption);
+    m_currency = valueLabel(this, "lblCurrency", kCurrency);
+    captionLabel(this, 9, tr("Exchange Rate"), kExchangeCaption);
+    m_exchange = valueLabel(this, "lblExchange", kExchange);
 
     m_flag = make<QLabel>(QStringLiteral("imgFlag"), this);
     m_flag->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_flag->setLineWidth(1);
     m_flag->setScaledContents(true);
-    place(m_flag, 120, 4320, 870, 600);
+    m_flag->setGeometry(kFlag);
 
-    captionLabel(this, 4, tr("(UTC)"), 240, 2520, 615, 255);
-    captionLabel(this, 5, tr("(Local)"), 1920, 2520, 735, 255);
+    captionLabel(this, 4, tr("(UTC)"), kUtcCaption);
+    captionLabel(this, 5, tr("(Local)"), kLocalCaption);
     for (int index : {4, 5})
         findChild<QLabel*>(indexed("lblTitle", index))->setToolTip(tr(kUtcTip));
     m_utcOffset = make<QLabel>(QStringLiteral("lblTimeDifUTC"), this);
-    place(m_utcOffset, 960, 2475, 855, 255);
+    m_utcOffset->setGeometry(kUtcOffset);
     m_localOffset = make<QLabel>(QStringLiteral("lblTimeDifLocal"), this);
-    place(m_localOffset, 2760, 2475, 855, 255);
+    m_localOffset->setGeometry(kLocalOffset);
 
     // The cross-hair over the map: each line keeps its span and moves across it.
     m_lineEW = make<QFrame>(QStringLiteral("LineEW"), this);
@@ -289,17 +285,17 @@ void SettingsWindow::buildDetails()
 
 void SettingsWindow::buildButtons()
 {
-    const auto button = [this](const QString& name, const QString& text, int left, int top) {
+    const auto button = [this](const QString& name, const QString& text, const QRect& place) {
         auto* b = make<QPushButton>(name, this);
         b->setText(text);
         b->setAutoDefault(true);
-        place(b, left, top, 975, 285);
+        b->setGeometry(place);
         return b;
     };
-    QPushButton* ok = button(QStringLiteral("cmdOK_0"), tr("O K"), 6960, 5760);
-    QPushButton* cancel = button(QStringLiteral("cmdOK_1"), tr("Cancel"), 8040, 5760);
-    QPushButton* about = button(QStringLiteral("cmdAbout"), tr("About"), 6960, 5400);
-    QPushButton* help = button(QStringLiteral("cmdHelp"), tr("Help"), 8040, 5400);
+    QPushButton* ok = button(QStringLiteral("cmdOK_0"), tr("O K"), SettingsLayout::kOk);
+    QPushButton* cancel = button(QStringLiteral("cmdOK_1"), tr("Cancel"), SettingsLayout::kCancel);
+    QPushButton* about = button(QStringLiteral("cmdAbout"), tr("About"), SettingsLayout::kAbout);
+    QPushButton* help = button(QStringLiteral("cmdHelp"), tr("Help"), SettingsLayout::kHelp);
     connect(about, &QPushButton::clicked, this, [this] { AboutBox::show(this); });
     connect(help, &QPushButton::clicked, this, [this] { HelpViewer::showContents(this); });
     connect(ok, &QPushButton::clicked, this, [this] { finish(true); });
@@ -360,10 +356,11 @@ void SettingsWindow::refresh()
     if (d.crossHair) {
         const int x = Twips::toPixels(d.crossHair->x());
         const int y = Twips::toPixels(d.crossHair->y());
-        const int top = Twips::toPixels(120);
-        const int left = Twips::toPixels(3720);
-        m_lineEW->setGeometry(x, top, 1, Twips::toPixels(3240) - top + 1);
-        m_lineNS->setGeometry(left, y, Twips::toPixels(9000) - left + 1, 1);
+        using namespace SettingsLayout;
+        const int top = Twips::toPixels(kMapTop);
+        const int left = Twips::toPixels(kMapLeft);
+        m_lineEW->setGeometry(x, top, 1, Twips::toPixels(kCrossHairBottom) - top + 1);
+        m_lineNS->setGeometry(left, y, Twips::toPixels(kCrossHairRight) - left + 1, 1);
         m_lineEW->raise();
         m_lineNS->raise();
     }

@@ -29,10 +29,6 @@ public:
     static inline const QColor kValueGround{255, 224, 192};
     static inline const QColor kCrossHair{255, 0, 0};
     static constexpr int kTickMs = 500;
-    // The client area: the 9225 x 6750 twips window less a 4-pixel border on each side and a
-    // 19-pixel caption.
-    static constexpr int kClientWidthTwips = 9105;
-    static constexpr int kClientHeightTwips = 6345;
 
     // The model is loaded already; the window starts and stops with the program's two
     // directories, where it looks for the display to start.
