@@ -13,6 +13,13 @@ namespace {
 
 constexpr int kLastInterval = 10;
 
+// The map's grid in the window's twips: where longitude 180 west and latitude 90 north fall,
+// and the twips for the whole round of longitudes and the pole-to-pole span of latitudes.
+constexpr double kWestEdge = 3620;
+constexpr double kLongitudeSpan = 5200;
+constexpr double kNorthEdge = 620;
+constexpr double kLatitudeSpan = 3000;
+
 // The time of day at a place, UTC plus the offset, to the minute.
 QString placeTime(const QDateTime& utcNow, qint64 offsetSeconds)
 {
@@ -430,7 +437,8 @@ void SettingsModel::showDetails(int row)
     if (row != kNoneRow && d.south && d.east) {
         const double s = *d.south + 90;
         const double e = *d.east + 180;
-        m_details.crossHair = QPointF(float(3620 + 5200 * e / 360), float(620 + 3000 * s / 180));
+        m_details.crossHair = QPointF(float(kWestEdge + kLongitudeSpan * e / 360),
+                                      float(kNorthEdge + kLatitudeSpan * s / 180));
     } else {
         m_details.crossHair.reset();
     }
