@@ -7,7 +7,6 @@
 #include "Twips.h"
 #include "WindowDrag.h"
 
-#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -72,10 +71,4 @@ void BandListWindow::keyPressEvent(QKeyEvent* event)
 void BandListWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     emit menuRequested(event->globalPos());
-}
-
-void BandListWindow::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    emit closed();
 }

@@ -22,12 +22,10 @@ public:
 signals:
     void escapePressed();
     void menuRequested(const QPoint& globalPos);
-    void closed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     struct Row {

@@ -27,7 +27,6 @@ public:
     ~CaptionWindow() override;
 
     void onTick();
-    QMenu* menu() const { return m_menu; }
     void choose(MenuItem item);
 
 signals:

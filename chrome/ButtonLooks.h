@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ButtonEntry.h"
+#include "ButtonTable.h"
 
 #include <QString>
 #include <array>
@@ -30,7 +30,7 @@ public:
 
     // The looks of a window's button table, row for row.
     template <typename Id, std::size_t N>
-    static std::vector<Entry> tableOf(const std::array<ButtonEntry<Id>, N>& buttons)
+    static std::vector<Entry> tableOf(const ButtonTable<Id, N>& buttons)
     {
         std::vector<Entry> out;
         for (const ButtonEntry<Id>& b : buttons)

@@ -47,11 +47,11 @@ std::optional<SwitchTarget> switchTarget(MenuItem item)
 {
     switch (item) {
     case MenuItem::TitleBarClock:
-        return SwitchTarget{SuiteProgram::TitleBarClock, 0};
+        return SwitchTarget{SuiteProgram::TitleBarClock, DisplayKind::TitleBarClock};
     case MenuItem::PanelClock:
-        return SwitchTarget{SuiteProgram::PanelClock, 1};
+        return SwitchTarget{SuiteProgram::PanelClock, DisplayKind::PanelClock};
     case MenuItem::ListClock:
-        return SwitchTarget{SuiteProgram::ListClock, 2};
+        return SwitchTarget{SuiteProgram::ListClock, DisplayKind::ListClock};
     case MenuItem::Settings:
         return SwitchTarget{SuiteProgram::Settings, std::nullopt};
     case MenuItem::End:

@@ -21,13 +21,12 @@ QSize ImageButton::sizeHint() const
     return {ButtonPictures::kWidth, ButtonPictures::kHeight};
 }
 
-void ImageButton::setPicture(const QPixmap& picture, int index)
+void ImageButton::setPicture(const QPixmap& picture)
 {
     // Same picture again: nothing to repaint.
-    if (index == m_index && picture.cacheKey() == m_picture.cacheKey())
+    if (picture.cacheKey() == m_picture.cacheKey())
         return;
     m_picture = picture;
-    m_index = index;
     update();
 }
 

@@ -13,9 +13,7 @@ class ImageButton final : public QAbstractButton {
 public:
     ImageButton(const QString& objectName, const QString& toolTip, QWidget* parent);
 
-    // `index` is the picture's place in the store, kept so that the current look can be asked.
-    void setPicture(const QPixmap& picture, int index);
-    int pictureIndex() const { return m_index; }
+    void setPicture(const QPixmap& picture);
 
     QSize sizeHint() const override;
 
@@ -33,6 +31,5 @@ private:
     void setPressed(bool on);
 
     QPixmap m_picture;
-    int m_index = -1;
     bool m_pressed = false; // by any mouse button
 };

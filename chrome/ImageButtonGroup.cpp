@@ -13,7 +13,7 @@ ImageButtonGroup::ImageButtonGroup(const ButtonPictures& pictures,
                                    std::vector<ButtonLooks::Entry> table, QObject* parent)
     : QObject(parent), m_pictures(pictures), m_buttons(std::move(buttons)),
       m_looks(std::move(table), [this](std::size_t i, int picture) {
-          m_buttons[i]->setPicture(m_pictures.at(picture), picture);
+          m_buttons[i]->setPicture(m_pictures.at(picture));
       })
 {
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Twips.h"
 #include "platform/ForegroundWindow.h"
 
 #include <QPointF>
@@ -12,7 +13,7 @@ namespace TitleBarPlacement {
 inline constexpr int kButtonRoom = 60;
 inline constexpr double kBelowTop = 2.48;
 
-QPointF overTitleBar(const WindowRect& r, float widthTwips, int twipsPerPixelX = 15,
-                     int twipsPerPixelY = 15, int buttonRoom = kButtonRoom);
+QPointF overTitleBar(const WindowRect& r, float widthTwips, int twipsPerPixelX = Twips::kPerPixel,
+                     int twipsPerPixelY = Twips::kPerPixel, int buttonRoom = kButtonRoom);
 
 } // namespace TitleBarPlacement

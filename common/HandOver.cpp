@@ -46,23 +46,22 @@ QString fileName(SuiteProgram program)
 
 std::optional<SuiteProgram> styleProgram(int kind)
 {
-    switch (kind) {
-    case 0:
+    switch (DisplayKind(kind)) {
+    case DisplayKind::TitleBarClock:
         return SuiteProgram::TitleBarClock;
-    case 1:
+    case DisplayKind::PanelClock:
         return SuiteProgram::PanelClock;
-    case 2:
+    case DisplayKind::ListClock:
         return SuiteProgram::ListClock;
-    case 3:
+    case DisplayKind::TaskBarClock:
         return SuiteProgram::TaskBarClock;
-    default:
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 std::optional<SuiteProgram> launcherDisplay(int kind)
 {
-    if (kind == 3)
+    if (DisplayKind(kind) == DisplayKind::TaskBarClock)
         return std::nullopt;
     return styleProgram(kind);
 }
@@ -136,12 +135,12 @@ std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
 
 std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter,
                                      SuiteProgram program, const QString& folder,
-                                     std::optional<int> kind, const QString& fallbackFolder,
+                                     std::optional<DisplayKind> kind, const QString& fallbackFolder,
                                      StoreBatch first)
 {
     first.set(StoreKeys::Start, 1);
     if (kind)
-        first.set(StoreKeys::Kind, *kind);
+        first.set(StoreKeys::Kind, int(*kind));
     store.write(first);
     std::optional<StartFailure> failure = start(starter, program, folder, fallbackFolder);
     if (failure)

@@ -10,11 +10,14 @@ class ProgramStarter;
 // The programs of the suite and of its neighbours, which are started by file name.
 enum class SuiteProgram { TitleBarClock, PanelClock, ListClock, Settings, TaskBarClock, Launcher };
 
+// The displays as the store's "Kind" numbers them.
+enum class DisplayKind { TitleBarClock = 0, PanelClock = 1, ListClock = 2, TaskBarClock = 3 };
+
 // Where a clock's switch button hands over to: the program, and the "Kind" it writes after
 // "Start" when there is one.
 struct SwitchTarget {
     SuiteProgram program;
-    std::optional<int> kind;
+    std::optional<DisplayKind> kind;
     bool operator==(const SwitchTarget&) const = default;
 };
 
@@ -32,7 +35,7 @@ namespace HandOver {
 // "zelpane" here, "zelpane.exe" on Windows.
 QString fileName(SuiteProgram program);
 
-// The display of a "Kind": 0 title-bar, 1 panel, 2 list, 3 task-bar clock.
+// The display of a stored "Kind"; nothing for a number that names none.
 std::optional<SuiteProgram> styleProgram(int kind);
 // The display that "Kind" names for the launcher: the same, except that it never starts the
 // task-bar clock.
@@ -63,7 +66,7 @@ std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
 // then stays open.
 std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter,
                                      SuiteProgram program, const QString& folder,
-                                     std::optional<int> kind = std::nullopt,
+                                     std::optional<DisplayKind> kind = std::nullopt,
                                      const QString& fallbackFolder = {}, StoreBatch first = {});
 
 } // namespace HandOver

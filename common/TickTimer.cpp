@@ -7,9 +7,13 @@
 #include <algorithm>
 #include <cmath>
 
-TickTimer::TickTimer(const Clock& clock, const QString& storeFile, QObject* parent)
-    : QObject(parent), m_clock(clock), m_wallClock(std::make_unique<WallClockWatch>())
+TickTimer::TickTimer(const Clock& clock, const QString& storeFile,
+                     std::optional<int> longestSleepMs, QObject* parent)
+    : QObject(parent), m_clock(clock), m_wallClock(std::make_unique<WallClockWatch>()),
+      m_longestSleepMs(longestSleepMs)
 {
+    m_timer.setParent(this);
+    m_timer.setObjectName(QStringLiteral("tickSleep"));
     m_timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % late: at a minute that is seconds of a stale clock.
     m_timer.setTimerType(Qt::PreciseTimer);

@@ -29,7 +29,11 @@ public:
     static constexpr int kWatchedSleepMs = kMinuteMs + 1000;
 
     // `storeFile` empty: the store is no file that can be watched, and the timer polls.
-    TickTimer(const Clock& clock, const QString& storeFile, QObject* parent = nullptr);
+    // `longestSleepMs`, when given, replaces the longest sleep between ticks that the watches
+    // allow (tests use it to tell a tick of a watch from one of the timer). The sleep itself is
+    // the child QTimer named "tickSleep".
+    TickTimer(const Clock& clock, const QString& storeFile,
+              std::optional<int> longestSleepMs = std::nullopt, QObject* parent = nullptr);
     ~TickTimer() override;
 
     // The display's next own change, on the clock's seconds counter; asked after every tick.
@@ -37,15 +41,11 @@ public:
     void setNextDue(std::function<std::optional<double>()> nextDue);
     // The display asks the window system itself and must tick every 100 ms.
     void setPolling(bool polling);
-    // Tests that must tell a tick of a watch from one of the timer sleep longer.
-    void setLongestSleep(int ms) { m_longestSleepMs = ms; }
     bool isWatchingStore() const;
     bool isWatchingWallClock() const;
 
     void start();
     void stop();
-    bool isActive() const { return m_running; }
-    int remainingMs() const { return m_timer.remainingTime(); }
 
     // How long to sleep from `utcNow` (the wall clock) and `secondsNow` (the seconds counter):
     // 1 ms past the next whole minute, or past `due`, never longer than `longestSleepMs`; the
@@ -69,5 +69,5 @@ private:
     std::function<std::optional<double>()> m_nextDue;
     bool m_polling = false;
     bool m_running = false;
-    std::optional<int> m_longestSleepMs;
+    const std::optional<int> m_longestSleepMs;
 };

@@ -2,18 +2,13 @@
 
 #include "ClockLook.h"
 #include "DisplayLabel.h"
-#include "ImageButton.h"
-#include "ImageButtonGroup.h"
-#include "SettingsStore.h"
 #include "StripWidget.h"
-#include "SwitchProgram.h"
 #include "Twips.h"
 #include "WindowDrag.h"
 #include "WindowPlacer.h"
 #include "platform/SizingFrame.h"
 #include "platform/TopMost.h"
 
-#include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -50,15 +45,10 @@ constexpr int kDistanceGapPixels = 4;
 
 ListWindow::ListWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
                        QString programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
-      m_programFolder(std::move(programFolder)), m_list(store, clock),
-      m_ticks(clock, store.filePath()), m_placer(new WindowPlacer(*this))
+    : ClockWindow(QStringLiteral("fMainList"), QStringLiteral("zelroll"), store, clock, starter,
+                  std::move(programFolder), StoreKeys::ListWindow, parent),
+      m_list(store, clock)
 {
-    setObjectName(QStringLiteral("fMainList"));
-    setWindowTitle(QStringLiteral("zelroll"));
-    ClockLook::apply(*this);
-    // Tool tips show while another program's window is the active one.
-    setAttribute(Qt::WA_AlwaysShowToolTips);
     // The arrow keys and typed times reach the window once it is clicked.
     setFocusPolicy(Qt::ClickFocus);
     buildControls();
@@ -70,55 +60,30 @@ ListWindow::~ListWindow() = default;
 void ListWindow::buildControls()
 {
     using namespace ListLayout;
-    std::vector<ImageButton*> buttons;
-    for (const ListButtonEntry& entry : ListButtons::table()) {
-        auto* b = new ImageButton(entry.name, toolTipOf(entry), this);
-        b->move(Twips::toPixels(entry.left), Twips::toPixels(entry.top));
-        buttons.push_back(b);
-        const ListButton id = entry.id;
-        connect(b, &ImageButton::clicked, this, [this, id] {
-            switch (id) {
-            case ListButton::DW:
-                toggleMode();
-                break;
-            case ListButton::End:
-                close();
-                break;
-            default:
-                switchTo(id);
-                break;
-            }
-        });
-    }
-    m_buttons = new ImageButtonGroup(m_pictures, std::move(buttons),
-                                     ButtonLooks::tableOf(ListButtons::table()), this);
+    addButtons<ListButton>(ListButtons::table(), [this](ListButton id) {
+        if (id == ListButton::DW)
+            toggleMode();
+        else
+            close();
+    });
 
     // The mode label only shows the mode: it neither drags nor resets the buttons.
     m_modeLabel = new DisplayLabel(QStringLiteral("lblDW"), QColor(), this);
     m_modeLabel->setGeometry(Twips::rect(kModeLabelLeft, 0, modeLabelWidth(kMinWidth), kRowHeight));
 
-    const auto makeRowLabel = [this](QStringView name, int row, QColor background) {
-        auto* l = new DisplayLabel(indexed(name, row), background, this);
-        connect(l, &DisplayLabel::mouseMoved, this, [this](Qt::MouseButtons buttons) {
-            m_buttons->resetAll();
-            startWindowDrag(this, buttons);
-        });
-        return l;
-    };
     for (int r = 0; r < kRowCount; ++r) {
         const int top = rowTop(r);
-        m_dateLabels[r] = makeRowLabel(u"lblDate", r, ClockLook::dateHighlight());
-        m_dateLabels[r]->setGeometry(Twips::rect(0, top, kDateWidth, kRowHeight));
+        m_dateLabels[r] = addLabel(indexed(u"lblDate", r), ClockLook::dateHighlight(),
+                                   QRect(0, top, kDateWidth, kRowHeight));
         m_dateLabels[r]->shrinkToFit(); // some languages' months are wider than the label
         m_strips[r] = new StripWidget(indexed(u"lblTimeZone", r), this);
         m_strips[r]->move(Twips::toPixels(kStripLeft), Twips::toPixels(top));
-        m_timeLabels[r] = makeRowLabel(u"lblTime", r, ClockLook::nightHighlight());
+        m_timeLabels[r] = addLabel(indexed(u"lblTime", r), ClockLook::nightHighlight(),
+                                   QRect(kTimeLeft, top, kTimeWidth, kRowHeight));
         m_timeLabels[r]->setFont(ClockLook::labelFont());
-        m_timeLabels[r]->setGeometry(Twips::rect(kTimeLeft, top, kTimeWidth, kRowHeight));
-        m_placeLabels[r] = makeRowLabel(u"lblPlace", r, QColor());
+        m_placeLabels[r] = addLabel(indexed(u"lblPlace", r), QColor(),
+                                    QRect(kPlaceLeft, top, placeLabelWidth(kMinWidth), kRowHeight));
         m_placeLabels[r]->setFont(ClockLook::labelFont());
-        m_placeLabels[r]->setGeometry(
-            Twips::rect(kPlaceLeft, top, placeLabelWidth(kMinWidth), kRowHeight));
         m_placeLabels[r]->elideToFit();
     }
     // The time labels overlap the strip's last border: they lie above it.
@@ -138,8 +103,6 @@ void ListWindow::buildControls()
     m_distance->setFont(small);
     m_distance->setForegroundRole(QPalette::HighlightedText);
     m_distance->hide();
-
-    connect(&m_ticks, &TickTimer::tick, this, &ListWindow::onTick);
 }
 
 void ListWindow::start()
@@ -147,13 +110,13 @@ void ListWindow::start()
     loadPlaces();
     TopMost::keepOnTop(*this);
     SizingFrame::request(this);
-    m_placer->open(m_store.placement(StoreKeys::ListWindow), height(), minimumWidth());
+    openAtStoredPlace(height(), minimumWidth());
     m_modeLabel->display(m_list.modeCaption(), false);
     repaintStrips();
     onTick(); // the first texts are there when the window first shows
     // Asleep between minutes, unless a look is to give way to the present before the next.
-    m_ticks.setNextDue([this] { return m_list.returnDue(); });
-    m_ticks.start();
+    ticks().setNextDue([this] { return m_list.returnDue(); });
+    ticks().start();
 }
 
 void ListWindow::loadPlaces()
@@ -376,13 +339,6 @@ void ListWindow::toggleMode()
     repaintStrips();
 }
 
-void ListWindow::switchTo(ListButton id)
-{
-    const std::optional<SwitchTarget> target = ListButtons::switchTarget(id);
-    if (target)
-        switchProgram(this, m_store, m_starter, *target, m_programFolder);
-}
-
 void ListWindow::applyLayout()
 {
     const ListLayout::Size want = ListLayout::enforced(
@@ -421,12 +377,4 @@ void ListWindow::mousePressEvent(QMouseEvent* event)
     applyLayout();
     startWindowDrag(this, event->buttons());
     event->accept();
-}
-
-void ListWindow::closeEvent(QCloseEvent* event)
-{
-    m_ticks.stop();
-    m_store.setPlacement(StoreKeys::ListWindow, m_placer->closing());
-    event->accept();
-    emit closed();
 }

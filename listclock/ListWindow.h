@@ -1,14 +1,10 @@
 #pragma once
 
-#include "ButtonPictures.h"
+#include "ClockWindow.h"
 #include "HandOver.h"
 #include "ListButtons.h"
 #include "ListClock.h"
 #include "ListLayout.h"
-#include "SettingsStore.h"
-#include "TickTimer.h"
-
-#include <QWidget>
 #include <array>
 #include <optional>
 
@@ -17,16 +13,14 @@ class DisplayLabel;
 class QLabel;
 class QLineEdit;
 class QWheelEvent;
-class ImageButtonGroup;
 class ProgramStarter;
 class SettingsStore;
 class StripWidget;
-class WindowPlacer;
 
 // The list clock's window: the local row and every place, each with its 24-hour strip, under a
 // thin band of image buttons. It shows what ListClock computes and forwards the user's actions:
 // the wheel and the arrow keys look at another instant, digits open a time editor on a row.
-class ListWindow final : public QWidget {
+class ListWindow final : public ClockWindow {
     Q_OBJECT
 public:
     // `programFolder` is where the other programs of the suite are looked for.
@@ -34,22 +28,15 @@ public:
                QString programFolder = HandOver::ownDirectory(), QWidget* parent = nullptr);
     ~ListWindow() override;
 
-    const ListClock& model() const { return m_list; }
-
-    // Public so that tests can drive the clock without waiting for its timer or a click.
-    void onTick();
+    void onTick() override;
+    // Public so that tests can change the mode without a click.
     void toggleMode();
-
-signals:
-    // The position is saved: the program ends (a tool window alone does not end it).
-    void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
@@ -58,7 +45,6 @@ private:
     void repaintStrips();
     void applyLayout();
     void applyHeight();
-    void switchTo(ListButton button);
     void placeDistance();
     void showTime(std::size_t row, const RowText& text, bool looking);
     static void applyTimeLook(DisplayLabel& label, bool looking, bool night);
@@ -69,12 +55,7 @@ private:
     void closeEditor();
     void applyTypedTime();
 
-    SettingsStore& m_store;
-    ProgramStarter& m_starter;
-    QString m_programFolder;
     ListClock m_list;
-    ButtonPictures m_pictures;
-    ImageButtonGroup* m_buttons = nullptr;
     DisplayLabel* m_modeLabel = nullptr;
     std::array<DisplayLabel*, ListLayout::kRowCount> m_dateLabels{};
     std::array<DisplayLabel*, ListLayout::kRowCount> m_timeLabels{};
@@ -86,6 +67,4 @@ private:
     bool m_timesLooking = false; // the time labels wear the looked-at look
     int m_chosenRow = -1;        // chosen with Up and Down; -1 none
     int m_wheelRest = 0;         // a touchpad's part of a notch
-    TickTimer m_ticks;
-    WindowPlacer* m_placer;
 };

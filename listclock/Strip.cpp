@@ -2,11 +2,6 @@
 
 namespace Strip {
 
-StripMode modeFromCaption(QStringView caption)
-{
-    return caption == kDayNight ? StripMode::DayNight : StripMode::AmPm;
-}
-
 QString caption(StripMode mode)
 {
     return (mode == StripMode::DayNight ? kDayNight : kAmPm).toString();

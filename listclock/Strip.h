@@ -22,8 +22,7 @@ namespace Strip {
 inline constexpr QStringView kDayNight = u"Day - Night";
 inline constexpr QStringView kAmPm = u"AM - PM";
 
-// The mode label's caption is the mode: anything but "Day - Night" counts as "AM - PM".
-StripMode modeFromCaption(QStringView caption);
+// The mode label's caption.
 QString caption(StripMode mode);
 StripMode toggled(StripMode mode);
 

@@ -16,7 +16,7 @@ QString PanelClock::followToolTip() const
             "PanelClock", "This desktop does not show other programs' windows to the panel "
                           "(Wayland without X), so it cannot follow their title bars.");
     if (!m_toggled)
-        return toolTipOf(PanelButtons::entry(PanelButton::Follow));
+        return toolTipOf(entryOf(PanelButtons::table(), PanelButton::Follow));
     return m_following
                ? QCoreApplication::translate("PanelClock",
                                              "Change to \"Stop following the title bar\"")

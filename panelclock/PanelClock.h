@@ -16,17 +16,9 @@ public:
 
     // The places, then the rotation's starting moment.
     void start() { m_rotation.start(); }
-    void loadPlaces() { m_rotation.loadPlaces(); }
-
     // One tick: reload check, rotation, and the shown place's row.
     RowText onTick() { return m_rotation.onTick(); }
-    void rotate() { m_rotation.rotate(); }
-    std::optional<double> nextRotationAt() const { return m_rotation.nextRotationAt(); }
-    RowText shownRow() const { return m_rotation.shownRow(); }
-
-    int shownIndex() const { return m_rotation.shownIndex(); }
-    int changeInterval() const { return m_rotation.changeInterval(); }
-    const PlaceTable& places() const { return m_rotation.places(); }
+    const PlaceRotation& rotation() const { return m_rotation; }
 
     // Following the foreground window's title bar: on at every start, not stored.
     bool following() const { return m_following; }

@@ -3,19 +3,15 @@
 #include "ClockLook.h"
 #include "DisplayLabel.h"
 #include "ImageButton.h"
-#include "ImageButtonGroup.h"
 #include "PanelLayout.h"
 #include "SettingsStore.h"
-#include "SwitchProgram.h"
 #include "TitleBarPlacement.h"
 #include "Twips.h"
-#include "WindowDrag.h"
 #include "WindowPlacer.h"
 #include "platform/ForegroundWindow.h"
 #include "platform/SizingFrame.h"
 #include "platform/TopMost.h"
 
-#include <QCloseEvent>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
@@ -31,15 +27,10 @@ constexpr int px(double twips)
 
 PanelWindow::PanelWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
                          ForegroundWindow& foreground, QString programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
-      m_foreground(foreground), m_programFolder(std::move(programFolder)), m_panel(store, clock),
-      m_ticks(clock, store.filePath()), m_placer(new WindowPlacer(*this))
+    : ClockWindow(QStringLiteral("fMain2"), QStringLiteral("zelpane"), store, clock, starter,
+                  std::move(programFolder), StoreKeys::PanelWindow, parent),
+      m_foreground(foreground), m_panel(store, clock)
 {
-    setObjectName(QStringLiteral("fMain2"));
-    setWindowTitle(QStringLiteral("zelpane"));
-    ClockLook::apply(*this);
-    // The panel is hardly ever the active window; its tool tips show all the same.
-    setAttribute(Qt::WA_AlwaysShowToolTips);
     buildControls();
     start();
 }
@@ -49,49 +40,31 @@ PanelWindow::~PanelWindow() = default;
 void PanelWindow::buildControls()
 {
     using namespace PanelLayout;
-    std::vector<ImageButton*> buttons;
-    for (const PanelButtonEntry& entry : PanelButtons::table()) {
-        auto* b = new ImageButton(entry.name, toolTipOf(entry), this);
-        b->move(px(entry.left), px(entry.top));
-        buttons.push_back(b);
-        if (entry.id == PanelButton::Follow)
-            m_followButton = b;
-        const PanelButton id = entry.id;
-        connect(b, &ImageButton::clicked, this, [this, id] { click(id); });
-    }
-    m_buttons = new ImageButtonGroup(m_pictures, std::move(buttons),
-                                     ButtonLooks::tableOf(PanelButtons::table()), this);
+    addButtons<PanelButton>(PanelButtons::table(), [this](PanelButton id) { click(id); });
+    m_followButton =
+        findChild<ImageButton*>(entryOf(PanelButtons::table(), PanelButton::Follow).name);
 
-    m_dateLabel = new DisplayLabel(QStringLiteral("lblDate"), ClockLook::dateHighlight(), this);
-    m_dateLabel->setGeometry(Twips::rect(kDateLeft, 0, kDateWidth, kLabelHeight));
+    m_dateLabel = addLabel(QStringLiteral("lblDate"), ClockLook::dateHighlight(),
+                           QRect(kDateLeft, 0, kDateWidth, kLabelHeight));
     m_dateLabel->shrinkToFit(); // some languages' months are wider than the label
-    m_timeLabel = new DisplayLabel(QStringLiteral("lblTime"), ClockLook::nightHighlight(), this);
-    m_timeLabel->setGeometry(Twips::rect(kTimeLeft, 0, kTimeWidth, kLabelHeight));
+    m_timeLabel = addLabel(QStringLiteral("lblTime"), ClockLook::nightHighlight(),
+                           QRect(kTimeLeft, 0, kTimeWidth, kLabelHeight));
     m_timeLabel->setFont(ClockLook::labelFont());
-    m_placeLabel = new DisplayLabel(QStringLiteral("lblPlace"), QColor(), this);
-    m_placeLabel->setGeometry(Twips::rect(kPlaceLeft, 0, 0, kLabelHeight));
+    m_placeLabel =
+        addLabel(QStringLiteral("lblPlace"), QColor(), QRect(kPlaceLeft, 0, 0, kLabelHeight));
     m_placeLabel->setFont(ClockLook::labelFont());
     m_placeLabel->elideToFit();
-    for (DisplayLabel* label : {m_dateLabel, m_timeLabel, m_placeLabel}) {
-        connect(label, &DisplayLabel::mouseMoved, this, [this, label](Qt::MouseButtons b) {
-            m_buttons->resetAll();
-            startWindowDrag(label, b);
-        });
-    }
 
     setMinimumWidth(px(kMinWidth));
     setFixedHeight(px(kHeight));
-    connect(&m_ticks, &TickTimer::tick, this, &PanelWindow::onTick);
-    m_ticks.setNextDue([this] { return m_panel.nextRotationAt(); });
+    ticks().setNextDue([this] { return m_panel.rotation().nextRotationAt(); });
 }
 
 void PanelWindow::start()
 {
-    m_panel.loadPlaces();
     TopMost::keepOnTop(*this);
     SizingFrame::request(this); // resizable in width; the height is held
-    m_placer->open(m_store.placement(StoreKeys::PanelWindow), px(PanelLayout::kHeight),
-                   minimumWidth());
+    openAtStoredPlace(px(PanelLayout::kHeight), minimumWidth());
     if (!m_foreground.canFollow()) {
         m_panel.followingUnavailable();
         m_followButton->setEnabled(false);
@@ -102,11 +75,11 @@ void PanelWindow::start()
             followTitleBar();
     });
     // Without the window system's word, following means asking every 100 ms.
-    m_ticks.setPolling(m_panel.following() && !m_followsEvents);
+    ticks().setPolling(m_panel.following() && !m_followsEvents);
     applyLayout();
     m_panel.start();
     onTick(); // the first texts are there when the window first shows
-    m_ticks.start();
+    ticks().start();
 }
 
 void PanelWindow::onTick()
@@ -128,19 +101,15 @@ void PanelWindow::followTitleBar()
         return;
     const QPointF at =
         TitleBarPlacement::overTitleBar(*r, Twips::fromPixels(frameGeometry().width()));
-    m_placer->moveFrameTo(QPoint(px(at.x()), px(at.y())));
+    placer().moveFrameTo(QPoint(px(at.x()), px(at.y())));
 }
 
 void PanelWindow::click(PanelButton button)
 {
-    if (const std::optional<SwitchTarget> to = PanelButtons::switchTarget(button)) {
-        switchProgram(this, m_store, m_starter, *to, m_programFolder);
-        return;
-    }
     if (button == PanelButton::Follow) {
         m_panel.toggleFollow();
         m_followButton->setToolTip(m_panel.followToolTip());
-        m_ticks.setPolling(m_panel.following() && !m_followsEvents);
+        ticks().setPolling(m_panel.following() && !m_followsEvents);
         if (m_panel.following())
             followTitleBar();
     } else {
@@ -179,12 +148,4 @@ void PanelWindow::showEvent(QShowEvent*)
 void PanelWindow::mousePressEvent(QMouseEvent*)
 {
     holdHeight();
-}
-
-void PanelWindow::closeEvent(QCloseEvent* event)
-{
-    m_ticks.stop();
-    m_store.setPlacement(StoreKeys::PanelWindow, m_placer->closing());
-    event->accept();
-    emit closed();
 }

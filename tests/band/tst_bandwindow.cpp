@@ -1,44 +1,62 @@
 // The task-bar clock's windows in-process: the tray icon's tool tip and the list it opens, and
 // on a desktop without a tray the list as a window of its own that keeps its position.
-#include "BandDisplay.h"
 #include "BandListWindow.h"
+#include "BandWindow.h"
+#include "ClockWindowFixture.h"
 #include "DisplayLabel.h"
-#include "FakeClock.h"
-#include "RecordingBackend.h"
-#include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "UiTexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Fixture {
-    RecordingBackend* backend = new RecordingBackend;
-    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
-    FakeClock clock;
-    RecordingStarter starter;
-    QTemporaryDir programs;
-
-    Fixture()
+struct Fixture : ClockWindowFixture {
+    Fixture() : ClockWindowFixture(QTime(13, 0))
     {
-        clock.utc = QDateTime(QDate(2026, 1, 1), QTime(13, 0), Qt::UTC);
-        clock.local = QDateTime(QDate(2026, 1, 1), QTime(13, 0), Qt::LocalTime);
         backend->write(u"Data", u"PlcCount", "1");
         backend->write(u"Data", u"WP0", "Tokyo");
         backend->write(u"Data", u"WD0", "9");
         backend->write(u"Data", u"WP1", "London");
         backend->write(u"Data", u"WD1", "0");
     }
-    QString folder() const { return programs.path() + '/'; }
 };
+
+// The parts of the clock, found as the program's other windows and its children.
+template <typename T> T* topLevel(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* t = qobject_cast<T*>(w); t && t->objectName() == QLatin1String(name))
+            return t;
+    }
+    return nullptr;
+}
+QMenu* bandMenu()
+{
+    return topLevel<QMenu>("bandMenu");
+}
+BandListWindow* listWindow()
+{
+    return topLevel<BandListWindow>("fBandList");
+}
+QSystemTrayIcon* trayIcon(const BandWindow& band)
+{
+    return band.findChild<QSystemTrayIcon*>(QStringLiteral("trayIcon"));
+}
+// What the clock's logic gives as the tray icon's tool tip for this store and clock.
+QString expectedToolTip(Fixture& f)
+{
+    BandClock clock(f.store, f.clock);
+    clock.start();
+    return clock.toolTip();
+}
 
 QString rowText(const BandListWindow& list, int row)
 {
@@ -87,27 +105,27 @@ private slots:
         QFETCH(QString, listTip);
         UiTexts::useLocale(locale.constData());
         Fixture f;
-        BandDisplay band(f.store, f.clock, f.starter, BandMode::Window, f.folder());
+        BandWindow band(f.store, f.clock, f.starter, BandMode::Window, f.folder());
         QStringList shown;
-        for (const QAction* a : band.menu()->actions())
+        for (const QAction* a : bandMenu()->actions())
             shown.push_back(a->text());
         QCOMPARE(shown, menu);
-        QCOMPARE(band.listWindow()->toolTip(), listTip);
+        QCOMPARE(listWindow()->toolTip(), listTip);
     }
 
     void trayToolTipAndList()
     {
         Fixture f;
-        BandDisplay band(f.store, f.clock, f.starter, BandMode::Tray, f.folder());
-        QVERIFY(band.tray());
-        QVERIFY(!band.tray()->icon().isNull());
-        QCOMPARE(band.tray()->toolTip(), band.band().toolTip());
-        QVERIFY(band.tray()->toolTip().contains("22:00 Tokyo"));
-        QCOMPARE(band.tray()->contextMenu(), band.menu());
-        QCOMPARE(band.menu()->actions().size(), 6); // with "Start at login" before "End"
-        QCOMPARE(band.menu()->actions().front()->objectName(), QStringLiteral("actTitleBar"));
+        BandWindow band(f.store, f.clock, f.starter, BandMode::Tray, f.folder());
+        QVERIFY(trayIcon(band));
+        QVERIFY(!trayIcon(band)->icon().isNull());
+        QCOMPARE(trayIcon(band)->toolTip(), expectedToolTip(f));
+        QVERIFY(trayIcon(band)->toolTip().contains("22:00 Tokyo"));
+        QCOMPARE(trayIcon(band)->contextMenu(), bandMenu());
+        QCOMPARE(bandMenu()->actions().size(), 6); // with "Start at login" before "End"
+        QCOMPARE(bandMenu()->actions().front()->objectName(), QStringLiteral("actTitleBar"));
 
-        BandListWindow* list = band.listWindow();
+        BandListWindow* list = listWindow();
         QVERIFY(!list->isVisible());
         band.toggleList(); // first click opens
         QVERIFY(list->isVisible());
@@ -130,16 +148,16 @@ private slots:
         f.clock.utc = f.clock.utc.addSecs(60);
         band.onTick();
         QVERIFY(rowText(*list, 1).endsWith("22:01 Tokyo"));
-        QVERIFY(band.tray()->toolTip().contains("22:01 Tokyo"));
+        QVERIFY(trayIcon(band)->toolTip().contains("22:01 Tokyo"));
     }
 
     void fallbackWindowKeepsItsPosition()
     {
         Fixture f;
         {
-            BandDisplay band(f.store, f.clock, f.starter, BandMode::Window, f.folder());
-            QVERIFY(!band.tray());
-            BandListWindow* list = band.listWindow();
+            BandWindow band(f.store, f.clock, f.starter, BandMode::Window, f.folder());
+            QVERIFY(!trayIcon(band));
+            BandListWindow* list = listWindow();
             QVERIFY(list->isVisible());
             QCOMPARE(list->toolTip(), BandClock::noTrayReason());
             QCOMPARE(list->rowCount(), 3);
@@ -148,15 +166,15 @@ private slots:
             QCOMPARE(list->frameGeometry().bottomRight(), area.bottomRight());
 
             list->move(150, 90);
-            QSignalSpy ended(&band, &BandDisplay::ended);
+            QSignalSpy ended(&band, &BandWindow::ended);
             f.backend->writes.clear();
-            band.menu()->findChild<QAction*>("actEnd")->trigger();
+            bandMenu()->findChild<QAction*>("actEnd")->trigger();
             QCOMPARE(ended.count(), 1);
             QCOMPARE(f.backend->writes,
                      (QStringList{"Settings/BandLeft=2250", "Settings/BandTop=1350"}));
         }
-        BandDisplay again(f.store, f.clock, f.starter, BandMode::Window, f.folder());
-        QCOMPARE(again.listWindow()->pos(), QPoint(150, 90));
+        BandWindow again(f.store, f.clock, f.starter, BandMode::Window, f.folder());
+        QCOMPARE(listWindow()->pos(), QPoint(150, 90));
     }
 
     // A tray that comes takes the icon and the window goes, keeping its place for later; a
@@ -165,24 +183,22 @@ private slots:
     {
         Fixture f;
         bool tray = false;
-        BandDisplay band(f.store, f.clock, f.starter, BandMode::Window, f.folder(),
-                         [&tray] { return tray; });
-        BandListWindow* list = band.listWindow();
-        QVERIFY(list->isVisible() && !band.tray());
+        BandWindow band(f.store, f.clock, f.starter, BandMode::Window, f.folder(),
+                        [&tray] { return tray; });
+        BandListWindow* list = listWindow();
+        QVERIFY(list->isVisible() && !trayIcon(band));
         list->move(150, 90);
 
         tray = true;
         band.onTick();
-        QCOMPARE(band.mode(), BandMode::Tray);
-        QVERIFY(band.tray() && band.tray()->isVisible());
+        QVERIFY(trayIcon(band) && trayIcon(band)->isVisible());
         QVERIFY(!list->isVisible());
-        QCOMPARE(band.tray()->toolTip(), band.band().toolTip());
+        QCOMPARE(trayIcon(band)->toolTip(), expectedToolTip(f));
         QCOMPARE(f.store.get(StoreKeys::BandLeft, StoreReader::Clocks), 2250.0f);
 
         tray = false;
         band.onTick();
-        QCOMPARE(band.mode(), BandMode::Window);
-        QVERIFY(!band.tray());
+        QVERIFY(!trayIcon(band));
         QVERIFY(list->isVisible());
         QCOMPARE(list->toolTip(), BandClock::noTrayReason());
         QCOMPARE(list->pos(), QPoint(150, 90));

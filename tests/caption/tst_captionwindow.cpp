@@ -1,43 +1,34 @@
 // The title-bar clock's window in-process: what it shows, in which colours and size, where it
 // goes with the foreground window, that it never asks for the focus, and its menu.
 #include "CaptionWindow.h"
+#include "ClockWindowFixture.h"
 #include "DisplayLabel.h"
-#include "FakeClock.h"
-#include "FakeForeground.h"
-#include "RecordingBackend.h"
-#include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "UiTexts.h"
 
 #include <QAction>
-#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
 namespace {
 
-struct Fixture {
-    RecordingBackend* backend = new RecordingBackend;
-    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
-    FakeClock clock;
-    FakeForeground foreground;
-    RecordingStarter starter;
-    QTemporaryDir programs;
-
-    Fixture()
+struct Fixture : ClockWindowFixture {
+    Fixture() : ClockWindowFixture(QTime(13, 0))
     {
-        clock.utc = QDateTime(QDate(2026, 1, 1), QTime(13, 0), Qt::UTC);
-        clock.local = QDateTime(QDate(2026, 1, 1), QTime(13, 0), Qt::LocalTime);
         backend->write(u"Data", u"PlcCount", "0");
         backend->write(u"Data", u"WP0", "Tokyo");
         backend->write(u"Data", u"WD0", "9");
     }
-    QString folder() const { return programs.path() + '/'; }
 };
+
+// The right-click menu of the other displays.
+QMenu* menuOf(const CaptionWindow& w)
+{
+    return w.findChild<QMenu*>(QStringLiteral("captionMenu"));
+}
 
 } // namespace
 
@@ -71,11 +62,11 @@ private slots:
         f.foreground.rect = WindowRect{100, 50, 700, 450};
         CaptionWindow w(f.store, f.clock, f.starter, f.foreground, f.folder());
         QStringList shown;
-        for (const QAction* a : w.menu()->actions())
+        for (const QAction* a : menuOf(w)->actions())
             shown.push_back(a->text());
         QCOMPARE(shown, texts);
         // The message of a failed switch too.
-        w.menu()->findChild<QAction*>("actPanel")->trigger();
+        menuOf(w)->findChild<QAction*>("actPanel")->trigger();
         auto* box = w.findChild<QMessageBox*>();
         QVERIFY(box != nullptr);
         QCOMPARE(UiTexts::hasJapanese(box->text()), locale.startsWith("ja"));
@@ -185,26 +176,23 @@ private slots:
         CaptionWindow w(f.store, f.clock, f.starter, f.foreground, f.folder());
         QSignalSpy ended(&w, &CaptionWindow::ended);
         QStringList names;
-        for (const QAction* a : w.menu()->actions())
+        for (const QAction* a : menuOf(w)->actions())
             names.push_back(a->objectName());
         QCOMPARE(names,
                  (QStringList{"actPanel", "actList", "actSettings", "actLoginStart", "actEnd"}));
 
         // The panel clock is missing: a message, and the clock stays.
         f.backend->writes.clear();
-        w.menu()->findChild<QAction*>("actPanel")->trigger();
+        menuOf(w)->findChild<QAction*>("actPanel")->trigger();
         QCOMPARE(ended.count(), 0);
         QVERIFY(w.findChild<QMessageBox*>("switchFailure"));
         QCOMPARE(f.backend->writes,
                  (QStringList{"Settings/Start=1", "Settings/Kind=1", "Settings/Start=0"}));
 
-        QFile program(f.programs.filePath(HandOver::fileName(SuiteProgram::PanelClock)));
-        QVERIFY(program.open(QIODevice::WriteOnly));
-        program.close();
-        program.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        w.menu()->findChild<QAction*>("actPanel")->trigger();
+        const QString program = f.install(SuiteProgram::PanelClock);
+        menuOf(w)->findChild<QAction*>("actPanel")->trigger();
         QCOMPARE(ended.count(), 1);
-        QCOMPARE(f.starter.started, QStringList{program.fileName()});
+        QCOMPARE(f.starter.started, QStringList{program});
         QVERIFY(!w.isVisible());
     }
 };

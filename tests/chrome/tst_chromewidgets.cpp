@@ -11,6 +11,7 @@
 #include "PlaceTime.h"
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
+#include "ShownPicture.h"
 #include "SwitchProgram.h"
 #include "WindowDrag.h"
 
@@ -89,7 +90,7 @@ private slots:
         auto* button = new ImageButton("imgend", QString::fromUtf8("終了"), &window);
         QCOMPARE(button->size(), QSize(8, 16));
         QCOMPARE(button->toolTip(), QString::fromUtf8("終了"));
-        button->setPicture(QPixmap::fromImage(ButtonPictures::paint(2)), 2);
+        button->setPicture(QPixmap::fromImage(ButtonPictures::paint(2)));
         QSignalSpy clicks(button, &ImageButton::clicked);
         QVERIFY(!bordered(button));
         send(button, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
@@ -139,19 +140,19 @@ private slots:
         auto* change = new ImageButton("imgChange", {}, &window);
         auto* view = new ImageButton("imgView", {}, &window);
         ImageButtonGroup group(pictures, {{change, 8, 9}, {view, 6, 7}}, &window);
-        QCOMPARE(change->pictureIndex(), 8);
-        QCOMPARE(view->pictureIndex(), 6);
+        QCOMPARE(shownPicture(change), 8);
+        QCOMPARE(shownPicture(view), 6);
         send(view, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
-        QCOMPARE(view->pictureIndex(), 7);
+        QCOMPARE(shownPicture(view), 7);
         send(change, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
-        QCOMPARE(view->pictureIndex(), 6);
-        QCOMPARE(change->pictureIndex(), 9);
+        QCOMPARE(shownPicture(view), 6);
+        QCOMPARE(shownPicture(change), 9);
         // The button really shows the hover picture's pixels.
         QImage shown(change->size(), QImage::Format_RGB32);
         change->render(&shown);
         QCOMPARE(shown, ButtonPictures::paint(9));
         group.resetAll();
-        QCOMPARE(change->pictureIndex(), 8);
+        QCOMPARE(shownPicture(change), 8);
     }
 
     void labelChangesOnlyWhenTextOrLookChange()
@@ -236,7 +237,8 @@ private slots:
         window.show();
         const QString folder = dir.path() + '/';
         const auto failure =
-            switchProgram(&window, store, starter, {SuiteProgram::TitleBarClock, 1}, folder);
+            switchProgram(&window, store, starter,
+                          {SuiteProgram::TitleBarClock, DisplayKind::PanelClock}, folder);
         QVERIFY(failure.has_value());
         QVERIFY(window.isVisible());
         QCOMPARE(store.get(StoreKeys::Start, StoreReader::Clocks), 0);

@@ -2,19 +2,16 @@
 // hostile stored places open wholly on the screen, places already on it are used exactly, a
 // window closed where it opened leaves the store's twips as they were, a screen change keeps a
 // shown window on the screen, and a hostile place name widens no window.
-#include "BandDisplay.h"
+#include "BandWindow.h"
 #include "CaptionWindow.h"
+#include "ClockWindowFixture.h"
 #include "DisplayLabel.h"
 #include "ElidedText.h"
-#include "FakeClock.h"
 #include "ListWindow.h"
 #include "PanelWindow.h"
-#include "RecordingBackend.h"
-#include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "Twips.h"
 #include "WindowPlacer.h"
-#include "platform/ForegroundWindow.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -26,26 +23,10 @@
 
 namespace {
 
-class NoForeground final : public ForegroundWindow {
-public:
-    std::optional<WindowRect> frameUnlessOwn(const QWidget&) override { return std::nullopt; }
-    bool canFollow() const override { return true; }
-};
-
 enum class Kind { Panel, List, Caption, Band };
 
-struct Fixture {
-    RecordingBackend* backend = new RecordingBackend;
-    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
-    FakeClock clock;
-    RecordingStarter starter;
-    NoForeground foreground;
-
-    Fixture()
-    {
-        clock.utc = QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC);
-        clock.local = QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::LocalTime);
-    }
+// No foreground window: the panel stays where it opened.
+struct Fixture : ClockWindowFixture {
     std::unique_ptr<QWidget> open(Kind kind, const WindowPlacement& stored)
     {
         std::unique_ptr<QWidget> w;
@@ -155,8 +136,8 @@ private slots:
             display = std::make_unique<CaptionWindow>(f.store, f.clock, f.starter, f.foreground,
                                                       QString());
         else if (kind == Kind::Band)
-            display = std::make_unique<BandDisplay>(f.store, f.clock, f.starter, BandMode::Window,
-                                                    QString());
+            display = std::make_unique<BandWindow>(f.store, f.clock, f.starter, BandMode::Window,
+                                                   QString());
         else
             display = f.open(kind, WindowPlacement{1000, 1500, 8175});
         const QWidget* window = nullptr;
@@ -179,7 +160,7 @@ private slots:
         Fixture f;
         f.backend->write(u"Data", u"PlcCount", "0"); // one place
         f.backend->write(u"Data", u"WP0", QByteArray("Tokyo ").repeated(1707));
-        const BandDisplay band(f.store, f.clock, f.starter, BandMode::Tray, QString());
+        const BandWindow band(f.store, f.clock, f.starter, BandMode::Tray, QString());
         const QStringList lines = band.findChild<QSystemTrayIcon*>()->toolTip().split(u'\n');
         QCOMPARE(lines.size(), 2); // the computer's own time and the place
         QVERIFY(lines[1].endsWith(u'…'));

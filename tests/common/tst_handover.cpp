@@ -78,8 +78,8 @@ private slots:
         makeProgram(m_folder + HandOver::fileName(SuiteProgram::PanelClock));
         RecordingStarter starter;
         m_store->set(StoreKeys::Kind, 0);
-        const auto failure =
-            HandOver::handOver(*m_store, starter, SuiteProgram::PanelClock, m_folder, 2);
+        const auto failure = HandOver::handOver(*m_store, starter, SuiteProgram::PanelClock,
+                                                m_folder, DisplayKind::ListClock);
         QVERIFY(!failure);
         QCOMPARE(starter.started,
                  QStringList{m_folder + HandOver::fileName(SuiteProgram::PanelClock)});
@@ -91,8 +91,8 @@ private slots:
     {
         RecordingStarter starter;
         m_store->set(StoreKeys::Kind, 1);
-        const auto failure =
-            HandOver::handOver(*m_store, starter, SuiteProgram::TitleBarClock, m_folder, 1);
+        const auto failure = HandOver::handOver(*m_store, starter, SuiteProgram::TitleBarClock,
+                                                m_folder, DisplayKind::PanelClock);
         QVERIFY(failure.has_value());
         QVERIFY(starter.started.isEmpty());
         QCOMPARE(failure->program, HandOver::fileName(SuiteProgram::TitleBarClock));

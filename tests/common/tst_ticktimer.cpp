@@ -9,6 +9,22 @@
 #include <QTest>
 #include <ctime>
 
+namespace {
+
+// Longer than a test waits: a tick within it came from a watch, not from the timer.
+constexpr int kLongSleepMs = 600'000;
+
+// How long the timer sleeps from now before its next tick.
+int remainingMs(const TickTimer& ticks)
+{
+    const auto* sleep = ticks.findChild<QTimer*>(QStringLiteral("tickSleep"));
+    if (sleep == nullptr)
+        qFatal("the tick timer has no sleep named tickSleep");
+    return sleep->remainingTime();
+}
+
+} // namespace
+
 class TestTickTimer : public QObject {
     Q_OBJECT
 
@@ -71,9 +87,8 @@ private slots:
         QVERIFY(other.write(u"Data", u"Change", QStringLiteral("0")));
         FakeClock clock;
         clock.utc = at(10, 0, 0, 0); // the fake clock stands: the next minute never comes
-        TickTimer ticks(clock, path);
+        TickTimer ticks(clock, path, kLongSleepMs);
         QVERIFY(ticks.isWatchingStore());
-        ticks.setLongestSleep(600'000);
         QSignalSpy spy(&ticks, &TickTimer::tick);
         ticks.start();
         QTest::qWait(200);
@@ -99,21 +114,21 @@ private slots:
         TickTimer noFile(clock, QString());
         QVERIFY(!noFile.isWatchingStore());
         noFile.start();
-        QVERIFY(noFile.remainingMs() <= TickTimer::kPollMs);
+        QVERIFY(remainingMs(noFile) <= TickTimer::kPollMs);
 
         QTemporaryDir tmp;
         TickTimer watched(clock, tmp.filePath(QStringLiteral("ZelClock.conf")));
         QVERIFY(watched.isWatchingStore());
         watched.start();
         // At the turn of a minute it sleeps through the minute where a set clock wakes it.
-        QVERIFY(watched.remainingMs() >
+        QVERIFY(remainingMs(watched) >
                 (watched.isWatchingWallClock() ? TickTimer::kBlindSleepMs : TickTimer::kPollMs));
         watched.setPolling(true);
-        QVERIFY(watched.remainingMs() <= TickTimer::kPollMs);
+        QVERIFY(remainingMs(watched) <= TickTimer::kPollMs);
         QSignalSpy spy(&watched, &TickTimer::tick);
         QTRY_VERIFY_WITH_TIMEOUT(spy.size() >= 3, 10000);
         watched.setPolling(false);
-        QVERIFY(watched.remainingMs() > TickTimer::kPollMs);
+        QVERIFY(remainingMs(watched) > TickTimer::kPollMs);
     }
 
     // A set wall clock (here set to the time it shows) wakes a sleeping display at once.
@@ -122,10 +137,9 @@ private slots:
         QTemporaryDir tmp;
         FakeClock clock;
         clock.utc = at(10, 0, 0, 0);
-        TickTimer ticks(clock, tmp.filePath(QStringLiteral("ZelClock.conf")));
+        TickTimer ticks(clock, tmp.filePath(QStringLiteral("ZelClock.conf")), kLongSleepMs);
         if (!ticks.isWatchingWallClock())
             QSKIP("this system does not tell when its wall clock is set");
-        ticks.setLongestSleep(600'000);
         QSignalSpy spy(&ticks, &TickTimer::tick);
         ticks.start();
         QTest::qWait(200);

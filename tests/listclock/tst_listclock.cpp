@@ -323,9 +323,8 @@ private slots:
             QCOMPARE(ap.background, h >= 13 ? pm : day);
             QVERIFY(!ap.text.has_value());
         }
-        QCOMPARE(Strip::modeFromCaption(u"Day - Night"), StripMode::DayNight);
-        QCOMPARE(Strip::modeFromCaption(u"AM - PM"), StripMode::AmPm);
-        QCOMPARE(Strip::modeFromCaption(u"day - night"), StripMode::AmPm);
+        QCOMPARE(Strip::caption(StripMode::DayNight), QStringLiteral("Day - Night"));
+        QCOMPARE(Strip::caption(StripMode::AmPm), QStringLiteral("AM - PM"));
         QCOMPARE(Strip::caption(Strip::toggled(Strip::toggled(StripMode::DayNight))),
                  QStringLiteral("Day - Night"));
     }
@@ -365,28 +364,34 @@ private slots:
     void resetOrderAndLooks()
     {
         QStringList order;
-        for (const ListButtonEntry& b : ListButtons::table())
+        for (const ButtonEntry<ListButton>& b : ListButtons::table())
             order << QStringLiteral("%1:%2/%3").arg(b.name).arg(b.normalLook).arg(b.hoverLook);
         QCOMPARE(order, (QStringList{"imgChange:8/9", "imgend:2/3", "imgDW:8/9", "imgView:6/7",
                                      "imgTitleCng:0/1"}));
-        QVERIFY(!ListButtons::entry(ListButton::DW).resetsOthersOnHover);
-        QVERIFY(ListButtons::entry(ListButton::View).resetsOthersOnHover);
-        QCOMPARE(toolTipOf(ListButtons::entry(ListButton::TitleCng)),
-                 QStringLiteral("Put into the title bar"));
-        QVERIFY(toolTipOf(ListButtons::entry(ListButton::DW)).isEmpty());
+        const auto entry = [](ListButton id) { return entryOf(ListButtons::table(), id); };
+        QVERIFY(!entry(ListButton::DW).resetsOthersOnHover);
+        QVERIFY(entry(ListButton::View).resetsOthersOnHover);
+        QCOMPARE(toolTipOf(entry(ListButton::TitleCng)), QStringLiteral("Put into the title bar"));
+        QVERIFY(toolTipOf(entry(ListButton::DW)).isEmpty());
     }
 
     void switchTargets()
     {
         using T = SwitchTarget;
-        QCOMPARE(ListButtons::switchTarget(ListButton::TitleCng),
-                 std::optional<T>(T{SuiteProgram::TitleBarClock, 1}));
-        QCOMPARE(ListButtons::switchTarget(ListButton::View),
-                 std::optional<T>(T{SuiteProgram::PanelClock, 2}));
-        QCOMPARE(ListButtons::switchTarget(ListButton::Change),
+        const auto target = [](ListButton id) {
+            return entryOf(ListButtons::table(), id).switchTo;
+        };
+        QCOMPARE(target(ListButton::TitleCng),
+                 std::optional<T>(T{SuiteProgram::TitleBarClock, DisplayKind::PanelClock}));
+        QCOMPARE(target(ListButton::View),
+                 std::optional<T>(T{SuiteProgram::PanelClock, DisplayKind::ListClock}));
+        QCOMPARE(target(ListButton::Change),
                  std::optional<T>(T{SuiteProgram::Settings, std::nullopt}));
-        QVERIFY(!ListButtons::switchTarget(ListButton::End));
-        QVERIFY(!ListButtons::switchTarget(ListButton::DW));
+        QVERIFY(!target(ListButton::End));
+        QVERIFY(!target(ListButton::DW));
+        // The numbers "Kind" holds in the store.
+        QCOMPARE(int(*target(ListButton::TitleCng)->kind), 1);
+        QCOMPARE(int(*target(ListButton::View)->kind), 2);
     }
 };
 

@@ -1,62 +1,35 @@
+#include "ClockWindowFixture.h"
 #include "DisplayLabel.h"
-#include "FakeClock.h"
 #include "ImageButton.h"
 #include "ListWindow.h"
-#include "RecordingBackend.h"
-#include "RecordingStarter.h"
 #include "SettingsStore.h"
+#include "ShownPicture.h"
 #include "StripWidget.h"
 #include "UiTexts.h"
 
-#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <memory>
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    RecordingBackend* backend = new RecordingBackend;
-    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
-    FakeClock clock;
-    RecordingStarter starter;
-    QString programs = dir.filePath("programs/");
+struct Fixture : ClockWindowFixture {
     std::unique_ptr<ListWindow> window;
 
-    Fixture()
-    {
-        setNow(QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
-        QDir().mkpath(programs);
-    }
-    void setNow(const QDateTime& utc)
-    {
-        clock.utc = utc;
-        clock.local = QDateTime(utc.date(), utc.time(), Qt::LocalTime);
-    }
     void addPlace(int slot, const QString& name, int hours)
     {
         store.set(StoreKeys::WP, slot, name);
         store.set(StoreKeys::WD, slot, hours);
         store.set(StoreKeys::WDM, slot, 0);
     }
-    void installProgram(const QString& name)
-    {
-        QFile f(programs + name);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\n");
-        f.close();
-        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-    }
     ListWindow& open()
     {
-        window = std::make_unique<ListWindow>(store, clock, starter, programs);
+        window = std::make_unique<ListWindow>(store, clock, starter, folder());
         window->show();
         backend->writes.clear();
         return *window;
@@ -360,22 +333,22 @@ private slots:
         ImageButton* change = f.button("imgChange");
         ImageButton* dw = f.button("imgDW");
         moveOver(view);
-        QCOMPARE(view->pictureIndex(), 7);
+        QCOMPARE(shownPicture(view), 7);
         moveOver(change);
-        QCOMPARE(view->pictureIndex(), 6);
-        QCOMPARE(change->pictureIndex(), 9);
+        QCOMPARE(shownPicture(view), 6);
+        QCOMPARE(shownPicture(change), 9);
         // The mode switch lights up alone: imgChange keeps its hover look.
         moveOver(dw);
-        QCOMPARE(dw->pictureIndex(), 9);
-        QCOMPARE(change->pictureIndex(), 9);
+        QCOMPARE(shownPicture(dw), 9);
+        QCOMPARE(shownPicture(change), 9);
         // The strip does nothing; a label resets every button.
         moveOver(f.stripOf(1));
-        QCOMPARE(change->pictureIndex(), 9);
+        QCOMPARE(shownPicture(change), 9);
         moveOver(f.control<QLabel>("lblPlace", 1));
-        QCOMPARE(change->pictureIndex(), 8);
-        QCOMPARE(dw->pictureIndex(), 8);
-        QCOMPARE(f.button("imgend")->pictureIndex(), 2);
-        QCOMPARE(f.button("imgTitleCng")->pictureIndex(), 0);
+        QCOMPARE(shownPicture(change), 8);
+        QCOMPARE(shownPicture(dw), 8);
+        QCOMPARE(shownPicture(f.button("imgend")), 2);
+        QCOMPARE(shownPicture(f.button("imgTitleCng")), 0);
     }
 
     void switchButtons_data()
@@ -397,12 +370,12 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QStringList, writes);
         Fixture f;
-        f.installProgram(program);
+        f.install(program);
         ListWindow& w = f.open();
         w.move(123, 45);
         w.resize(600, 80);
         QTest::mouseClick(f.button(button.toLatin1().constData()), Qt::LeftButton);
-        QCOMPARE(f.starter.started, QStringList{f.programs + program});
+        QCOMPARE(f.starter.started, QStringList{f.folder() + program});
         QVERIFY(!w.isVisible());
         // The hand-over first, then the position saved by the close.
         QCOMPARE(f.backend->writes.mid(0, writes.size()), writes);

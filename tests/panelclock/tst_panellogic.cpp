@@ -34,7 +34,7 @@ QList<int> run(PanelClock& panel, FakeClock& clock, double seconds)
     for (int i = 0; i < int(seconds / kStep); ++i) {
         clock.secs += kStep;
         panel.onTick();
-        shown.push_back(panel.shownIndex());
+        shown.push_back(panel.rotation().shownIndex());
     }
     return shown;
 }
@@ -63,8 +63,8 @@ private slots:
         f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(15, 0), Qt::UTC);
         PanelClock panel(f.store, f.clock, QLocale(QLocale::English));
         panel.start();
-        QCOMPARE(panel.places().plcCount, 1);
-        QCOMPARE(panel.changeInterval(), 1);
+        QCOMPARE(panel.rotation().places().plcCount, 1);
+        QCOMPARE(panel.rotation().changeInterval(), 1);
         QCOMPARE(f.backend->writes, QStringList{"Data/Change=0"});
         const RowText row = panel.onTick();
         QCOMPARE(row.place, QStringLiteral("Japan"));
@@ -116,22 +116,22 @@ private slots:
         f.clock.secs = 100.0;
         panel.start();
         for (int turn = 1; turn <= 3; ++turn) {
-            const std::optional<double> due = panel.nextRotationAt();
+            const std::optional<double> due = panel.rotation().nextRotationAt();
             QVERIFY(due);
             QCOMPARE(*due, f.clock.secs + 5);
             const int delay = TickTimer::delayMs(f.clock.utc, f.clock.secs, due, false, 60'000);
             f.clock.secs = *due;
             panel.onTick();
-            QCOMPARE(panel.shownIndex(), turn - 1);
+            QCOMPARE(panel.rotation().shownIndex(), turn - 1);
             f.clock.secs = *due - 5 + delay / 1000.0;
             panel.onTick();
-            QCOMPARE(panel.shownIndex(), turn % 3);
+            QCOMPARE(panel.rotation().shownIndex(), turn % 3);
         }
         // One place never turns: nothing to wake for.
         f.set("PlcCount", "0");
         f.set("Change", "1");
         panel.onTick();
-        QVERIFY(!panel.nextRotationAt());
+        QVERIFY(!panel.rotation().nextRotationAt());
     }
 
     void noPlaceShowsEmptySlotAtUtc()
@@ -160,7 +160,7 @@ private slots:
             f.clock.secs += kStep;
             f.clock.utc = f.clock.utc.addMSecs(125);
             panel.onTick();
-            shown.push_back(panel.shownIndex());
+            shown.push_back(panel.rotation().shownIndex());
         }
         QCOMPARE(changeTicks(shown, 0), (QList<int>{41, 82}));
     }
@@ -172,21 +172,21 @@ private slots:
         PanelClock panel(f.store, f.clock);
         panel.start();
         run(panel, f.clock, 3.5); // shown index 3
-        QCOMPARE(panel.shownIndex(), 3);
+        QCOMPARE(panel.rotation().shownIndex(), 3);
         f.set("PlcCount", "1");
         f.set("WP0", "Paris");
         f.set("WD0", "1");
         f.set("CT", "7");
         f.set("Change", "2"); // not 1: nothing happens
         panel.onTick();
-        QCOMPARE(panel.places().plcCount, 3);
+        QCOMPARE(panel.rotation().places().plcCount, 3);
         QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 2);
         f.set("Change", "1");
         const RowText row = panel.onTick();
         QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 0);
-        QCOMPARE(panel.changeInterval(), 7);
+        QCOMPARE(panel.rotation().changeInterval(), 7);
         // The shown place is gone: the first place shows at once, not a stale slot.
-        QCOMPARE(panel.shownIndex(), 0);
+        QCOMPARE(panel.rotation().shownIndex(), 0);
         QCOMPARE(row.place, QStringLiteral("Paris"));
     }
 
@@ -245,14 +245,19 @@ private slots:
 
     void buttonTable()
     {
-        QCOMPARE(PanelButtons::switchTarget(PanelButton::TitleCng),
-                 (std::optional<SwitchTarget>{{SuiteProgram::TitleBarClock, 1}}));
-        QCOMPARE(PanelButtons::switchTarget(PanelButton::View),
+        const auto target = [](PanelButton id) {
+            return entryOf(PanelButtons::table(), id).switchTo;
+        };
+        QCOMPARE(
+            target(PanelButton::TitleCng),
+            (std::optional<SwitchTarget>{{SuiteProgram::TitleBarClock, DisplayKind::PanelClock}}));
+        QCOMPARE(int(*target(PanelButton::TitleCng)->kind), 1); // the number "Kind" holds
+        QCOMPARE(target(PanelButton::View),
                  (std::optional<SwitchTarget>{{SuiteProgram::ListClock, std::nullopt}}));
-        QCOMPARE(PanelButtons::switchTarget(PanelButton::Change),
+        QCOMPARE(target(PanelButton::Change),
                  (std::optional<SwitchTarget>{{SuiteProgram::Settings, std::nullopt}}));
-        QVERIFY(!PanelButtons::switchTarget(PanelButton::Follow));
-        QVERIFY(!PanelButtons::switchTarget(PanelButton::End));
+        QVERIFY(!target(PanelButton::Follow));
+        QVERIFY(!target(PanelButton::End));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "BandDisplay.h"
+#include "BandWindow.h"
 
 #include "BandListWindow.h"
 #include "ElidedText.h"
@@ -24,10 +24,20 @@ namespace {
 // Tray icons are drawn at 16 to 32 pixels; one large picture scales down cleanly.
 constexpr int kPictureSide = 32;
 
+// When no screen answers (none attached, or the point lies between screens), the list is kept
+// within the top-left 1024 x 768 pixels, which every desktop shows.
+constexpr QRect kScreenUnknown(0, 0, 1024, 768);
+
+// The available area of `screen`, or that corner when there is none.
+QRect availableArea(const QScreen* screen)
+{
+    return screen ? screen->availableGeometry() : kScreenUnknown;
+}
+
 } // namespace
 
-BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
-                         BandMode mode, QString programFolder, std::function<bool()> trayThere)
+BandWindow::BandWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
+                       BandMode mode, QString programFolder, std::function<bool()> trayThere)
     : m_store(store), m_starter(starter), m_programFolder(std::move(programFolder)), m_mode(mode),
       m_band(store, clock), m_menu(std::make_unique<QMenu>()),
       m_list(std::make_unique<BandListWindow>()), m_placer(new WindowPlacer(*m_list)),
@@ -47,7 +57,7 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
     m_band.start();
     // Without a tray the window is the clock: only the menu's "End" closes it, after saving
     // its position.
-    connect(&m_ticks, &TickTimer::tick, this, &BandDisplay::onTick);
+    connect(&m_ticks, &TickTimer::tick, this, &BandWindow::onTick);
     m_ticks.setNextDue([this] { return m_band.rotation().nextRotationAt(); });
     if (m_trayThere) {
         m_trayWatch = std::make_unique<TrayWatch>();
@@ -55,7 +65,7 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
         // asked at once and again shortly after.
         connect(m_trayWatch.get(), &TrayWatch::changed, this, [this] {
             for (const int ms : {0, 250, 1000})
-                QTimer::singleShot(ms, this, &BandDisplay::followTray);
+                QTimer::singleShot(ms, this, &BandWindow::followTray);
         });
     }
     if (m_mode == BandMode::Tray)
@@ -65,7 +75,7 @@ BandDisplay::BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarte
     m_ticks.start();
 }
 
-void BandDisplay::showTray()
+void BandWindow::showTray()
 {
     m_tray = std::make_unique<QSystemTrayIcon>(this);
     m_tray->setObjectName(QStringLiteral("trayIcon"));
@@ -82,7 +92,7 @@ void BandDisplay::showTray()
     m_tray->show();
 }
 
-void BandDisplay::followTray()
+void BandWindow::followTray()
 {
     if (!m_trayThere)
         return;
@@ -104,9 +114,9 @@ void BandDisplay::followTray()
     }
 }
 
-BandDisplay::~BandDisplay() = default;
+BandWindow::~BandWindow() = default;
 
-void BandDisplay::onTick()
+void BandWindow::onTick()
 {
     followTray();
     const TrayFace face = BandClock::face(m_band.onTick());
@@ -123,7 +133,7 @@ void BandDisplay::onTick()
         m_list->showRows(m_band.rows());
 }
 
-void BandDisplay::toggleList()
+void BandWindow::toggleList()
 {
     if (m_list->isVisible()) {
         m_list->hide();
@@ -136,8 +146,7 @@ void BandDisplay::toggleList()
     QRect icon = m_tray ? m_tray->geometry() : QRect();
     if (!icon.isValid())
         icon = QRect(QCursor::pos(), QSize(1, 1));
-    const QScreen* screen = QGuiApplication::screenAt(icon.center());
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect area = availableArea(QGuiApplication::screenAt(icon.center()));
     QRect frame(QPoint(icon.center().x() - m_list->width() / 2, icon.top() - m_list->height()),
                 m_list->size());
     if (frame.top() < area.top())
@@ -150,14 +159,13 @@ void BandDisplay::toggleList()
     m_list->activateWindow(); // so that Escape reaches it
 }
 
-void BandDisplay::showFallbackWindow()
+void BandWindow::showFallbackWindow()
 {
     m_list->setToolTip(BandClock::noTrayReason());
     m_loads = -1; // the rows afresh
     onTick();
     m_list->adjustSize();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect area = availableArea(QGuiApplication::primaryScreen());
     QPoint at = BandClock::cornerPosition(m_list->size(), area);
     const auto twips = [this](const StoreKey<float>& key) -> std::optional<float> {
         const std::optional<QString> text = m_store.text(key);
@@ -173,7 +181,7 @@ void BandDisplay::showFallbackWindow()
     m_list->show();
 }
 
-void BandDisplay::savePosition()
+void BandWindow::savePosition()
 {
     if (m_mode != BandMode::Window)
         return;
@@ -182,7 +190,7 @@ void BandDisplay::savePosition()
     m_store.set(StoreKeys::BandTop, Twips::fromPixels(frame.y()));
 }
 
-void BandDisplay::choose(MenuItem item)
+void BandWindow::choose(MenuItem item)
 {
     const MenuOutcome outcome = DisplayMenu::choose(item, m_store, m_starter, m_programFolder);
     if (outcome.end) {

@@ -22,27 +22,23 @@ class WindowPlacer;
 // its tool tip, with the list window on a left click and the menu of the other displays on a
 // right click; on a desktop without a tray, the list as a window of its own that keeps its
 // position in the store.
-class BandDisplay final : public QObject {
+// The tray icon, "trayIcon", is a child of this object; the menu "bandMenu" and the list window
+// "fBandList" are windows of their own.
+class BandWindow final : public QObject {
     Q_OBJECT
 public:
     // `trayThere`, when given, is asked whether the desktop has a tray now, at once when the
     // window system tells of a tray that came or went, and at every tick: a tray that comes
     // takes the icon in place of the window, a tray that goes gives the window.
-    BandDisplay(SettingsStore& store, const Clock& clock, ProgramStarter& starter, BandMode mode,
-                QString programFolder = HandOver::ownDirectory(),
-                std::function<bool()> trayThere = {});
-    ~BandDisplay() override;
+    BandWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter, BandMode mode,
+               QString programFolder = HandOver::ownDirectory(),
+               std::function<bool()> trayThere = {});
+    ~BandWindow() override;
 
     void onTick();
     // A left click on the tray icon: opens the list, or closes it when it is open.
     void toggleList();
     void choose(MenuItem item);
-
-    BandMode mode() const { return m_mode; }
-    QSystemTrayIcon* tray() const { return m_tray.get(); }
-    BandListWindow* listWindow() const { return m_list.get(); }
-    QMenu* menu() const { return m_menu.get(); }
-    const BandClock& band() const { return m_band; }
 
 signals:
     // The display is over: "End" or a switch that started the other program.

@@ -1,0 +1,58 @@
+#include "ClockWindow.h"
+
+#include "ClockLook.h"
+#include "DisplayLabel.h"
+#include "SettingsStore.h"
+#include "SwitchProgram.h"
+#include "WindowDrag.h"
+#include "WindowPlacer.h"
+
+#include <QCloseEvent>
+
+ClockWindow::ClockWindow(const QString& objectName, const QString& title, SettingsStore& store,
+                         const Clock& clock, ProgramStarter& starter, QString programFolder,
+                         const PlacementKeys& placement, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
+      m_programFolder(std::move(programFolder)), m_placement(placement),
+      m_ticks(clock, store.filePath()), m_placer(new WindowPlacer(*this))
+{
+    setObjectName(objectName);
+    setWindowTitle(title);
+    ClockLook::apply(*this);
+    // The clock is hardly ever the active window; its tool tips show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    connect(&m_ticks, &TickTimer::tick, this, [this] { onTick(); });
+}
+
+ClockWindow::~ClockWindow() = default;
+
+DisplayLabel* ClockWindow::addLabel(const QString& name, const QColor& background,
+                                    const QRect& twips)
+{
+    auto* label = new DisplayLabel(name, background, this);
+    label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    connect(label, &DisplayLabel::mouseMoved, this, [this, label](Qt::MouseButtons buttons) {
+        if (m_buttons)
+            m_buttons->resetAll();
+        startWindowDrag(label, buttons);
+    });
+    return label;
+}
+
+void ClockWindow::switchTo(const SwitchTarget& target)
+{
+    switchProgram(this, m_store, m_starter, target, m_programFolder);
+}
+
+void ClockWindow::openAtStoredPlace(int heightPx, int minWidthPx)
+{
+    m_placer->open(m_store.placement(m_placement), heightPx, minWidthPx);
+}
+
+void ClockWindow::closeEvent(QCloseEvent* event)
+{
+    m_ticks.stop();
+    m_store.setPlacement(m_placement, m_placer->closing());
+    event->accept();
+    emit ended();
+}
