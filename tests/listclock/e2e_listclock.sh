@@ -63,13 +63,14 @@ xdotool windowactivate "$CLOCK_WIN" 2>/dev/null || true
 xdotool windowraise "$CLOCK_WIN"
 sleep 0.5
 # A pixel of a strip cell where both windows overlap must show a strip colour, never the
-# activated window's white.
+# activated window's white: a day, night or afternoon ground, or, in the hours when all six
+# places are at work on a weekday, the working-hours line along the cell's foot.
 read -r x y w h < <(zel_geometry "$LIST_WIN")
 shot="$ZEL_TMP/top.png"
 zel_screenshot "$shot"
 pixel=$(convert "$shot" -format "%[pixel:p{$((x + 40 + 16 * 3 + 14)),$((y + 40 + 14))}]" info:)
 case "$pixel" in
-srgb\(255,255,128\) | srgb\(0,0,128\) | srgb\(128,255,128\)) ;;
+srgb\(255,255,128\) | srgb\(0,0,128\) | srgb\(128,255,128\) | srgb\(0,100,0\)) ;;
 *) zel_fail "the list clock is hidden by the activated window (pixel $pixel)" ;;
 esac
 # ...while the activated window is really there, just below the list clock.
