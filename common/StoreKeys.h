@@ -133,7 +133,9 @@ inline constexpr StoreKey<qint32> WorkEnd{
 // Section "Data"
 inline constexpr StoreKey<qint32> PlcCount{
     S::Data, u"PlcCount", {.settingsProgram = 0, .clocks = 1}};
-inline constexpr StoreKey<qint32> CT{S::Data, u"CT", {.settingsProgram = 1, .clocks = 1}};
+// Seconds each place is shown by the rotating clocks. The settings program offers 1 to 10; a
+// stored 0 or less would turn the place at every tick and keep the clock awake.
+inline constexpr StoreKey<qint32> CT{S::Data, u"CT", {.settingsProgram = 1, .clocks = 1}, {1, 10}};
 inline constexpr StoreKey<qint32> Change{S::Data, u"Change", {.clocks = 0}};
 // "No0" reads as 45, "No1" to "No5" as 0.
 inline constexpr StoreSlotKey<qint32> No{

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kLastInterval = 10;
+constexpr int kLastInterval = int(StoreKeys::CT.range.max);
 
 // The map's grid in the window's twips: where longitude 180 west and latitude 90 north fall,
 // and the twips for the whole round of longitudes and the pole-to-pole span of latitudes.

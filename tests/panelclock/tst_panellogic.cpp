@@ -78,25 +78,30 @@ private slots:
 
     void rotationFollowsTheInterval_data()
     {
-        QTest::addColumn<int>("ct");
+        QTest::addColumn<QString>("ct");
         QTest::addColumn<int>("plcCount");
         QTest::addColumn<QList<int>>("changes"); // ticks at which the shown index moved
         QTest::addColumn<int>("finalIndex");
-        QTest::newRow("CT 5, three places") << 5 << 2 << QList<int>{41, 82} << 2;
-        QTest::newRow("CT 10, six places") << 10 << 5 << QList<int>{81} << 1;
-        QTest::newRow("CT 1, one place stays") << 1 << 0 << QList<int>{} << 0;
-        QTest::newRow("no place, slot 0 stays") << 1 << -1 << QList<int>{} << 0;
+        QTest::newRow("CT 5, three places") << QStringLiteral("5") << 2 << QList<int>{41, 82} << 2;
+        QTest::newRow("CT 10, six places") << QStringLiteral("10") << 5 << QList<int>{81} << 1;
+        QTest::newRow("CT 1, one place stays") << QStringLiteral("1") << 0 << QList<int>{} << 0;
+        QTest::newRow("no place, slot 0 stays") << QStringLiteral("1") << -1 << QList<int>{} << 0;
+        // Outside 1 to 10 the interval is 1: 0 or less would turn at every tick.
+        const QList<int> everySecond{9, 18, 27, 36, 45, 54, 63, 72, 81, 90};
+        for (const char* ct : {"0", "-5", "11", "two"})
+            QTest::addRow("CT %s reads as 1", ct)
+                << QString::fromLatin1(ct) << 1 << everySecond << 0;
         QTest::newRow("beyond six, kept to six")
-            << 1 << 9 << QList<int>{9, 18, 27, 36, 45, 54, 63, 72, 81, 90} << 4;
+            << QStringLiteral("1") << 9 << QList<int>{9, 18, 27, 36, 45, 54, 63, 72, 81, 90} << 4;
     }
     void rotationFollowsTheInterval()
     {
-        QFETCH(int, ct);
+        QFETCH(QString, ct);
         QFETCH(int, plcCount);
         QFETCH(QList<int>, changes);
         QFETCH(int, finalIndex);
         Fixture f;
-        f.set("CT", QString::number(ct));
+        f.set("CT", ct);
         f.set("PlcCount", QString::number(plcCount));
         PanelClock panel(f.store, f.clock);
         panel.start();

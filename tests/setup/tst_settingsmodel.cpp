@@ -165,6 +165,7 @@ private slots:
     void everyCityShowsItsZonesTime();
     void runningClockTakesNewPlacesOnce();
     void texts();
+    void intervalOutsideOneToTenReadsAsOne();
     void placeTimesAndDetails();
     void localOffsetFromOneReading();
     void damagedStoreRows();
@@ -909,6 +910,23 @@ void TestSettingsModel::texts()
     f.load();
     f.model.nextInterval();
     QCOMPARE(f.model.intervalCaption(), QStringLiteral(" 1 Sec."));
+}
+
+void TestSettingsModel::intervalOutsideOneToTenReadsAsOne()
+{
+    // Shown, cycled and saved back as 1: the chooser offers 1 to 10 only.
+    const std::pair<const char*, int> table[] = {{"0", 1}, {"-5", 1},  {"11", 1},
+                                                 {"1", 1}, {"10", 10}, {"ten", 1}};
+    for (const auto& [text, shown] : table) {
+        Fixture f;
+        f.store.setText(StoreKeys::CT, QString::fromLatin1(text));
+        f.load();
+        QCOMPARE(f.model.intervalCaption(), SettingsModel::intervalText(shown));
+        f.ok();
+        QCOMPARE(f.store.text(StoreKeys::CT), QString::number(shown));
+        f.model.nextInterval();
+        QCOMPARE(f.model.intervalCaption(), SettingsModel::intervalText(shown % 10 + 1));
+    }
 }
 
 void TestSettingsModel::placeTimesAndDetails()
