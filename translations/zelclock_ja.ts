@@ -75,6 +75,13 @@
     </message>
 </context>
 <context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>This page cannot be shown: %1.</source>
+        <translation>このページは表示できません：%1。</translation>
+    </message>
+</context>
+<context>
     <name>HelpFile</name>
     <message>
         <source>the file is empty</source>
@@ -83,6 +90,17 @@
     <message>
         <source>The help file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>ヘルプファイル「%1」を開けません：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpFolder</name>
+    <message>
+        <source>it is not in the help folder</source>
+        <translation>ヘルプのフォルダーにありません</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>%1 MB を超えています</translation>
     </message>
 </context>
 <context>
@@ -118,6 +136,13 @@
         <source>Zel&apos;s World Clock Help - %1</source>
         <extracomment>%1 is the title of the page shown</extracomment>
         <translation>Zel&apos;s World Clock ヘルプ - %1</translation>
+    </message>
+</context>
+<context>
+    <name>HostSystem</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QtGlobal>
 #include <memory>
+#include <optional>
+
+class QFile;
 
 // What the store and the hand-over need from the operating system: one implementation per
 // system (POSIX, Windows, or plain Qt where neither applies), chosen when building.
@@ -19,6 +22,11 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 FileStamp fileStamp(const QString& path);
+
+// Opens `path` into `file` for reading when it is a regular file (after symbolic links); gives
+// nothing then, and the reason otherwise. A FIFO or a device is refused without waiting on it,
+// as a plain open would wait for a FIFO's writer for good.
+std::optional<QString> openRegularFile(QFile& file, const QString& path);
 
 // True when no process of this id runs on this host; false when unsure.
 bool processIsGone(qint64 pid);

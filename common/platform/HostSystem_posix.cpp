@@ -3,10 +3,13 @@
 #include "IniFileBackend.h"
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace HostSystem {
 
@@ -22,6 +25,35 @@ FileStamp fileStamp(const QString& path)
     s.modifiedNs = qint64(st.st_mtim.tv_sec) * kNsPerSecond + st.st_mtim.tv_nsec;
     s.inode = st.st_ino;
     return s;
+}
+
+std::optional<QString> openRegularFile(QFile& file, const QString& path)
+{
+    const auto notRegular = [] {
+        return QCoreApplication::translate("HostSystem", "not a regular file");
+    };
+    // The type first, so that a device is never opened at all; then a non-blocking open and the
+    // type of what was opened, since a FIFO may have taken the file's place in between.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return qt_error_string(errno);
+    if (S_ISDIR(st.st_mode))
+        return qt_error_string(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return notRegular();
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return qt_error_string(errno);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return notRegular();
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return std::nullopt;
 }
 
 bool processIsGone(qint64 pid)

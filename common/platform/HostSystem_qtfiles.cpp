@@ -1,6 +1,8 @@
 #include "platform/HostSystem.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 
 // Where there is no POSIX stat or kill (Windows, and any system Qt alone serves): what Qt can
@@ -19,6 +21,19 @@ FileStamp fileStamp(const QString& path)
     s.modifiedNs = info.lastModified().toMSecsSinceEpoch() * kNsPerMs;
     s.inode = quint64(info.metadataChangeTime().toMSecsSinceEpoch());
     return s;
+}
+
+std::optional<QString> openRegularFile(QFile& file, const QString& path)
+{
+    // No FIFOs in the file system here: the type is checked before opening, and Qt refuses
+    // folders itself.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return QCoreApplication::translate("HostSystem", "not a regular file");
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    return std::nullopt;
 }
 
 bool processIsGone(qint64)

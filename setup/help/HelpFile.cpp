@@ -2,6 +2,7 @@
 
 #include "HelpConfig.h"
 #include "UiLanguage.h"
+#include "platform/HostSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,10 +24,11 @@ Request locate(const QString& programDir, const QString& helpDir, const QString&
             page = own;
     }
     Request request{Outcome::Show, QDir::cleanPath(page), {}};
-    QFile file(request.path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A FIFO there would hold the settings program for good in a plain open.
+    QFile file;
+    if (std::optional<QString> why = HostSystem::openRegularFile(file, request.path)) {
         request.outcome = Outcome::CannotOpen;
-        request.error = file.errorString();
+        request.error = std::move(*why);
     } else if (file.size() == 0) {
         // A page cut short by a failed copy would show as a blank window without a word why.
         request.outcome = Outcome::CannotOpen;

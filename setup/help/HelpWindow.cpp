@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 HelpWindow::HelpWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this)),
+    : QWidget(owner, Qt::Window), m_browser(new HelpBrowser(this)),
       m_contents(new QPushButton(tr("Contents"), this)), m_back(new QPushButton(tr("Back"), this)),
       m_forward(new QPushButton(tr("Forward"), this)), m_close(new QPushButton(tr("Close"), this))
 {
@@ -22,13 +22,21 @@ HelpWindow::HelpWindow(QWidget* owner)
     setWindowTitle(title());
     resize(680, 560);
 
-    // Pages of the help open here; addresses elsewhere (the home page) in the user's browser.
+    // Pages of the help open here; web addresses (the home page) in the user's browser; any
+    // other file or address nowhere.
     m_browser->setOpenLinks(false);
     connect(m_browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-        if (url.isLocalFile() || url.isRelative())
-            m_browser->setSource(url);
-        else
-            QDesktopServices::openUrl(url);
+        const QUrl target = m_browser->source().resolved(url);
+        switch (m_browser->folder().targetOf(target)) {
+        case HelpFolder::Target::Here:
+            m_browser->setSource(target);
+            break;
+        case HelpFolder::Target::Browser:
+            QDesktopServices::openUrl(target);
+            break;
+        case HelpFolder::Target::Nowhere:
+            break;
+        }
     });
 
     auto* buttons = new QHBoxLayout;
@@ -55,6 +63,7 @@ HelpWindow::HelpWindow(QWidget* owner)
 void HelpWindow::showPage(const QUrl& contents)
 {
     m_home = contents;
+    m_browser->setFolderOf(contents);
     m_browser->setSource(contents);
     m_browser->clearHistory();
     updateTitle();

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "HelpBrowser.h"
+
 #include <QUrl>
 #include <QWidget>
 
 class QKeyEvent;
 class QPushButton;
-class QTextBrowser;
 
 // The help pages in a window of their own, with the usual moves between pages.
 class HelpWindow : public QWidget {
@@ -15,7 +16,8 @@ public:
     // A separate top-level window that closes with `owner`.
     explicit HelpWindow(QWidget* owner);
 
-    // Starts a new history at `contents`, the page the Contents button returns to.
+    // Starts a new history at `contents`, the page the Contents button returns to; pages come
+    // only from its folder.
     void showPage(const QUrl& contents);
 
     QTextBrowser* browser() const { return m_browser; }
@@ -27,7 +29,7 @@ private:
     static QString title();
     void updateTitle();
 
-    QTextBrowser* m_browser;
+    HelpBrowser* m_browser;
     QPushButton* m_contents;
     QPushButton* m_back;
     QPushButton* m_forward;

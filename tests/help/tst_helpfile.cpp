@@ -1,6 +1,7 @@
 // Finding the help's contents page, and the installed pages themselves: every link leads to a
 // page or picture that is there, every page is reachable from the contents, both languages
 // cover every program and the settings file.
+#include "FifoGuard.h"
 #include "HelpFile.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -77,12 +79,16 @@ private slots:
         QTemporaryDir tmp;
         QDir().mkpath(tmp.filePath("help/folder.html"));
         writeFile(tmp.filePath("help/empty.html"), QByteArray());
+        const QString fifo = tmp.filePath("help/fifo.html");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const FifoGuard guard({fifo});
         const struct {
             const char* name;
             const char* why;
         } cases[] = {{"missing.html", "No such file"},
                      {"folder.html", "directory"},
-                     {"empty.html", "empty"}};
+                     {"empty.html", "empty"},
+                     {"fifo.html", "not a regular file"}};
         for (const auto& c : cases) {
             const auto r =
                 HelpFile::locate(tmp.path(), QStringLiteral("help"), QString::fromLatin1(c.name));
@@ -92,6 +98,7 @@ private slots:
                      qPrintable(text));
             QVERIFY2(text.contains(QLatin1String(c.why), Qt::CaseInsensitive), qPrintable(text));
         }
+        QVERIFY(!guard.fired());
     }
 
     void unreadablePage()

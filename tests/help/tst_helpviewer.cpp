@@ -2,6 +2,7 @@
 // without help, the error of a page that cannot be opened, the help window with its contents
 // page and links, and the about box's version, home page and data licences.
 #include "AboutBox.h"
+#include "FifoGuard.h"
 #include "HelpViewer.h"
 #include "HelpWindow.h"
 #include "UiTexts.h"
@@ -19,6 +20,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -209,6 +211,46 @@ private slots:
         QTest::keyClick(helpWindowOf(*m_window)->browser(), Qt::Key_Escape);
         QTRY_VERIFY(helpWindowOf(*m_window) == nullptr);
         QVERIFY(m_window->isVisible());
+    }
+
+    // Only regular files of the help folder are read, and never more than the limit: FIFOs (a
+    // page, a link to one, a picture) would hold the window for good.
+    void theHelpWindowReadsOnlyRegularFilesOfItsFolder()
+    {
+        QTemporaryDir tmp;
+        QDir().mkdir(tmp.filePath("help"));
+        const QString fifo = tmp.filePath("help/fifo.html");
+        const QString picture = tmp.filePath("help/picture.png");
+        for (const QString& f : {fifo, picture})
+            QCOMPARE(::mkfifo(QFile::encodeName(f).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, tmp.filePath("help/to-fifo.html")));
+        writePage(tmp.filePath("secret.html"), QStringLiteral("Secret"), QStringLiteral("secret"));
+        QVERIFY(QFile::link(tmp.filePath("secret.html"), tmp.filePath("help/outside.html")));
+        writePage(tmp.filePath("help/big.html"), QStringLiteral("Big"),
+                  QString(HelpFolder::kFileLimit, u'x'));
+        writePage(tmp.filePath("help/index.html"), QStringLiteral("Contents"),
+                  QStringLiteral("<img src=\"picture.png\">"));
+
+        const FifoGuard guard({fifo, picture});
+        HelpViewer::showContents(&*m_window, HelpFile::locate(tmp.filePath("help"), QString(),
+                                                              QStringLiteral("index.html")));
+        QTextBrowser* browser = helpWindowOf(*m_window)->browser();
+        QCOMPARE(browser->documentTitle(), QStringLiteral("Contents"));
+        const auto follow = [browser](const char* link) {
+            emit browser->anchorClicked(QUrl(QString::fromLatin1(link)));
+            return browser->toPlainText();
+        };
+        for (const char* page : {"fifo.html", "to-fifo.html"})
+            QVERIFY(follow(page).contains(QLatin1String("not a regular file")));
+        QVERIFY(follow("big.html").contains(QLatin1String("larger than 4 MB")));
+        // Links out of the folder lead nowhere, and the page stays.
+        for (const char* link : {"outside.html", "../secret.html", "file:///etc/passwd"}) {
+            QCOMPARE(browser->source().fileName(), QStringLiteral("big.html"));
+            QVERIFY(!follow(link).contains(QLatin1String("secret")));
+        }
+        browser->setSource(QUrl::fromLocalFile(QStringLiteral("/etc/passwd")));
+        QVERIFY(!browser->toPlainText().contains(QLatin1String("root:")));
+        QVERIFY(!guard.fired());
     }
 
     // The program as built, run from the build: its own contents page in both languages.
