@@ -1,11 +1,18 @@
 #include "ZoneOffset.h"
 
+#include "ZoneNames.h"
+
 #include <limits>
 
 ZoneOffset::ZoneOffset(const QByteArray& ianaId)
 {
-    if (!ianaId.isEmpty())
+    if (ZoneNames::isKnown(ianaId))
         m_zone = QTimeZone(ianaId);
+}
+
+ZoneOffset ZoneOffset::system()
+{
+    return ZoneOffset(QTimeZone::systemTimeZone());
 }
 
 int ZoneOffset::secondsAt(const QDateTime& utc) const

@@ -11,8 +11,11 @@
 class ZoneOffset {
 public:
     ZoneOffset() = default;
-    // A zone the system knows by this IANA id; an empty or unknown id gives an invalid one.
+    // A zone the system knows by this IANA id; an empty, unknown or malformed id (a path such as
+    // "../../etc/passwd" included) gives an invalid one, and nothing is opened for it.
     explicit ZoneOffset(const QByteArray& ianaId);
+    // The computer's own zone, whatever the system calls it.
+    static ZoneOffset system();
 
     bool isValid() const { return m_zone.isValid(); }
     QByteArray id() const { return m_zone.id(); }
@@ -24,6 +27,8 @@ public:
     bool operator==(const ZoneOffset& other) const { return m_zone == other.m_zone; }
 
 private:
+    explicit ZoneOffset(QTimeZone zone) : m_zone(std::move(zone)) {}
+
     QTimeZone m_zone;
     // The remembered offset holds for m_from <= t < m_until (milliseconds since the epoch);
     // empty at first.

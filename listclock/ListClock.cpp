@@ -34,8 +34,7 @@ qint64 intoHour(const QDateTime& wall)
 } // namespace
 
 ListClock::ListClock(SettingsStore& store, const Clock& clock, QLocale locale)
-    : m_store(store), m_clock(clock), m_locale(std::move(locale)),
-      m_localZone(QTimeZone::systemTimeZoneId())
+    : m_store(store), m_clock(clock), m_locale(std::move(locale)), m_localZone(ZoneOffset::system())
 {
 }
 

@@ -1,11 +1,15 @@
+#include "FifoGuard.h"
 #include "IniFileBackend.h"
 #include "PlaceTable.h"
 #include "PlaceTime.h"
 #include "SettingsStore.h"
+#include "ZoneNames.h"
 #include "ZoneOffset.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -181,6 +185,49 @@ private slots:
         QVERIFY(!table.places[2].zone.isValid());
         QCOMPARE(wallText(table.places[2], july), QStringLiteral("2026-07-01 07:00:00"));
     }
+
+    // The system opens a zone by name as a file under its zone folder: only names of its own
+    // list pass. A path there to a FIFO would wait for a writer for good.
+    void storedZoneNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("known");
+        for (const char* name :
+             {"America/New_York", "America/Argentina/Buenos_Aires", "America/Port-au-Prince",
+              "Etc/GMT+5", "Etc/GMT-14", "UTC", "Etc/UTC", "Asia/Calcutta", "US/Eastern"})
+            QTest::newRow(name) << QString::fromLatin1(name) << true;
+        QVERIFY(m_dir.isValid());
+        const QString fifo = m_dir.filePath(QStringLiteral("fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString toFifo = QDir(QStringLiteral("/usr/share/zoneinfo")).relativeFilePath(fifo);
+        for (const char* name :
+             {"../../etc/passwd", "/proc/self/mem", "/usr/share/zoneinfo/UTC", "Asia/../Asia/Tokyo",
+              "./UTC", "America//New_York", "America/New_York/", "America/New York", "Asia/Tokyo*",
+              "UTC+09:00", "America/Nowhere", "tzdata.zi", "zone.tab", "posixrules", "right/UTC",
+              "JST-9", "Asia/東京", ""})
+            QTest::addRow("bad %s", name) << QString::fromUtf8(name) << false;
+        QTest::newRow("a FIFO") << toFifo << false;
+    }
+    void storedZoneNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, known);
+        QCOMPARE(ZoneNames::isKnown(name.toUtf8()), known);
+        SettingsStore store(
+            std::make_unique<IniFileBackend>(m_dir.filePath(QStringLiteral("s.conf"))));
+        store.set(StoreKeys::PlcCount, 0);
+        store.set(StoreKeys::TZ, 0, name);
+        PlaceTable table;
+        {
+            const FifoGuard guard({m_dir.filePath(QStringLiteral("fifo"))});
+            table.load(store);
+            QVERIFY2(!guard.fired(), "the zone's name was opened as a file");
+        }
+        QCOMPARE(table.places[0].zone.isValid(), known);
+    }
+
+private:
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestPlaceZones)
