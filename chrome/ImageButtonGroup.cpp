@@ -2,8 +2,8 @@
 
 #include "ImageButton.h"
 
-ImageButtonGroup::ImageButtonGroup(const ButtonPictures& pictures, std::vector<Member> members,
-                                   QObject* parent)
+ImageButtonGroup::ImageButtonGroup(const ButtonPictures& pictures,
+                                   const std::vector<Member>& members, QObject* parent)
     : ImageButtonGroup(pictures, buttonsOf(members), tableOf(members), parent)
 {
 }
@@ -26,6 +26,7 @@ ImageButtonGroup::ImageButtonGroup(const ButtonPictures& pictures,
 std::vector<ImageButton*> ImageButtonGroup::buttonsOf(const std::vector<Member>& members)
 {
     std::vector<ImageButton*> buttons;
+    buttons.reserve(members.size());
     for (const Member& m : members)
         buttons.push_back(m.button);
     return buttons;
@@ -34,6 +35,7 @@ std::vector<ImageButton*> ImageButtonGroup::buttonsOf(const std::vector<Member>&
 std::vector<ButtonLooks::Entry> ImageButtonGroup::tableOf(const std::vector<Member>& members)
 {
     std::vector<ButtonLooks::Entry> table;
+    table.reserve(members.size());
     for (const Member& m : members)
         table.push_back({m.button->objectName(), m.normal, m.hover, m.rule});
     return table;

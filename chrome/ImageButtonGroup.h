@@ -22,7 +22,8 @@ public:
 
     // `members` in the order the window's `resetAll` assigns them. Every button starts
     // with its normal look.
-    ImageButtonGroup(const ButtonPictures& pictures, std::vector<Member> members, QObject* parent);
+    ImageButtonGroup(const ButtonPictures& pictures, const std::vector<Member>& members,
+                     QObject* parent);
     // `buttons[i]` has the looks of `table[i]`.
     ImageButtonGroup(const ButtonPictures& pictures, std::vector<ImageButton*> buttons,
                      std::vector<ButtonLooks::Entry> table, QObject* parent);

@@ -212,7 +212,7 @@ IniDocument IniDocument::parse(const QByteArray& bytes)
                 QString key = folded(name);
                 auto it = doc.m_sectionIndex.constFind(key);
                 if (it == doc.m_sectionIndex.constEnd()) {
-                    it = doc.m_sectionIndex.insert(std::move(key), int(doc.m_sections.size()));
+                    it = doc.m_sectionIndex.insert(key, int(doc.m_sections.size()));
                     doc.m_sections.push_back(Section{std::move(name), index, {}});
                 }
                 current = it.value();
@@ -342,7 +342,7 @@ bool IniDocument::setValue(QStringView section, QStringView key, const QString& 
         if (m_last >= 0 && !bytesOf(m_lines[std::size_t(m_last)]).trimmed().isEmpty())
             insertLine(m_last, {}, 0, 0);
         const int header = insertLine(m_last, '[' + section.toUtf8() + ']', 0, 0);
-        s = m_sectionIndex.insert(std::move(sectionKey), int(m_sections.size()));
+        s = m_sectionIndex.insert(sectionKey, int(m_sections.size()));
         m_sections.push_back(Section{section.toString(), header, {}});
     }
     const int sectionIndex = s.value();
@@ -367,7 +367,7 @@ bool IniDocument::setValue(QStringView section, QStringView key, const QString& 
     const int index = insertLine(m_sections[std::size_t(sectionIndex)].lastLine, keyBytes + encoded,
                                  keyBytes.size(), keyBytes.size() + encoded.size());
     Section& after = m_sections[std::size_t(sectionIndex)];
-    after.keys.insert(std::move(name), index);
+    after.keys.insert(name, index);
     after.lastLine = index;
     return true;
 }

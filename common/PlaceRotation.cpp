@@ -3,8 +3,8 @@
 #include "Clock.h"
 #include "SettingsStore.h"
 
-PlaceRotation::PlaceRotation(SettingsStore& store, const Clock& clock, QLocale locale)
-    : m_store(store), m_clock(clock), m_locale(std::move(locale))
+PlaceRotation::PlaceRotation(SettingsStore& store, const Clock& clock, const QLocale& locale)
+    : m_store(store), m_clock(clock), m_locale(locale)
 {
 }
 

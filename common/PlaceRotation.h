@@ -14,7 +14,7 @@ class SettingsStore;
 // every CT seconds, back to the first after the last.
 class PlaceRotation {
 public:
-    PlaceRotation(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
+    PlaceRotation(SettingsStore& store, const Clock& clock, const QLocale& locale = QLocale());
 
     // The places, then the rotation's starting moment.
     void start();

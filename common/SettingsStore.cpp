@@ -185,7 +185,7 @@ template <typename T> T SettingsStore::get(const StoreSlotKey<T>& key, int slot,
 {
     const ReaderDefaults<T>& defaults =
         slot == 0 && key.firstSlotDefaults ? *key.firstSlotDefaults : key.defaults;
-    const T fallback = fromDefault<T>(defaults(reader));
+    T fallback = fromDefault<T>(defaults(reader));
     if (!isSlot(slot))
         return fallback;
     const std::optional<QString> stored = rawText(key.section, slotKeyName(key.prefix, slot));

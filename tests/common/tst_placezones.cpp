@@ -43,7 +43,7 @@ private slots:
         QTest::addColumn<QDateTime>("change");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        const auto row = [](const char* name, const char* zone, int hours, QDateTime change,
+        const auto row = [](const char* name, const char* zone, int hours, const QDateTime& change,
                             const char* before, const char* after) {
             QTest::newRow(name) << QByteArray(zone) << hours << change
                                 << QString::fromLatin1(before) << QString::fromLatin1(after);
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(wallText(Place{{}, -5, 0}, july), QStringLiteral("2026-07-01 07:00:00"));
         // The user's own summer hour.
         QCOMPARE(wallText(Place{{}, -5, 0, true}, july), QStringLiteral("2026-07-01 08:00:00"));
-        QCOMPARE(Place({}, 5, -30, true).offsetMinutes(), 330);
+        QCOMPARE((Place{{}, 5, -30, true}).offsetMinutes(), 330);
         // An id the system does not know is no zone.
         const ZoneOffset unknown("Atlantis/Poseidonia");
         QVERIFY(!unknown.isValid());

@@ -80,7 +80,8 @@ private:
             session.emplace(store, store, starter, tmp.path(), QString());
         }
 
-        std::unique_ptr<AboutWindow> window(QString version = QStringLiteral("Version 1.2.6"))
+        std::unique_ptr<AboutWindow>
+        window(const QString& version = QStringLiteral("Version 1.2.6"))
         {
             return std::make_unique<AboutWindow>(*session, AboutWindow::Content{version, kHome},
                                                  [this](const QUrl& url) { opened.append(url); });

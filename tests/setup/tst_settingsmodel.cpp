@@ -87,7 +87,7 @@ struct Fixture {
     SettingsModel model{db(), store, clock};
     QTemporaryDir noPrograms;
 
-    explicit Fixture(QDateTime now = at(2026, 7, 15))
+    explicit Fixture(const QDateTime& now = at(2026, 7, 15))
     {
         clock.utc = now;
         clock.local = now;
