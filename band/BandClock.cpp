@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 
-BandClock::BandClock(SettingsStore& store, const Clock& clock, QLocale locale)
-    : m_rotation(store, clock, std::move(locale)), m_clock(clock)
+BandClock::BandClock(SettingsStore& store, const Clock& clock, const QLocale& locale)
+    : m_rotation(store, clock, locale), m_clock(clock)
 {
 }
 
@@ -15,7 +15,7 @@ std::vector<RowText> BandClock::rows() const
     const QDateTime local = m_clock.localNow();
     const PlaceTable& table = m_rotation.places();
     std::vector<RowText> rows;
-    rows.reserve(std::size_t(table.count() + 1));
+    rows.reserve(std::size_t(table.count()) + 1);
     rows.push_back(PlaceTime::localRow(local, m_rotation.locale()));
     for (int i = 0; i < table.count(); ++i)
         rows.push_back(

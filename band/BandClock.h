@@ -28,7 +28,7 @@ enum class BandMode { Tray, Window };
 // the list of the computer's own time and every place for the tool tip and the list window.
 class BandClock {
 public:
-    BandClock(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
+    BandClock(SettingsStore& store, const Clock& clock, const QLocale& locale = QLocale());
 
     void start() { m_rotation.start(); }
     // One tick: reload check and rotation; the shown place's row.

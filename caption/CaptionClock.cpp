@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-CaptionClock::CaptionClock(SettingsStore& store, const Clock& clock, QLocale locale)
-    : m_rotation(store, clock, std::move(locale))
+CaptionClock::CaptionClock(SettingsStore& store, const Clock& clock, const QLocale& locale)
+    : m_rotation(store, clock, locale)
 {
 }
 

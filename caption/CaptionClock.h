@@ -15,7 +15,7 @@ class SettingsStore;
 // the same distance left of the title bar's buttons as the panel clock's.
 class CaptionClock {
 public:
-    CaptionClock(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
+    CaptionClock(SettingsStore& store, const Clock& clock, const QLocale& locale = QLocale());
 
     void start() { m_rotation.start(); }
     RowText onTick() { return m_rotation.onTick(); }

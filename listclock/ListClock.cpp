@@ -33,8 +33,8 @@ qint64 intoHour(const QDateTime& wall)
 
 } // namespace
 
-ListClock::ListClock(SettingsStore& store, const Clock& clock, QLocale locale)
-    : m_store(store), m_clock(clock), m_locale(std::move(locale)), m_localZone(ZoneOffset::system())
+ListClock::ListClock(SettingsStore& store, const Clock& clock, const QLocale& locale)
+    : m_store(store), m_clock(clock), m_locale(locale), m_localZone(ZoneOffset::system())
 {
 }
 
@@ -75,7 +75,7 @@ ListClock::Tick ListClock::tick()
     const std::optional<QDateTime> at = m_look.at();
     const QDateTime shown = at.value_or(utc);
     const QDateTime local = at ? PlaceTime::placeDateTime(*at, localPlace()) : m_clock.localNow();
-    out.rows.reserve(std::size_t(m_places.count() + 1));
+    out.rows.reserve(std::size_t(m_places.count()) + 1);
     out.rows.push_back(PlaceTime::localRow(local, m_locale));
     for (int i = 0; i <= m_places.plcCount; ++i)
         out.rows.push_back(

@@ -32,7 +32,7 @@ using StripRow = std::array<StripCellView, 24>;
 // user looks at. The window only displays this.
 class ListClock {
 public:
-    ListClock(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
+    ListClock(SettingsStore& store, const Clock& clock, const QLocale& locale = QLocale());
 
     // The place table, and with it the window height.
     void loadPlaces();

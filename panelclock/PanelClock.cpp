@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 
-PanelClock::PanelClock(SettingsStore& store, const Clock& clock, QLocale locale)
-    : m_rotation(store, clock, std::move(locale))
+PanelClock::PanelClock(SettingsStore& store, const Clock& clock, const QLocale& locale)
+    : m_rotation(store, clock, locale)
 {
 }
 

@@ -12,7 +12,7 @@ class SettingsStore;
 // that the one-place displays share, and the follow flag with its tool tip.
 class PanelClock {
 public:
-    PanelClock(SettingsStore& store, const Clock& clock, QLocale locale = QLocale());
+    PanelClock(SettingsStore& store, const Clock& clock, const QLocale& locale = QLocale());
 
     // The places, then the rotation's starting moment.
     void start() { m_rotation.start(); }

@@ -42,7 +42,7 @@ struct ClockWindowFixture {
     // An executable file standing in for a program of the suite; its path.
     QString install(const QString& fileName) const
     {
-        const QString path = programs.filePath(fileName);
+        QString path = programs.filePath(fileName);
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
             file.write("#!/bin/sh\n");
