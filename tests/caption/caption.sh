@@ -45,7 +45,9 @@ kill -0 "$caption_pid" || zel_fail "zelcaption ended on an empty desktop"
 zel_no_window zelcaption || zel_fail "zelcaption shows without a window to sit on"
 zel_log "empty desktop: running, hidden"
 
-xterm -geometry 70x12+150+120 -title "xterm one" &
+# A plain sh without start-up files: the typing check below must not wait on the user's shell
+# set-up (a .bashrc that runs version managers can take a minute).
+env -u ENV xterm -geometry 70x12+150+120 -title "xterm one" -e sh &
 ZEL_PIDS+=($!)
 xt=$(zel_wait_window xterm 10) || zel_fail "no xterm"
 xdotool windowactivate --sync "$xt"
