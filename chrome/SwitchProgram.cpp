@@ -1,5 +1,7 @@
 #include "SwitchProgram.h"
 
+#include "BusyCursor.h"
+
 #include <QMessageBox>
 #include <QWidget>
 
@@ -7,8 +9,11 @@ std::optional<StartFailure> switchProgram(QWidget* window, SettingsStore& store,
                                           ProgramStarter& starter, const SwitchTarget& target,
                                           const QString& folder)
 {
-    std::optional<StartFailure> failure =
-        HandOver::handOver(store, starter, target.program, folder, target.kind);
+    std::optional<StartFailure> failure;
+    {
+        const BusyCursor busy; // the hand-over's save may wait for another program's lock
+        failure = HandOver::handOver(store, starter, target.program, folder, target.kind);
+    }
     if (!failure) {
         window->close();
         return std::nullopt;

@@ -11,8 +11,9 @@ class SettingsStore;
 
 // Switching from a clock window to another program of the suite: "Start" = "1" (and "Kind"
 // when given), start the program by its bare file name from this program's own folder, then
-// close the window, whose close handler saves its position. When the program cannot be
-// started the window stays open, "Start" is back at "0", and showStartFailure says so.
+// close the window, whose close handler saves its position. When the hand-over cannot be
+// saved nothing is started; when the program cannot be started "Start" is back at "0". Either
+// way the window stays open and showStartFailure says why.
 // Returns the failure, or nothing when the window was closed.
 std::optional<StartFailure> switchProgram(QWidget* window, SettingsStore& store,
                                           ProgramStarter& starter, const SwitchTarget& target,

@@ -11,6 +11,13 @@
 
 QString StartFailure::message() const
 {
+    if (unsaved) {
+        if (program.isEmpty())
+            return unsaved->message();
+        //: %1 says why the settings could not be saved, %2 is a program's file name
+        return QCoreApplication::translate("HandOver", "%1 %2 was not started.")
+            .arg(unsaved->message(), program);
+    }
     //: %1 is a program's file name, %2 a folder, %3 why it failed
     return QCoreApplication::translate("HandOver", "%1 could not be started from %2: %3.")
         .arg(program, folder, reason);
@@ -141,7 +148,8 @@ std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& start
     first.set(StoreKeys::Start, 1);
     if (kind)
         first.set(StoreKeys::Kind, int(*kind));
-    store.write(first);
+    if (const WriteResult written = store.write(first); !written)
+        return StartFailure{fileName(program), folder, {}, written.error()};
     std::optional<StartFailure> failure = start(starter, program, folder, fallbackFolder);
     if (failure)
         store.set(StoreKeys::Start, 0);

@@ -23,9 +23,12 @@ struct SwitchTarget {
 
 // Why a program could not be started, in words for the user.
 struct StartFailure {
-    QString program; // file name
+    QString program; // file name; empty when there was no program to start
     QString folder;  // where it was looked for
     QString reason;
+    // Set when the hand-over could not be stored: the program was then not started at all,
+    // since it would have found nothing handed to it.
+    std::optional<StoreError> unsaved = std::nullopt;
 
     QString message() const;
 };
@@ -61,9 +64,9 @@ std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
                                   const QString& folder, const QString& fallbackFolder = {});
 
 // Passes control to another program: the keys of `first`, then "Start" = "1" and "Kind" when
-// given, all in one write of the store, then the start. When the start fails nobody will consume
-// "Start", so it goes back to "0" and the failure is returned for the caller to show; the caller
-// then stays open.
+// given, all in one write of the store, then the start. When the write fails nothing is started
+// and the failure says why; when the start fails nobody will consume "Start", so it goes back to
+// "0". Either failure is returned for the caller to show; the caller then stays open.
 std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter,
                                      SuiteProgram program, const QString& folder,
                                      std::optional<DisplayKind> kind = std::nullopt,

@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QSysInfo>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 // A lock is taken from its holder only when the holder is gone. On this host QLockFile sees
@@ -22,9 +24,6 @@ constexpr qint64 kOtherHostStaleMs = 5 * 60 * 1000;
 // writer killed before it noted its id. The removal itself never takes a lock that a live
 // process holds (QLockFile's removal fails while the holder keeps its file locked).
 constexpr qint64 kUnreadableStaleMs = 10 * 1000;
-// A live holder is waited for; a writer stuck far longer than any write takes gives up its own
-// write rather than take the lock from the holder.
-constexpr int kLockWaitMs = 60 * 1000;
 constexpr int kLockPollMs = 50;
 // Temporary files of a write killed before its rename; a running write's file is far younger.
 constexpr qint64 kLeftoverAgeMs = 60 * 1000;
@@ -40,39 +39,17 @@ bool isThisHost(const QString& host)
     return host.isEmpty() || host == QSysInfo::machineHostName();
 }
 
-bool takeLock(QLockFile& lock)
-{
-    lock.setStaleLockTime(0); // never by age alone: the loop below decides
-    QElapsedTimer waited;
-    waited.start();
-    while (!lock.tryLock(kLockPollMs)) {
-        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() > kLockWaitMs)
-            return false;
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        const QString lockPath = lock.fileName();
-        if (!lock.getLockInfo(&pid, &host, &application)) {
-            if (ageMs(lockPath) > kUnreadableStaleMs)
-                lock.removeStaleLockFile();
-        } else if (isThisHost(host) ? HostSystem::processIsGone(pid)
-                                    : ageMs(lockPath) > kOtherHostStaleMs) {
-            lock.removeStaleLockFile();
-        }
-    }
-    return true;
-}
-
 bool isAsciiLetterOrDigit(QChar c)
 {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
-// "<fileName>.XXXXXX" with six ASCII letters or digits, the temporary name QSaveFile gives
-// before its rename; compared exactly, case included.
+constexpr qsizetype kSuffixLength = 6;
+
+// "<fileName>.XXXXXX" with six ASCII letters or digits, the name of a new file before its
+// rename; compared exactly, case included.
 bool isLeftoverOf(QStringView name, QStringView fileName)
 {
-    constexpr qsizetype kSuffixLength = 6;
     if (name.size() != fileName.size() + 1 + kSuffixLength || !name.startsWith(fileName) ||
         name[fileName.size()] != u'.')
         return false;
@@ -94,31 +71,90 @@ void removeLeftovers(const QString& path)
             QFile::remove(file);
     }
 }
+// A new file beside the one it is to replace, removed again unless it took that one's place.
+class NewFile {
+public:
+    explicit NewFile(const QString& beside)
+    {
+        constexpr QStringView kChars =
+            u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        constexpr int kTries = 100;
+        for (int i = 0; i < kTries && !m_created; ++i) {
+            QString name = beside + u'.';
+            for (qsizetype c = 0; c < kSuffixLength; ++c)
+                name += kChars[QRandomGenerator::global()->bounded(int(kChars.size()))];
+            m_file.setFileName(name);
+            // New only, so that no other writer's file is ever taken over; another name is
+            // tried only when this one is taken.
+            m_created = m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+            if (!m_created && !QFileInfo::exists(name))
+                break;
+        }
+    }
+    ~NewFile()
+    {
+        if (m_created && !m_placed) {
+            // By name: QFile's own remove() gives up when the close fails, as it does on a full
+            // disk with data still unwritten.
+            m_file.close();
+            QFile::remove(m_file.fileName());
+        }
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    QFile& file() { return m_file; }
+    void placed() { m_placed = true; }
+
+private:
+    QFile m_file;
+    bool m_created = false;
+    bool m_placed = false;
+};
+
 } // namespace
 
-IniFileBackend::IniFileBackend(QString filePath) : m_path(std::move(filePath)) {}
+IniFileBackend::IniFileBackend(QString filePath, std::chrono::milliseconds lockWait)
+    : m_path(std::move(filePath)), m_lockWait(lockWait)
+{
+}
 
 IniFileBackend::FileStamp IniFileBackend::stampOf(const QString& path)
 {
     return HostSystem::fileStamp(path);
 }
 
-IniDocument IniFileBackend::readFromDisk(FileStamp& stamp) const
+IniFileBackend::DiskText IniFileBackend::readFromDisk() const
 {
+    DiskText text;
     // Stamp first: should the file change while it is read, the next refresh reads it again.
-    stamp = stampOf(m_path);
+    text.stamp = stampOf(m_path);
+    if (!text.stamp.exists)
+        return text;
     QFile file(m_path);
-    if (!stamp.exists || !file.open(QIODevice::ReadOnly))
-        return {};
-    return IniDocument::parse(file.readAll());
+    if (!file.open(QIODevice::ReadOnly)) {
+        text.unreadable = file.errorString();
+        return text;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        text.unreadable = file.errorString();
+        return text;
+    }
+    text.doc = IniDocument::parse(bytes);
+    return text;
 }
 
 void IniFileBackend::refresh()
 {
     if (m_loaded && stampOf(m_path) == m_stamp)
         return;
-    m_doc = readFromDisk(m_stamp);
-    m_loaded = true;
+    DiskText text = readFromDisk();
+    m_doc = std::move(text.doc);
+    m_stamp = text.stamp;
+    // An unreadable file is tried again at the next read: making it readable (chmod) changes
+    // nothing that the stamp compares.
+    m_loaded = text.unreadable.isEmpty();
 }
 
 std::optional<QString> IniFileBackend::read(QStringView section, QStringView key)
@@ -127,47 +163,131 @@ std::optional<QString> IniFileBackend::read(QStringView section, QStringView key
     return m_doc.value(section, key);
 }
 
-bool IniFileBackend::write(QStringView section, QStringView key, const QString& value)
+WriteResult IniFileBackend::write(QStringView section, QStringView key, const QString& value)
 {
     const StoreEntry entry{section, key.toString(), value};
     return writeAll(std::span(&entry, 1));
 }
 
-bool IniFileBackend::writeAll(std::span<const StoreEntry> entries)
+QString IniFileBackend::takeLock(QLockFile& lock) const
+{
+    lock.setStaleLockTime(0); // never by age alone: the loop below decides
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(kLockPollMs)) {
+        switch (lock.error()) {
+        case QLockFile::LockFailedError:
+            break;
+        case QLockFile::PermissionError:
+            return tr("its folder cannot be written to");
+        default:
+            return tr("no lock file could be created beside it; the disk may be full");
+        }
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        const QString lockPath = lock.fileName();
+        const bool known = lock.getLockInfo(&pid, &host, &application);
+        if (waited.elapsed() > m_lockWait.count()) {
+            constexpr qint64 kMsPerSecond = 1000;
+            const qint64 seconds = (m_lockWait.count() + kMsPerSecond - 1) / kMsPerSecond;
+            //: %1 is a program's name, %2 its process number, %3 a number of seconds
+            return tr("%1 (process %2) has kept it locked for more than %3 seconds")
+                .arg(known && !application.isEmpty() ? application : tr("another program"))
+                .arg(pid)
+                .arg(seconds);
+        }
+        if (!known) {
+            if (ageMs(lockPath) > kUnreadableStaleMs)
+                lock.removeStaleLockFile();
+        } else if (isThisHost(host) ? HostSystem::processIsGone(pid)
+                                    : ageMs(lockPath) > kOtherHostStaleMs) {
+            lock.removeStaleLockFile();
+        }
+    }
+    return {};
+}
+
+QString IniFileBackend::replaceFile(const QString& path, const QByteArray& bytes)
+{
+    // A link is followed, so that the file it leads to is replaced and the link kept.
+    constexpr int kMaxLinks = 40; // as many as the system itself follows
+    QFileInfo target(path);
+    for (int links = 0; target.isSymLink() && links < kMaxLinks; ++links)
+        target.setFile(target.symLinkTarget());
+    if (target.isDir())
+        return tr("a folder is in its place");
+    if (target.exists() && !target.isWritable())
+        return tr("the file is write-protected");
+
+    NewFile out(target.filePath());
+    QFile& file = out.file();
+    if (!file.isOpen())
+        //: %1 is the system's reason
+        return tr("no new file could be created beside it (%1)").arg(file.errorString());
+    if (target.exists() && !file.setPermissions(target.permissions()))
+        return tr("the new file could not be given the old one's permissions (%1)")
+            .arg(file.errorString());
+    // Each step can be the first to find the disk full; any failure abandons the new file.
+    QString failed;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        failed = file.errorString();
+    else
+        failed = HostSystem::syncToDisk(file);
+    if (failed.isEmpty()) {
+        file.close();
+        if (file.error() != QFileDevice::NoError)
+            failed = file.errorString();
+    }
+    if (!failed.isEmpty())
+        //: %1 is the system's reason, such as a full disk
+        return tr("the new settings could not be written (%1)").arg(failed);
+
+    std::error_code error;
+    std::filesystem::rename(file.filesystemFileName(), target.filesystemFilePath(), error);
+    if (error)
+        return tr("the new file could not take the old one's place (%1)")
+            .arg(QString::fromStdString(error.message()));
+    out.placed();
+    return {};
+}
+
+WriteResult IniFileBackend::writeAll(std::span<const StoreEntry> entries)
 {
     refresh();
     const bool unchanged = std::all_of(entries.begin(), entries.end(), [this](const StoreEntry& e) {
         return m_doc.value(e.section, e.key) == e.value;
     });
     if (unchanged)
-        return true;
+        return {};
 
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
-        return false;
+        //: %1 is a folder
+        return failure(tr("the folder %1 could not be created")
+                           .arg(QDir::toNativeSeparators(info.absolutePath())));
     QLockFile lock(m_path + QStringLiteral(".lock"));
-    if (!takeLock(lock))
-        return false;
+    if (const QString reason = takeLock(lock); !reason.isEmpty())
+        return failure(reason);
 
     // Another program may have written since our last look; start from what is on disk now.
-    FileStamp stamp;
-    IniDocument doc = readFromDisk(stamp);
+    DiskText text = readFromDisk();
+    if (!text.unreadable.isEmpty())
+        //: %1 is the system's reason
+        return failure(tr("the file is there but cannot be read (%1); it is left as it is")
+                           .arg(text.unreadable));
     bool changed = false;
     for (const StoreEntry& e : entries)
-        changed = doc.setValue(e.section, e.key, e.value) || changed;
-    if (!changed) {
-        m_doc = std::move(doc);
-        m_stamp = stamp;
-        return true;
+        changed = text.doc.setValue(e.section, e.key, e.value) || changed;
+    if (changed) {
+        if (const QString reason = replaceFile(m_path, text.doc.serialize()); !reason.isEmpty())
+            return failure(reason);
+        text.stamp = stampOf(m_path);
     }
-    QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = doc.serialize();
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        return false;
-    m_doc = std::move(doc);
-    m_stamp = stampOf(m_path);
-    removeLeftovers(m_path);
-    return true;
+    m_doc = std::move(text.doc);
+    m_stamp = text.stamp;
+    m_loaded = true;
+    if (changed)
+        removeLeftovers(m_path);
+    return {};
 }

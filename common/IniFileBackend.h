@@ -4,7 +4,11 @@
 #include "StoreBackend.h"
 #include "platform/HostSystem.h"
 
+#include <QCoreApplication>
 #include <QString>
+#include <chrono>
+
+class QLockFile;
 
 // The settings as one INI file shared by all programs of the suite.
 //
@@ -12,16 +16,28 @@
 // program is noticed by comparing the file's identity (inode, size, modification time in
 // nanoseconds), so a clock that polls ten times a second costs one stat() per poll.
 // Writes take a lock file, re-read the file under the lock so that a concurrent writer's keys
-// survive, and replace the file atomically: a writer killed half-way leaves the old file whole.
-// A write of the value already stored does not touch the file at all.
+// survive, and replace the file atomically: the new text goes to a file beside it, which is
+// renamed over it only once writing, flushing, syncing and closing it all succeeded; on any
+// failure (a full disk, an I/O error) the new file is removed and the old one stays as it was.
+// A writer killed half-way leaves the old file whole too. A write of the value already stored
+// does not touch the file at all.
+//
+// A file that exists but cannot be read (no permission, an I/O error, a folder in its place)
+// reads as empty, so that every key gives its default, and is never written: what it holds
+// may be the user's settings.
 class IniFileBackend final : public StoreBackend {
+    Q_DECLARE_TR_FUNCTIONS(IniFileBackend)
 public:
-    explicit IniFileBackend(QString filePath);
+    // How long a write waits for a live program that holds the store's lock before it gives up:
+    // far longer than any write takes, short enough for a window to wait for it.
+    static constexpr std::chrono::milliseconds kLockWait{10'000};
+
+    explicit IniFileBackend(QString filePath, std::chrono::milliseconds lockWait = kLockWait);
 
     std::optional<QString> read(QStringView section, QStringView key) override;
-    bool write(QStringView section, QStringView key, const QString& value) override;
+    WriteResult write(QStringView section, QStringView key, const QString& value) override;
     // One lock, one read and one atomic replace for all the keys.
-    bool writeAll(std::span<const StoreEntry> entries) override;
+    WriteResult writeAll(std::span<const StoreEntry> entries) override;
 
     QString filePath() const override { return m_path; }
 
@@ -30,10 +46,27 @@ public:
     static FileStamp stampOf(const QString& path);
 
 private:
+    // The file as it is on disk: its text, its stamp taken before reading it, and why it could
+    // not be read (empty when it was read or does not exist).
+    struct DiskText {
+        IniDocument doc;
+        FileStamp stamp;
+        QString unreadable;
+    };
+
     void refresh();
-    IniDocument readFromDisk(FileStamp& stamp) const;
+    DiskText readFromDisk() const;
+    // Empty once the lock is held, else why it could not be taken.
+    QString takeLock(QLockFile& lock) const;
+    // Replaces the file with the bytes, or leaves it as it was and says why not.
+    static QString replaceFile(const QString& path, const QByteArray& bytes);
+    WriteResult failure(const QString& reason) const
+    {
+        return WriteResult::failure(m_path, reason);
+    }
 
     QString m_path;
+    std::chrono::milliseconds m_lockWait;
     FileStamp m_stamp;
     IniDocument m_doc;
     bool m_loaded = false;

@@ -56,7 +56,7 @@ std::optional<QString> SettingsStore::rawText(StoreSection section, QStringView 
     return m_backend->read(sectionName(section), name);
 }
 
-bool SettingsStore::setRawText(StoreSection section, QStringView name, const QString& value)
+WriteResult SettingsStore::setRawText(StoreSection section, QStringView name, const QString& value)
 {
     return m_backend->write(sectionName(section), name, value);
 }
@@ -176,7 +176,7 @@ T SettingsStore::getOr(const StoreKey<T>& key, std::type_identity_t<T> fallback)
 }
 
 template <typename T>
-bool SettingsStore::set(const StoreKey<T>& key, const std::type_identity_t<T>& value)
+WriteResult SettingsStore::set(const StoreKey<T>& key, const std::type_identity_t<T>& value)
 {
     return setRawText(key.section, key.name, toText(value));
 }
@@ -195,10 +195,11 @@ template <typename T> T SettingsStore::get(const StoreSlotKey<T>& key, int slot,
 }
 
 template <typename T>
-bool SettingsStore::set(const StoreSlotKey<T>& key, int slot, const std::type_identity_t<T>& value)
+WriteResult SettingsStore::set(const StoreSlotKey<T>& key, int slot,
+                               const std::type_identity_t<T>& value)
 {
     if (!isSlot(slot))
-        return false;
+        return WriteResult::failure(filePath(), QStringLiteral("no slot %1").arg(slot));
     return setRawText(key.section, slotKeyName(key.prefix, slot), toText(value));
 }
 
@@ -210,26 +211,26 @@ template qint32 SettingsStore::getOr(const StoreKey<qint32>&, qint32);
 template qint16 SettingsStore::getOr(const StoreKey<qint16>&, qint16);
 template float SettingsStore::getOr(const StoreKey<float>&, float);
 template QString SettingsStore::getOr(const StoreKey<QString>&, QString);
-template bool SettingsStore::set(const StoreKey<qint32>&, const qint32&);
-template bool SettingsStore::set(const StoreKey<qint16>&, const qint16&);
-template bool SettingsStore::set(const StoreKey<float>&, const float&);
-template bool SettingsStore::set(const StoreKey<QString>&, const QString&);
+template WriteResult SettingsStore::set(const StoreKey<qint32>&, const qint32&);
+template WriteResult SettingsStore::set(const StoreKey<qint16>&, const qint16&);
+template WriteResult SettingsStore::set(const StoreKey<float>&, const float&);
+template WriteResult SettingsStore::set(const StoreKey<QString>&, const QString&);
 template qint32 SettingsStore::get(const StoreSlotKey<qint32>&, int, StoreReader);
 template QString SettingsStore::get(const StoreSlotKey<QString>&, int, StoreReader);
-template bool SettingsStore::set(const StoreSlotKey<qint32>&, int, const qint32&);
-template bool SettingsStore::set(const StoreSlotKey<QString>&, int, const QString&);
+template WriteResult SettingsStore::set(const StoreSlotKey<qint32>&, int, const qint32&);
+template WriteResult SettingsStore::set(const StoreSlotKey<QString>&, int, const QString&);
 
 WindowPlacement SettingsStore::placement(const PlacementKeys& keys, StoreReader reader)
 {
     return {get(keys.left, reader), get(keys.top, reader), get(keys.width, reader)};
 }
 
-bool SettingsStore::setPlacement(const PlacementKeys& keys, const WindowPlacement& p)
+WriteResult SettingsStore::setPlacement(const PlacementKeys& keys, const WindowPlacement& p)
 {
     return write(StoreBatch().setPlacement(keys, p));
 }
 
-bool SettingsStore::write(const StoreBatch& batch)
+WriteResult SettingsStore::write(const StoreBatch& batch)
 {
     return m_backend->writeAll(batch.entries());
 }

@@ -46,22 +46,23 @@ public:
     QString filePath() const { return m_backend->filePath(); }
 
     // Typed access. Writes of the value already stored leave the store untouched; a write
-    // returns false when the store could not be written.
+    // that fails leaves the store as it was and says why (a result that is false).
     template <typename T> T get(const StoreKey<T>& key, StoreReader reader);
     // A read with a default of the caller's own instead of the reader's.
     template <typename T> T getOr(const StoreKey<T>& key, std::type_identity_t<T> fallback);
-    template <typename T> bool set(const StoreKey<T>& key, const std::type_identity_t<T>& value);
+    template <typename T>
+    WriteResult set(const StoreKey<T>& key, const std::type_identity_t<T>& value);
 
     // Per-slot keys; slots are 0 to StoreKeys::kSlotCount - 1.
     template <typename T> T get(const StoreSlotKey<T>& key, int slot, StoreReader reader);
     template <typename T>
-    bool set(const StoreSlotKey<T>& key, int slot, const std::type_identity_t<T>& value);
+    WriteResult set(const StoreSlotKey<T>& key, int slot, const std::type_identity_t<T>& value);
 
-    // Every key of the batch at once; false when the store could not be written.
-    bool write(const StoreBatch& batch);
+    // Every key of the batch at once, or none of them and why not.
+    WriteResult write(const StoreBatch& batch);
 
     WindowPlacement placement(const PlacementKeys& keys, StoreReader reader = StoreReader::Clocks);
-    bool setPlacement(const PlacementKeys& keys, const WindowPlacement& p);
+    WriteResult setPlacement(const PlacementKeys& keys, const WindowPlacement& p);
 
     // A key's stored text as it stands, or nothing when missing, and a write of any text,
     // for tests and tools that look at or damage the store on purpose.
@@ -69,7 +70,7 @@ public:
     {
         return rawText(key.section, key.name);
     }
-    template <typename T> bool setText(const StoreKey<T>& key, const QString& value)
+    template <typename T> WriteResult setText(const StoreKey<T>& key, const QString& value)
     {
         return setRawText(key.section, key.name, value);
     }
@@ -77,13 +78,14 @@ public:
     {
         return rawText(key.section, slotKeyName(key.prefix, slot));
     }
-    template <typename T> bool setText(const StoreSlotKey<T>& key, int slot, const QString& value)
+    template <typename T>
+    WriteResult setText(const StoreSlotKey<T>& key, int slot, const QString& value)
     {
         return setRawText(key.section, slotKeyName(key.prefix, slot), value);
     }
     // Any name at all, for the store tool and the concurrency tests' writer.
     std::optional<QString> rawText(StoreSection section, QStringView name);
-    bool setRawText(StoreSection section, QStringView name, const QString& value);
+    WriteResult setRawText(StoreSection section, QStringView name, const QString& value);
 
     // Conversions used by the typed readers; empty when the text is no whole number of the type.
     static std::optional<qint32> toInt32(QStringView text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StoreError.h"
+
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -21,18 +23,19 @@ public:
     // The stored text, or nothing when the key was never written (or the store cannot be read).
     virtual std::optional<QString> read(QStringView section, QStringView key) = 0;
 
-    // Stores the text. Returns false when the store cannot be written; the caller goes on.
-    virtual bool write(QStringView section, QStringView key, const QString& value) = 0;
+    // Stores the text, or says why the store could not be written; the store is then unchanged.
+    virtual WriteResult write(QStringView section, QStringView key, const QString& value) = 0;
 
     // Stores several keys in the order given. A backend that can replaces the store once for
     // all of them, so that a reader (or a writer killed half-way) sees either none or all; this
-    // fallback writes them one by one.
-    virtual bool writeAll(std::span<const StoreEntry> entries)
+    // fallback writes them one by one and stops at the first failure.
+    virtual WriteResult writeAll(std::span<const StoreEntry> entries)
     {
-        bool ok = true;
-        for (const StoreEntry& e : entries)
-            ok = write(e.section, e.key, e.value) && ok;
-        return ok;
+        for (const StoreEntry& e : entries) {
+            if (WriteResult r = write(e.section, e.key, e.value); !r)
+                return r;
+        }
+        return {};
     }
 
     // The file that holds the store, for watching it; empty when the store is no file.

@@ -19,7 +19,8 @@ bool StoreWatcher::isWatching() const
 void StoreWatcher::rewatch()
 {
     // The folder of the file, or the nearest folder above it that exists, so that the folder's
-    // creation is seen too. Folders further up that no longer lead to the file are dropped.
+    // creation is seen too, and the folder above that, so that the folder being renamed away and
+    // another made in its place is seen: a watch follows the folder it was set on, not its name.
     QString folder = QFileInfo(m_path).absolutePath();
     while (!QFileInfo(folder).isDir()) {
         const QString up = QFileInfo(folder).absolutePath();
@@ -27,13 +28,22 @@ void StoreWatcher::rewatch()
             break;
         folder = up;
     }
+    const QString parent = QFileInfo(folder).absolutePath();
+    const QStringList wanted = parent == folder ? QStringList{folder} : QStringList{folder, parent};
+
+    // Folders further up that no longer lead to the file are dropped, and the folder's watch
+    // is set anew when another folder now has its name.
+    const quint64 folderInode = IniFileBackend::stampOf(folder).inode;
     const QStringList watchedFolders = m_watcher.directories();
     for (const QString& d : watchedFolders) {
-        if (d != folder)
+        if (!wanted.contains(d) || (d == folder && folderInode != m_folderInode))
             m_watcher.removePath(d);
     }
-    if (!m_watcher.directories().contains(folder))
-        m_watcher.addPath(folder);
+    m_folderInode = folderInode;
+    for (const QString& d : wanted) {
+        if (!m_watcher.directories().contains(d))
+            m_watcher.addPath(d);
+    }
 
     // A watch on the file itself catches edits in place; renew it, since after a rename over
     // the file it still follows the old, replaced one.

@@ -10,7 +10,8 @@
 // program wrote it instead of polling on its timer. Writers replace the file by renaming a new one
 // over it, which leaves a watch on the old file behind; the watcher therefore also watches the
 // folder, watches the file anew after every change, and follows a folder or file that does not
-// exist yet (watching the nearest folder above it that exists).
+// exist yet (watching the nearest folder above it that exists). It watches the folder above the
+// store's folder too, so that a folder replaced by another of the same name is followed.
 class StoreWatcher : public QObject {
     Q_OBJECT
 public:
@@ -33,4 +34,5 @@ private:
     QString m_path;
     QFileSystemWatcher m_watcher;
     IniFileBackend::FileStamp m_stamp;
+    quint64 m_folderInode = 0; // of the folder watched, to tell when another took its name
 };

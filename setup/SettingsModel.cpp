@@ -247,7 +247,8 @@ std::optional<StartFailure> SettingsModel::startDisplay(ProgramStarter& starter,
 {
     const std::optional<SuiteProgram> program = HandOver::styleProgram(m_kind);
     if (!program) {
-        m_store.write(first.set(StoreKeys::Start, 1));
+        if (const WriteResult written = m_store.write(first.set(StoreKeys::Start, 1)); !written)
+            return StartFailure{{}, {}, {}, written.error()};
         return std::nullopt;
     }
     return HandOver::handOver(m_store, starter, *program, startDir, std::nullopt, ownDir,

@@ -68,8 +68,8 @@ public:
 
     // OK: packs the filled slots to the front and stores every choice, "Change" and the hand-over
     // in one write, then starts the display of the style shown. Cancel: the hand-over alone.
-    // On a failed start "Start" is back at "0" and the failure is returned; the window then stays
-    // open.
+    // When the write fails nothing is started; on a failed start "Start" is back at "0". Either
+    // failure is returned, and the window then stays open.
     std::optional<StartFailure> accept(ProgramStarter& starter, const QString& startDir,
                                        const QString& ownDir);
     std::optional<StartFailure> reject(ProgramStarter& starter, const QString& startDir,

@@ -1,6 +1,7 @@
 #include "SettingsWindow.h"
 
 #include "AboutBox.h"
+#include "BusyCursor.h"
 #include "ChooserLabel.h"
 #include "HelpViewer.h"
 #include "SettingsLayout.h"
@@ -382,15 +383,19 @@ void SettingsWindow::onTick()
 
 void SettingsWindow::finish(bool save)
 {
-    const std::optional<StartFailure> failure =
-        save ? m_model.accept(m_starter, m_startDir, m_ownDir)
-             : m_model.reject(m_starter, m_startDir, m_ownDir);
+    std::optional<StartFailure> failure;
+    {
+        const BusyCursor busy; // the save may wait for another program's lock on the store
+        failure = save ? m_model.accept(m_starter, m_startDir, m_ownDir)
+                       : m_model.reject(m_starter, m_startDir, m_ownDir);
+    }
     if (!failure) {
         emit finished();
         close();
         return;
     }
-    // Saved (on OK) but nothing started: say so and stay, so that another style can be chosen.
+    // Not saved, or saved but nothing started: say why and stay, so that the user can try again,
+    // choose another style or cancel.
     refresh();
     QMessageBox::warning(this, windowTitle(), failure->message());
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QFile;
+class QFileDevice;
 
 // What the store and the hand-over need from the operating system: one implementation per
 // system (POSIX, Windows, or plain Qt where neither applies), chosen when building.
@@ -27,6 +28,11 @@ FileStamp fileStamp(const QString& path);
 // nothing then, and the reason otherwise. A FIFO or a device is refused without waiting on it,
 // as a plain open would wait for a FIFO's writer for good.
 std::optional<QString> openRegularFile(QFile& file, const QString& path);
+
+// Pushes what was written to an open file down to the disk, so that a failure there (a full
+// disk that the write itself did not see, an I/O error) shows before the file is used. Empty
+// when done, else the reason.
+QString syncToDisk(QFileDevice& file);
 
 // True when no process of this id runs on this host; false when unsure.
 bool processIsGone(qint64 pid);

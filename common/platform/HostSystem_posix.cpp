@@ -9,6 +9,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace HostSystem {
@@ -54,6 +55,13 @@ std::optional<QString> openRegularFile(QFile& file, const QString& path)
         return file.errorString();
     }
     return std::nullopt;
+}
+
+QString syncToDisk(QFileDevice& file)
+{
+    if (::fsync(file.handle()) == 0)
+        return {};
+    return QString::fromStdString(std::generic_category().message(errno));
 }
 
 bool processIsGone(qint64 pid)

@@ -3,10 +3,11 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QFileDevice>
 #include <QFileInfo>
 
 // Where there is no POSIX stat or kill (Windows, and any system Qt alone serves): what Qt can
-// tell of a file, and QLockFile's own test of a lock holder.
+// tell of a file, its flush, and QLockFile's own test of a lock holder.
 namespace HostSystem {
 
 FileStamp fileStamp(const QString& path)
@@ -34,6 +35,12 @@ std::optional<QString> openRegularFile(QFile& file, const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     return std::nullopt;
+}
+
+QString syncToDisk(QFileDevice& file)
+{
+    // Qt has no portable sync: what is buffered reaches the system, and the system writes it.
+    return file.flush() ? QString() : file.errorString();
 }
 
 bool processIsGone(qint64)

@@ -1,5 +1,7 @@
 #include "RegistryBackend.h"
 
+#include <QCoreApplication>
+
 RegistryBackend::RegistryBackend(const QString& application)
     : m_settings(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + application,
                  QSettings::NativeFormat)
@@ -15,12 +17,24 @@ std::optional<QString> RegistryBackend::read(QStringView section, QStringView ke
     return v.toString();
 }
 
-bool RegistryBackend::write(QStringView section, QStringView key, const QString& value)
+WriteResult RegistryBackend::write(QStringView section, QStringView key, const QString& value)
 {
     const QString path = section.toString() + u'/' + key.toString();
     if (m_settings.value(path).toString() == value && m_settings.contains(path))
-        return true;
+        return {};
     m_settings.setValue(path, value);
     m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+    switch (m_settings.status()) {
+    case QSettings::NoError:
+        return {};
+    case QSettings::AccessError:
+        return WriteResult::failure(
+            m_settings.fileName(),
+            QCoreApplication::translate("RegistryBackend", "the registry refused the change"));
+    case QSettings::FormatError:
+        break;
+    }
+    return WriteResult::failure(
+        m_settings.fileName(),
+        QCoreApplication::translate("RegistryBackend", "the registry key could not be written"));
 }

@@ -12,7 +12,7 @@ public:
     explicit RegistryBackend(const QString& application);
 
     std::optional<QString> read(QStringView section, QStringView key) override;
-    bool write(QStringView section, QStringView key, const QString& value) override;
+    WriteResult write(QStringView section, QStringView key, const QString& value) override;
 
 private:
     QSettings m_settings;

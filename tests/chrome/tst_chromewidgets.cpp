@@ -250,6 +250,32 @@ private slots:
         QVERIFY(box->text().contains(dir.path()));
     }
 
+    void unsavedSwitchKeepsWindowAndStartsNothing()
+    {
+        QTemporaryDir dir;
+        // A file where the store's folder should be: the hand-over cannot be written.
+        QFile blocker(dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        const QString storeFile = dir.filePath("blocker/ZelClock/store.ini");
+        SettingsStore store(std::make_unique<IniFileBackend>(storeFile));
+        const QString program = dir.filePath(HandOver::fileName(SuiteProgram::Settings));
+        QFile file(program);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        RecordingStarter starter;
+        QWidget window;
+        window.show();
+        const auto failure = switchProgram(
+            &window, store, starter, {SuiteProgram::Settings, std::nullopt}, dir.path() + '/');
+        QVERIFY(failure.has_value());
+        QVERIFY(window.isVisible());
+        QVERIFY(starter.started.isEmpty());
+        auto* box = window.findChild<QMessageBox*>("switchFailure");
+        QVERIFY(box != nullptr);
+        QVERIFY2(box->text().contains(storeFile), qPrintable(box->text()));
+        QVERIFY(box->text().contains(HandOver::fileName(SuiteProgram::Settings)));
+    }
+
     void switchSuccessClosesWindow()
     {
         QTemporaryDir dir;

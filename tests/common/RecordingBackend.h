@@ -16,18 +16,18 @@ public:
             return std::nullopt;
         return *it;
     }
-    bool write(QStringView section, QStringView key, const QString& value) override
+    WriteResult write(QStringView section, QStringView key, const QString& value) override
     {
         ++rounds;
         record(section, key, value);
-        return true;
+        return {};
     }
-    bool writeAll(std::span<const StoreEntry> entries) override
+    WriteResult writeAll(std::span<const StoreEntry> entries) override
     {
         ++rounds;
         for (const StoreEntry& e : entries)
             record(e.section, e.key, e.value);
-        return true;
+        return {};
     }
 
     QMap<QString, QString> values;

@@ -76,6 +76,26 @@ private slots:
         QVERIFY(IniFileBackend(path).write(u"Settings", u"Start", QStringLiteral("1")));
         QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 4, 10000);
     }
+
+    void followsAFolderReplacedByANewOne()
+    {
+        QTemporaryDir tmp;
+        const QString folder = tmp.filePath(QStringLiteral("ZelClock"));
+        const QString path = folder + QStringLiteral("/ZelClock.conf");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(IniFileBackend(path).write(u"Data", u"Change", QStringLiteral("0")));
+        StoreWatcher watcher(path);
+        QSignalSpy spy(&watcher, &StoreWatcher::changed);
+
+        // Twice, since each replacement has to re-arm the watch for the next one.
+        for (int round = 1; round <= 2; ++round) {
+            const QString old = folder + QStringLiteral(".old%1").arg(round);
+            QVERIFY(QDir().rename(folder, old) && QDir().mkdir(folder));
+            QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 2 * round - 1, 10000); // the store is gone
+            QVERIFY(IniFileBackend(path).write(u"Data", u"Change", QString::number(round)));
+            QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 2 * round, 10000);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStoreWatcher)

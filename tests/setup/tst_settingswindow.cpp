@@ -1,6 +1,7 @@
 // The settings window on the offscreen platform with a temporary store, a clock of the test's
 // own and a starter that records: every control where its twips put it, the list of the mode,
-// marks, flag and cross-hair, keyboard use, and OK with a display that starts or does not.
+// marks, flag and cross-hair, keyboard use, and OK with a display that starts or does not and
+// with a store that cannot be written.
 #include "FakeClock.h"
 #include "GuiStartup.h"
 #include "IniFileBackend.h"
@@ -31,9 +32,43 @@ const WorldDb& db()
     return instance;
 }
 
+// The store's file, noting the cursor shown at each write.
+class CursorNotingBackend final : public StoreBackend {
+public:
+    CursorNotingBackend(const QString& path, QList<Qt::CursorShape>& cursors)
+        : m_file(path), m_cursors(cursors)
+    {
+    }
+    std::optional<QString> read(QStringView section, QStringView key) override
+    {
+        return m_file.read(section, key);
+    }
+    WriteResult write(QStringView section, QStringView key, const QString& value) override
+    {
+        note();
+        return m_file.write(section, key, value);
+    }
+    WriteResult writeAll(std::span<const StoreEntry> entries) override
+    {
+        note();
+        return m_file.writeAll(entries);
+    }
+
+private:
+    void note()
+    {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        m_cursors.push_back(c ? c->shape() : Qt::ArrowCursor);
+    }
+    IniFileBackend m_file;
+    QList<Qt::CursorShape>& m_cursors;
+};
+
 struct Fixture {
     QTemporaryDir tmp;
-    SettingsStore store{std::make_unique<IniFileBackend>(tmp.filePath("ZelClock.conf"))};
+    QList<Qt::CursorShape> writeCursors;
+    SettingsStore store{
+        std::make_unique<CursorNotingBackend>(tmp.filePath("ZelClock.conf"), writeCursors)};
     FakeClock clock;
     RecordingStarter starter;
     SettingsModel model{db(), store, clock};
@@ -108,6 +143,7 @@ private slots:
     void keyboard();
     void okSavesAndHandsOver();
     void failedStartKeepsTheWindow();
+    void failedSaveKeepsTheWindowAndStartsNothing();
     void helpAndAbout();
 };
 
@@ -492,6 +528,40 @@ void TestSettingsWindow::failedStartKeepsTheWindow()
     QCOMPARE(f.store.text(StoreKeys::WP, 0).value_or("?"),
              QStringLiteral("Bergen")); // saved all the same
     QVERIFY(f.starter.started.isEmpty());
+}
+
+void TestSettingsWindow::failedSaveKeepsTheWindowAndStartsNothing()
+{
+    Fixture f;
+    f.addProgram("zelpane");
+    QSignalSpy finished(f.window.get(), &SettingsWindow::finished);
+    f.list()->setCurrentRow(f.row("Tokyo"));
+    // A folder where the store's file is: it cannot be read, so it must not be written.
+    const QString storeFile = f.tmp.filePath("ZelClock.conf");
+    QVERIFY(QFile::remove(storeFile) && QDir().mkdir(storeFile));
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    f.writeCursors.clear();
+    QTest::mouseClick(f.child("cmdOK_0"), Qt::LeftButton);
+    QVERIFY2(shown.contains(storeFile), qPrintable(shown));
+    QVERIFY(shown.contains(QStringLiteral("zelpane")));
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(f.starter.started.isEmpty());
+    QCOMPARE(f.writeCursors, QList<Qt::CursorShape>{Qt::WaitCursor}); // one save, shown waiting
+    QVERIFY(!QGuiApplication::overrideCursor());
+
+    // The user mends the store and presses OK again: the same choices are saved.
+    QVERIFY(QDir().rmdir(storeFile));
+    QTest::mouseClick(f.child("cmdOK_0"), Qt::LeftButton);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(f.starter.started, QStringList{f.tmp.filePath("zelpane")});
+    QCOMPARE(f.store.text(StoreKeys::WP, 0).value_or("?"), QStringLiteral("Tokyo"));
 }
 
 void TestSettingsWindow::helpAndAbout()

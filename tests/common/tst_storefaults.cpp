@@ -1,0 +1,249 @@
+// The store on a file system that fails it: a full disk, a read-only folder, a lock held by a
+// live process and a file that exists but cannot be read. Each write that fails must say so and
+// leave the file exactly as it was. The full disk is a tmpfs of a few pages mounted for the test
+// (root only); the unreadable file is tried as an unprivileged user, since root reads anything.
+#include "IniFileBackend.h"
+#include "SettingsStore.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A tmpfs mounted on `folder` for the life of the object.
+class SmallDisk {
+public:
+    SmallDisk(const QString& folder, qint64 bytes) : m_folder(QFile::encodeName(folder))
+    {
+        const QByteArray options = "size=" + QByteArray::number(bytes);
+        m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, options.constData()) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return m_mounted; }
+    bool makeReadOnly() const
+    {
+        return ::mount("tmpfs", m_folder.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) ==
+               0;
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
+// Runs as an ordinary user while alive, so that permissions count even for root.
+class Unprivileged {
+public:
+    static constexpr uid_t kNobody = 65534;
+    Unprivileged() : m_switched(::geteuid() == 0 && ::seteuid(kNobody) == 0) {}
+    ~Unprivileged()
+    {
+        if (m_switched) [[maybe_unused]]
+            const int rc = ::seteuid(0);
+    }
+    Unprivileged(const Unprivileged&) = delete;
+    Unprivileged& operator=(const Unprivileged&) = delete;
+
+private:
+    bool m_switched;
+};
+
+StoreBatch placesBatch(const QString& name)
+{
+    StoreBatch b;
+    for (int n = 0; n < SettingsStore::kSlotCount; ++n)
+        b.set(StoreKeys::WP, n, name + QString::number(n));
+    return b.set(StoreKeys::Change, 1);
+}
+
+} // namespace
+
+class TestStoreFaults : public QObject {
+    Q_OBJECT
+
+    // A store in `folder` holding a first set of places; returns its bytes.
+    QByteArray seed(const QString& folder)
+    {
+        m_path = folder + QStringLiteral("/ZelClock.conf");
+        SettingsStore s(std::make_unique<IniFileBackend>(m_path));
+        if (!s.write(placesBatch(QStringLiteral("Tokyo"))))
+            return {};
+        return readFile(m_path);
+    }
+
+    // Everything in the store's folder but the store itself and the given files.
+    QStringList strays(const QString& folder, const QStringList& known = {})
+    {
+        QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        names.removeAll(QStringLiteral("ZelClock.conf"));
+        for (const QString& k : known)
+            names.removeAll(k);
+        return names;
+    }
+
+private slots:
+    void fullDiskLeavesTheStoreAsItWas_data()
+    {
+        QTest::addColumn<int>("pagesFree");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("no page: not even the lock") << 0 << false;
+        QTest::newRow("one page: the lock but not the new file") << 1 << false;
+        QTest::newRow("room for both") << 4 << true;
+    }
+
+    void fullDiskLeavesTheStoreAsItWas()
+    {
+        QFETCH(int, pagesFree);
+        QFETCH(bool, saved);
+        if (::geteuid() != 0)
+            QSKIP("mounting a small file system needs root");
+        const qint64 page = ::sysconf(_SC_PAGESIZE);
+        QTemporaryDir tmp;
+        const SmallDisk disk(tmp.path(), 16 * page);
+        QVERIFY2(disk.mounted(), "tmpfs could not be mounted");
+        const QByteArray before = seed(tmp.path());
+        QVERIFY(!before.isEmpty());
+
+        // Fill the disk, then give back the pages the row asks for.
+        QFile filler(tmp.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray chunk(page, 'x');
+        while (filler.write(chunk) == chunk.size()) {
+        }
+        QVERIFY(filler.resize(filler.size() / page * page - pagesFree * page));
+
+        SettingsStore s(std::make_unique<IniFileBackend>(m_path));
+        const WriteResult written = s.write(placesBatch(QStringLiteral("Oslo")));
+        QCOMPARE(bool(written), saved);
+        if (!saved)
+            QVERIFY2(written.error()->message().contains(m_path),
+                     qPrintable(written.error()->message()));
+        const QString expected = saved ? QStringLiteral("Oslo2") : QStringLiteral("Tokyo2");
+        QCOMPARE(SettingsStore(std::make_unique<IniFileBackend>(m_path))
+                     .get(StoreKeys::WP, 2, StoreReader::Clocks),
+                 expected);
+        if (!saved)
+            QCOMPARE(readFile(m_path), before);
+        QCOMPARE(strays(tmp.path(), {QStringLiteral("filler")}).join(u' '), QString());
+    }
+
+    void readOnlyFolderIsNotWritten()
+    {
+        QTemporaryDir tmp;
+        std::optional<SmallDisk> disk;
+        if (::geteuid() == 0)
+            disk.emplace(tmp.path(), 16 * ::sysconf(_SC_PAGESIZE));
+        const QByteArray before = seed(tmp.path());
+        QVERIFY(!before.isEmpty());
+        if (disk)
+            QVERIFY(disk->makeReadOnly());
+        else
+            QVERIFY(QFile::setPermissions(tmp.path(), QFile::ReadOwner | QFile::ExeOwner));
+
+        SettingsStore s(std::make_unique<IniFileBackend>(m_path));
+        const WriteResult written = s.write(placesBatch(QStringLiteral("Oslo")));
+        QVERIFY(!written);
+        QCOMPARE(written.error()->file, m_path);
+        QVERIFY(!written.error()->reason.isEmpty());
+        QCOMPARE(s.get(StoreKeys::WP, 0, StoreReader::Clocks), QStringLiteral("Tokyo0"));
+        QCOMPARE(readFile(m_path), before);
+        if (!disk)
+            QFile::setPermissions(tmp.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void unreadableStoreIsNeverWritten_data()
+    {
+        QTest::addColumn<bool>("folderInItsPlace");
+        QTest::newRow("no permission to read") << false;
+        QTest::newRow("a folder in its place") << true;
+    }
+
+    void unreadableStoreIsNeverWritten()
+    {
+        QFETCH(bool, folderInItsPlace);
+        QTemporaryDir tmp;
+        // Open to everyone, so that the unprivileged user below may write there.
+        const QString folder = tmp.filePath(QStringLiteral("ZelClock"));
+        QVERIFY(QDir().mkdir(folder));
+        const auto all = QFile::Permissions(0x7777);
+        QVERIFY(QFile::setPermissions(tmp.path(), all) && QFile::setPermissions(folder, all));
+        QByteArray before = seed(folder);
+        QVERIFY(!before.isEmpty());
+        if (folderInItsPlace) {
+            QVERIFY(QFile::remove(m_path) && QDir().mkdir(m_path));
+            before.clear();
+        } else {
+            QVERIFY(QFile::setPermissions(m_path, {}));
+        }
+
+        {
+            const Unprivileged user;
+            SettingsStore s(std::make_unique<IniFileBackend>(m_path));
+            QCOMPARE(s.get(StoreKeys::WP, 0, StoreReader::Clocks), QStringLiteral("Japan"));
+            QCOMPARE(s.get(StoreKeys::PlcCount, StoreReader::Clocks), 1);
+            QVERIFY(!s.set(StoreKeys::Kind, 2));
+            const WriteResult written = s.write(placesBatch(QStringLiteral("Oslo")));
+            QVERIFY(!written);
+            QVERIFY2(written.error()->reason.contains(QStringLiteral("cannot be read")),
+                     qPrintable(written.error()->reason));
+        }
+        QCOMPARE(QFileInfo(m_path).isDir(), folderInItsPlace);
+        QCOMPARE(readFile(m_path), before);
+        QCOMPARE(strays(folder), QStringList());
+    }
+
+    void heldLockFailsOnceAfterTheWait()
+    {
+        QTemporaryDir tmp;
+        const QByteArray before = seed(tmp.path());
+        QProcess holder;
+        holder.start(QStringLiteral(STOREWRITER), {m_path, QStringLiteral("hold"),
+                                                   QStringLiteral("Held"), QStringLiteral("2000")});
+        QVERIFY(holder.waitForReadyRead(20000));
+
+        constexpr std::chrono::milliseconds kWait{300};
+        SettingsStore s(std::make_unique<IniFileBackend>(m_path, kWait));
+        QElapsedTimer waited;
+        waited.start();
+        // Many keys, one wait: the batch is one save.
+        const WriteResult written = s.write(placesBatch(QStringLiteral("Oslo")));
+        const qint64 ms = waited.elapsed();
+        QVERIFY(!written);
+        QVERIFY2(ms >= kWait.count() && ms < 10 * kWait.count(), qPrintable(QString::number(ms)));
+        QVERIFY2(written.error()->reason.contains(QString::number(holder.processId())),
+                 qPrintable(written.error()->reason));
+        QCOMPARE(readFile(m_path), before);
+
+        // Once the holder is done, the same save goes through.
+        QVERIFY(holder.waitForFinished(20000));
+        QVERIFY(s.write(placesBatch(QStringLiteral("Oslo"))));
+        QCOMPARE(s.get(StoreKeys::WP, 1, StoreReader::Clocks), QStringLiteral("Oslo1"));
+        QCOMPARE(s.rawText(StoreSection::Data, u"Held").value_or(QString()), QStringLiteral("1"));
+    }
+
+private:
+    QString m_path;
+};
+
+QTEST_GUILESS_MAIN(TestStoreFaults)
+#include "tst_storefaults.moc"
