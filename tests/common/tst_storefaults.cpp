@@ -70,7 +70,7 @@ private:
 StoreBatch placesBatch(const QString& name)
 {
     StoreBatch b;
-    for (int n = 0; n < SettingsStore::kSlotCount; ++n)
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n)
         b.set(StoreKeys::WP, n, name + QString::number(n));
     return b.set(StoreKeys::Change, 1);
 }

@@ -1,6 +1,6 @@
 // Reads and writes the suite's settings store from the shell, through the same store code as
 // the programs:  zelstore get <Settings|Data> <key>   prints the value, exit 1 when missing
-//                zelstore set <Settings|Data> <key> <value>
+//                zelstore set <Settings|Data> <key> <value>   says why on a failure
 //                zelstore path                          prints the store file
 #include "SettingsStore.h"
 
@@ -31,8 +31,12 @@ int main(int argc, char** argv)
         std::printf("%s\n", v.toUtf8().constData());
         return 0;
     }
-    if (args[0] == u"set" && args.size() == 4)
-        return store.setRawText(section, args[2], args[3]) ? 0 : 1;
+    if (args[0] == u"set" && args.size() == 4) {
+        const WriteResult written = store.setRawText(section, args[2], args[3]);
+        if (!written)
+            std::fprintf(stderr, "%s\n", written.error()->message().toLocal8Bit().constData());
+        return written ? 0 : 1;
+    }
     std::fprintf(stderr, "usage: zelstore get|set Settings|Data key [value]\n");
     return 2;
 }
