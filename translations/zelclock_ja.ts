@@ -73,6 +73,11 @@
         <source>the system refused to run it</source>
         <translation>システムが実行を拒否しました</translation>
     </message>
+    <message>
+        <source>%1 %2 was not started.</source>
+        <extracomment>%1 says why the settings could not be saved, %2 is a program&apos;s file name</extracomment>
+        <translation>%1 %2 は起動しませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>
@@ -146,6 +151,62 @@
     </message>
 </context>
 <context>
+    <name>IniFileBackend</name>
+    <message>
+        <source>its folder cannot be written to</source>
+        <translation>フォルダーに書き込めません</translation>
+    </message>
+    <message>
+        <source>no lock file could be created beside it; the disk may be full</source>
+        <translation>ロックファイルを作成できません（ディスクがいっぱいかもしれません）</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) has kept it locked for more than %3 seconds</source>
+        <extracomment>%1 is a program&apos;s name, %2 its process number, %3 a number of seconds</extracomment>
+        <translation>%1（プロセス %2）が %3 秒を超えてロックしたままです</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>別のプログラム</translation>
+    </message>
+    <message>
+        <source>a folder is in its place</source>
+        <translation>同じ名前のフォルダーがあります</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>ファイルが書き込み禁止です</translation>
+    </message>
+    <message>
+        <source>no new file could be created beside it (%1)</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>新しいファイルを作成できません（%1）</translation>
+    </message>
+    <message>
+        <source>the new file could not be given the old one&apos;s permissions (%1)</source>
+        <translation>新しいファイルに元のファイルのアクセス権を設定できません（%1）</translation>
+    </message>
+    <message>
+        <source>the new settings could not be written (%1)</source>
+        <extracomment>%1 is the system&apos;s reason, such as a full disk</extracomment>
+        <translation>新しい設定を書き込めません（%1）</translation>
+    </message>
+    <message>
+        <source>the new file could not take the old one&apos;s place (%1)</source>
+        <translation>新しいファイルで元のファイルを置き換えられません（%1）</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created</source>
+        <extracomment>%1 is a folder</extracomment>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>the file is there but cannot be read (%1); it is left as it is</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>ファイルはありますが読み込めません（%1）。ファイルには手を付けていません</translation>
+    </message>
+</context>
+<context>
     <name>ListWindow</name>
     <message>
         <source>No such time there that day: summer time skips it</source>
@@ -207,6 +268,17 @@
     <message>
         <source>Visit the home page</source>
         <translation>ホームページを見てね</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryBackend</name>
+    <message>
+        <source>the registry refused the change</source>
+        <translation>レジストリが変更を拒否しました</translation>
+    </message>
+    <message>
+        <source>the registry key could not be written</source>
+        <translation>レジストリキーに書き込めません</translation>
     </message>
 </context>
 <context>
@@ -326,6 +398,14 @@
     <message>
         <source>Help</source>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>StoreError</name>
+    <message>
+        <source>The settings could not be saved in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written</extracomment>
+        <translation>設定を %1 に保存できませんでした：%2。</translation>
     </message>
 </context>
 </TS>
