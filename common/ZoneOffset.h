@@ -27,7 +27,7 @@ public:
     bool operator==(const ZoneOffset& other) const { return m_zone == other.m_zone; }
 
 private:
-    explicit ZoneOffset(QTimeZone zone) : m_zone(std::move(zone)) {}
+    explicit ZoneOffset(const QTimeZone& zone) : m_zone(zone) {}
 
     QTimeZone m_zone;
     // The remembered offset holds for m_from <= t < m_until (milliseconds since the epoch);

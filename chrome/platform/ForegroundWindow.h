@@ -36,9 +36,10 @@ public:
     // Asks to be told, from the event loop, whenever the foreground window or its place may
     // have changed. True when the window system tells; false when it cannot, and the caller
     // asks frameUnlessOwn() on its own.
-    virtual bool watch(std::function<void()> changed)
+    // Taken by value: an implementation that can watch keeps it.
+    virtual bool
+    watch(std::function<void()> /*changed*/) // NOLINT(performance-unnecessary-value-param)
     {
-        static_cast<void>(changed);
         return false;
     }
 

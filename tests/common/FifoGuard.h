@@ -16,7 +16,7 @@
 class FifoGuard {
 public:
     explicit FifoGuard(QStringList fifos)
-        : m_watch([this, fifos = std::move(fifos)](std::stop_token stop) {
+        : m_watch([this, fifos = std::move(fifos)](const std::stop_token& stop) {
               std::mutex mutex;
               std::condition_variable_any never;
               std::unique_lock lock(mutex);

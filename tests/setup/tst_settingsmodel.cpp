@@ -69,7 +69,7 @@ class SteppingClock final : public Clock {
 public:
     ClockReading now() const override
     {
-        const ClockReading reading{m_utc, m_utc.addSecs(9 * 3600)};
+        ClockReading reading{m_utc, m_utc.addSecs(9 * 3600)};
         m_utc = m_utc.addSecs(60);
         return reading;
     }
