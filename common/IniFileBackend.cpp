@@ -22,8 +22,9 @@ namespace {
 constexpr qint64 kOtherHostStaleMs = 5 * 60 * 1000;
 // A lock file without a readable holder: one that is being created right now, or left by a
 // writer killed before it noted its id. The removal itself never takes a lock that a live
-// process holds (QLockFile's removal fails while the holder keeps its file locked).
-constexpr qint64 kUnreadableStaleMs = 10 * 1000;
+// process holds (QLockFile's removal fails while the holder keeps its file locked). Well
+// within the writer's wait, so that a killed writer's lock never fails the next save.
+constexpr qint64 kUnreadableStaleMs = 3 * 1000;
 constexpr int kLockPollMs = 50;
 // Temporary files of a write killed before its rename; a running write's file is far younger.
 constexpr qint64 kLeftoverAgeMs = 60 * 1000;
