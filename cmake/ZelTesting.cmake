@@ -15,7 +15,7 @@ set(ZEL_TEST_ENV
 # zel_add_qtest(<name> KIND <unit|widget> SOURCES <files...> [LIBS <targets...>] [SANITIZE])
 #
 # A Qt Test executable registered with CTest as "<kind>.<name>" and labelled with its kind,
-# linked to zeltestsupport for the shared test doubles in tests/common.
+# linked to zeltestsupport for the shared test doubles in tests/support.
 # Widget tests run in-process on the offscreen platform. SANITIZE marks tests that also run in
 # the AddressSanitizer configuration, which builds nothing else.
 function(zel_add_qtest name)

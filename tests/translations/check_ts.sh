@@ -6,7 +6,7 @@
 set -euo pipefail
 lupdate=$1
 src=$2
-dirs=(common chrome setup listclock panelclock caption band launcher)
+dirs=(common chrome setup listclock panelclock captionclock bandclock launcher)
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/zel-ts.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 
