@@ -5,12 +5,36 @@
 namespace {
 
 constexpr std::array<const char*, WorldDb::TableCount> tableNames = {
-    "lstCountryName", "lstCoNo",     "lstSummer",       "lstTimeDiffer", "lstMinDiffer",
-    "lstMnoCo",       "lstCotoCi",   "lstCountryNameJ", "lstCoNoCoJ",    "lstCityName",
-    "lstCoNoCi",      "lstCiNoCi",   "lstCityNameJ",    "lstCoNoCiJ",    "lstCiNoCiJ",
-    "lstMNo",         "lstCountryM", "lstCapital",      "lstSN",         "lstEW",
-    "lstFlag",        "lstCurrency", "lstLanguage",     "lstExchange",   "lstTimeZone",
+    "lstCountryName",
+    "lstCoNo",
+    "lstSummer",
+    "lstTimeDiffer",
+    "lstMinDiffer",
+    "lstMnoCo",
+    "lstCotoCi",
+    "lstCountryNameJ",
+    "lstCoNoCoJ",
+    "lstCityName",
+    "lstCoNoCi",
+    "lstCiNoCi",
+    "lstCityNameJ",
+    "lstCoNoCiJ",
+    "lstCiNoCiJ",
+    "lstMNo",
+    "lstCountryM",
+    "lstCapital",
+    "lstSN",
+    "lstEW",
+    "lstFlag",
+    "lstCurrency",
+    "lstLanguage",
+    "lstExchange",
+    "lstTimeZone",
     "lstCityZone",
+    "lstCityAlias",
+    "lstCitySame",
+    "lstCountryReadingJ",
+    "lstCityReadingJ",
 };
 
 SummerCode summerCode(int number)
@@ -74,13 +98,21 @@ WorldDb::WorldDb()
                                number(T::lstCotoCi, r), item(T::lstTimeZone, r)});
     }
     for (int r = 0; r < rowCount(T::lstCountryNameJ); ++r)
-        m_countriesJ.push_back({item(T::lstCountryNameJ, r), number(T::lstCoNoCoJ, r)});
+        m_countriesJ.push_back({item(T::lstCountryNameJ, r), number(T::lstCoNoCoJ, r),
+                                item(T::lstCountryReadingJ, r)});
     for (int r = 0; r < rowCount(T::lstCityName); ++r)
         m_cities.push_back({item(T::lstCityName, r), number(T::lstCoNoCi, r),
-                            number(T::lstCiNoCi, r), item(T::lstCityZone, r)});
+                            number(T::lstCiNoCi, r), item(T::lstCityZone, r),
+                            item(T::lstCityAlias, r).split(u'|', Qt::SkipEmptyParts),
+                            number(T::lstCitySame, r), QString()});
     for (int r = 0; r < rowCount(T::lstCityNameJ); ++r) {
-        m_citiesJ.push_back({item(T::lstCityNameJ, r), number(T::lstCoNoCiJ, r),
-                             number(T::lstCiNoCiJ, r), QString()});
+        m_citiesJ.push_back({item(T::lstCityNameJ, r),
+                             number(T::lstCoNoCiJ, r),
+                             number(T::lstCiNoCiJ, r),
+                             QString(),
+                             {},
+                             0,
+                             item(T::lstCityReadingJ, r)});
     }
     for (int r = 0; r < rowCount(T::lstMNo); ++r) {
         m_details.push_back({item(T::lstCountryM, r), item(T::lstCapital, r),

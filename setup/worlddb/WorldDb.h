@@ -9,15 +9,16 @@
 #include <optional>
 #include <vector>
 
-// The settings program's read-only world database: 26 aligned text tables and 199 pictures
+// The settings program's read-only world database: 30 aligned text tables and 199 pictures
 // (198 flags and the time-zone map), embedded as resources under ":/worlddb". Every value is
 // text, numbers included; row 0 of every table is the "none" row.
 //
 // Tables are named after the list controls that hold them. The groups of aligned tables:
 //   English country rows (216): lstCountryName .. lstCotoCi, lstTimeZone
-//   Japanese country rows (216): lstCountryNameJ, lstCoNoCoJ
-//   English city rows (382): lstCityName, lstCoNoCi, lstCiNoCi, lstCityZone
-//   Japanese city rows (382): lstCityNameJ, lstCoNoCiJ, lstCiNoCiJ
+//   Japanese country rows (216): lstCountryNameJ, lstCoNoCoJ, lstCountryReadingJ
+//   English city rows (382): lstCityName, lstCoNoCi, lstCiNoCi, lstCityZone, lstCityAlias,
+//                            lstCitySame
+//   Japanese city rows (382): lstCityNameJ, lstCoNoCiJ, lstCiNoCiJ, lstCityReadingJ
 //   details rows (197): lstMNo .. lstExchange
 enum class WorldTable {
     lstCountryName,
@@ -46,6 +47,11 @@ enum class WorldTable {
     lstExchange,
     lstTimeZone, // IANA zone of the entry's representative city; row 0 empty
     lstCityZone, // IANA zone of each English city row; row 0 empty
+    // For the search alone:
+    lstCityAlias,       // other English names of the city, joined by "|"; mostly empty
+    lstCitySame,        // the city number of the row that names the same place; 0 for most
+    lstCountryReadingJ, // kana reading (hiragana) of each Japanese country row
+    lstCityReadingJ,    // kana reading of each Japanese city row
 };
 
 // Typed rows of the aligned table groups, their numbers parsed once when the database loads.
@@ -72,6 +78,7 @@ struct CountryEntry {
 struct CountryName {
     QString name;
     int coNo = 0;
+    QString reading; // hiragana
 };
 
 // An English or Japanese city row.
@@ -79,7 +86,10 @@ struct City {
     QString name;
     int coNo = 0;
     int ciNo = 0;
-    QString timeZone; // the city's own IANA id; English rows only, empty for row 0
+    QString timeZone;    // the city's own IANA id; English rows only, empty for row 0
+    QStringList aliases; // other English names (today's for an old one); English rows only
+    int sameAs = 0;      // the city number of the row naming the same place; English rows only
+    QString reading;     // hiragana; Japanese rows only
 };
 
 // A details record.
@@ -96,7 +106,7 @@ struct CountryDetails {
 
 class WorldDb {
 public:
-    static constexpr std::size_t TableCount = 26;
+    static constexpr std::size_t TableCount = 30;
     static constexpr int FlagCount = 198;
 
     // Reads all tables from the embedded resource. Pictures are decoded only when asked for.

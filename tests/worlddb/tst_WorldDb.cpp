@@ -173,6 +173,10 @@ void TestWorldDb::tableShapeAndNoneRows()
         {T::lstExchange, 197, ""},
         {T::lstTimeZone, 216, ""},
         {T::lstCityZone, 382, ""},
+        {T::lstCityAlias, 382, ""},
+        {T::lstCitySame, 382, "0"},
+        {T::lstCountryReadingJ, 216, ""},
+        {T::lstCityReadingJ, 382, ""},
     };
     QCOMPARE(std::size(expected), WorldDb::TableCount);
     for (const auto& e : expected) {
@@ -249,6 +253,10 @@ void TestWorldDb::kathmanduKeepsNepalTime()
     QCOMPARE(m_db.item(T::lstCountryName, entry), QStringLiteral("Nepal"));
     QCOMPARE(m_db.number(T::lstTimeDiffer, entry), 6);
     QCOMPARE(m_db.number(T::lstMinDiffer, entry), -15);
+    // It stays, and names the place of Nepal's own "Katmandu" row, which the search shows.
+    const int same = m_db.cityRow(m_db.city(row).sameAs);
+    QCOMPARE(m_db.city(same).name, QStringLiteral("Katmandu"));
+    QCOMPARE(m_db.city(same).timeZone, m_db.city(row).timeZone);
 }
 
 void TestWorldDb::keyColumnsAreUnique()

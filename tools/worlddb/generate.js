@@ -365,10 +365,25 @@ writeTable('lstCoNoCi', ['0', ...cities.map((c) => String(c.coNo))]);
 writeTable('lstCiNoCi', ['0', ...cities.map((c) => String(c.ciNo))]);
 // Each city's own IANA zone: a picked city follows it, also where its entry's cities disagree.
 writeTable('lstCityZone', ['', ...cities.map((c) => c.zone)]);
+// For the settings program's search: other English names of each city (joined by "|"), and
+// the city number of the row a repeated place is shown as (0 for the others).
+for (const name of Object.keys(ovr.searchAlias)) if (!cities.some((c) => c.name === name)) fail(`alias for unknown city ${name}`);
+writeTable('lstCityAlias', ['', ...cities.map((c) => (ovr.searchAlias[c.name] || []).join('|'))]);
+writeTable('lstCitySame', ['0', ...cities.map((c) => {
+  const same = ovr.samePlace[c.name];
+  if (!same) return '0';
+  const to = cities.filter((o) => o.name === same && o.coNo === c.coNo && o.zone === c.zone);
+  if (to.length !== 1) fail(`same place ${c.name}: no single ${same} of its country and zone`);
+  return String(to[0].ciNo);
+})]);
 const jaCities = [...cities].sort(jaCompare);
 writeTable('lstCityNameJ', ['なし', ...jaCities.map((c) => c.ja)]);
 writeTable('lstCoNoCiJ', ['0', ...jaCities.map((c) => String(c.coNo))]);
 writeTable('lstCiNoCiJ', ['0', ...jaCities.map((c) => String(c.ciNo))]);
+// The kana readings of the Japanese names (hiragana), aligned with the Japanese rows: the search
+// finds 東京 by とうきょう.
+writeTable('lstCountryReadingJ', ['', ...jaEntries.map((e) => e.reading)]);
+writeTable('lstCityReadingJ', ['', ...jaCities.map((c) => c.reading)]);
 
 // The Japanese lists as written, read back and checked against the readings: every name after
 // the none row follows the one before it in kana order. The readings of names with kanji are

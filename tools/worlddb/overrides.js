@@ -227,6 +227,18 @@ exports.cityAlias = {
   'El Aiun': 'El Aaiun', 'Vatican City': 'Vatican', Oakland: 'Auckland',
 };
 
+// Today's English names of cities the list keeps under an older name or spelling: the
+// settings program's search finds the city by them too; the list shows the name it has.
+// (Their Japanese names are today's already.)
+exports.searchAlias = {
+  Kiev: ['Kyiv'], Madras: ['Chennai'], Bombay: ['Mumbai'], Calcutta: ['Kolkata'],
+  Oakland: ['Auckland'], Munchen: ['Munich'],
+};
+
+// Rows that name a place another row names already; the search shows the place once, by the
+// row named here. The rows themselves stay, as saved settings refer to rows by number.
+exports.samePlace = { Kathmandu: 'Katmandu' };
+
 // Corrections of a city's country in input/cities.tsv, which keeps the fixed
 // city list row for row. Keyed by the English name as listed; "from" is the
 // country number the list gives (the generator stops if that row is not
