@@ -1,26 +1,16 @@
 // The task-bar clock without its windows: the tray picture's text, the tool tip's list, the
 // fallback decision and where the fallback window opens.
 #include "BandClock.h"
-#include "FakeClock.h"
-#include "RecordingBackend.h"
-#include "SettingsStore.h"
+#include "StoreClockFixture.h"
 
 #include <QTest>
 
 namespace {
 
-struct Fixture {
-    RecordingBackend* backend = new RecordingBackend;
-    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
-    FakeClock clock;
-
-    void data(const QString& key, const QString& value) { backend->write(u"Data", key, value); }
-    void at(QTime utc, QTime local)
-    {
-        clock.utc = QDateTime(QDate(2026, 6, 30), utc, Qt::UTC);
-        clock.local = QDateTime(QDate(2026, 6, 30), local, Qt::LocalTime);
-    }
-};
+QDateTime june30(QTime time, Qt::TimeSpec spec = Qt::UTC)
+{
+    return QDateTime(QDate(2026, 6, 30), time, spec);
+}
 
 } // namespace
 
@@ -57,12 +47,9 @@ private slots:
         QFETCH(QString, top);
         QFETCH(QString, bottom);
         QFETCH(bool, night);
-        Fixture f;
-        f.at(utc, utc);
-        f.data("PlcCount", "0");
-        f.data("WP0", "Here");
-        f.data("WD0", QString::number(hours));
-        f.data("WDM0", QString::number(minutes));
+        StoreClockFixture f(june30(utc));
+        f.set("PlcCount", "0");
+        f.addPlace(0, "Here", hours, minutes);
         BandClock band(f.store, f.clock);
         band.start();
         QCOMPARE(BandClock::face(band.onTick()), (TrayFace{top, bottom, night}));
@@ -70,16 +57,12 @@ private slots:
 
     void toolTipListsLocalAndEveryPlace()
     {
-        Fixture f;
-        f.at(QTime(16, 5), QTime(18, 5));
-        f.data("PlcCount", "2");
-        f.data("WP0", "Tokyo");
-        f.data("WD0", "9");
-        f.data("WP1", "New York");
-        f.data("WD1", "-4");
-        f.data("WP2", "Kathmandu");
-        f.data("WD2", "5");
-        f.data("WDM2", "45");
+        StoreClockFixture f;
+        f.setNow(june30(QTime(16, 5)), june30(QTime(18, 5), Qt::LocalTime));
+        f.set("PlcCount", "2");
+        f.addPlace(0, "Tokyo", 9);
+        f.addPlace(1, "New York", -4);
+        f.addPlace(2, "Kathmandu", 5, 45);
         BandClock band(f.store, f.clock, QLocale(QLocale::English));
         band.start();
         QCOMPARE(band.toolTip(), QStringLiteral("Jun 30 18:05 Local\n"
@@ -93,8 +76,8 @@ private slots:
         QVERIFY(!rows[2].dateHighlight && !rows[2].nightHighlight);
 
         // Fewer places after a reload: the list shrinks with them.
-        f.data("PlcCount", "0");
-        f.data("Change", "1");
+        f.set("PlcCount", "0");
+        f.set("Change", "1");
         band.onTick();
         QCOMPARE(band.rows().size(), std::size_t(2));
         QCOMPARE(band.toolTip().count('\n'), 1);

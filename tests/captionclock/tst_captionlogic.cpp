@@ -3,36 +3,9 @@
 // is the same table with the title-bar clock on top, so it is checked here too.
 #include "CaptionClock.h"
 #include "DisplayMenu.h"
-#include "FakeClock.h"
-#include "RecordingBackend.h"
-#include "RecordingStarter.h"
-#include "SettingsStore.h"
+#include "StoreClockFixture.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Fixture {
-    RecordingBackend* backend = new RecordingBackend;
-    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
-    FakeClock clock;
-    RecordingStarter starter;
-    QTemporaryDir programs;
-
-    void data(const QString& key, const QString& value) { backend->write(u"Data", key, value); }
-    QString folder() const { return programs.path() + '/'; }
-    void install(SuiteProgram program)
-    {
-        QFile file(programs.filePath(HandOver::fileName(program)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-};
-
-} // namespace
 
 class TestCaptionLogic : public QObject {
     Q_OBJECT
@@ -55,16 +28,11 @@ private slots:
 
     void rotatesAndReloads()
     {
-        Fixture f;
-        f.clock.utc = QDateTime(QDate(2026, 3, 1), QTime(16, 0), Qt::UTC);
-        f.clock.local = QDateTime(QDate(2026, 3, 1), QTime(16, 0), Qt::LocalTime);
-        f.data("PlcCount", "1");
-        f.data("CT", "2");
-        f.data("WP0", "Tokyo");
-        f.data("WD0", "9");
-        f.data("WP1", "Delhi");
-        f.data("WD1", "5");
-        f.data("WDM1", "30");
+        StoreClockFixture f(QDateTime(QDate(2026, 3, 1), QTime(16, 0), Qt::UTC));
+        f.set("PlcCount", "1");
+        f.set("CT", "2");
+        f.addPlace(0, "Tokyo", 9);
+        f.addPlace(1, "Delhi", 5, 30);
         CaptionClock caption(f.store, f.clock, QLocale(QLocale::English));
         caption.start();
         QStringList shown;
@@ -83,10 +51,9 @@ private slots:
 
         // Another program saves one place and raises "Change": the next tick shows it and
         // puts the flag back.
-        f.data("PlcCount", "0");
-        f.data("WP0", "Lima");
-        f.data("WD0", "-5");
-        f.data("Change", "1");
+        f.set("PlcCount", "0");
+        f.addPlace(0, "Lima", -5);
+        f.set("Change", "1");
         f.backend->writes.clear();
         const RowText lima = caption.onTick();
         QCOMPARE(lima.place, QStringLiteral("Lima"));
@@ -115,7 +82,7 @@ private slots:
         QFETCH(int, item);
         QFETCH(int, program);
         QFETCH(QStringList, writes);
-        Fixture f;
+        StoreClockFixture f;
         f.install(SuiteProgram(program));
         const MenuOutcome outcome =
             DisplayMenu::choose(MenuItem(item), f.store, f.starter, f.folder());
@@ -128,7 +95,7 @@ private slots:
 
     void endAndFailedSwitch()
     {
-        Fixture f;
+        StoreClockFixture f;
         const MenuOutcome end = DisplayMenu::choose(MenuItem::End, f.store, f.starter, f.folder());
         QVERIFY(end.end);
         QVERIFY(f.backend->writes.isEmpty());

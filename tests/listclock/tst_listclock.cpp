@@ -1,12 +1,9 @@
-#include "FakeClock.h"
-#include "IniFileBackend.h"
 #include "ListButtons.h"
 #include "ListClock.h"
 #include "ListLayout.h"
-#include "SettingsStore.h"
+#include "StoreClockFixture.h"
 #include "Strip.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -18,24 +15,8 @@ QDateTime utcAt(int y, int mo, int d, int h, int mi, int s = 0)
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
-struct Fixture {
-    QTemporaryDir dir;
-    SettingsStore store{std::make_unique<IniFileBackend>(dir.filePath("store.conf"))};
-    FakeClock clock;
+struct Fixture : StoreClockFixture {
     ListClock list{store, clock, kEnglish};
-
-    // The computer's own clock at the same instant as UTC, as under TZ=UTC.
-    void setNow(const QDateTime& utc)
-    {
-        clock.utc = utc;
-        clock.local = QDateTime(utc.date(), utc.time(), Qt::LocalTime);
-    }
-    void addPlace(int slot, const QString& name, int hours, int minutes)
-    {
-        store.set(StoreKeys::WP, slot, name);
-        store.set(StoreKeys::WD, slot, hours);
-        store.set(StoreKeys::WDM, slot, minutes);
-    }
 };
 
 QStringList placeNames(const std::vector<RowText>& rows)

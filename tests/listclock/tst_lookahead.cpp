@@ -1,9 +1,6 @@
-#include "FakeClock.h"
-#include "IniFileBackend.h"
 #include "ListClock.h"
-#include "SettingsStore.h"
+#include "StoreClockFixture.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -16,26 +13,13 @@ QDateTime utcAt(int y, int mo, int d, int h, int mi, int s = 0)
 }
 
 // A list clock with places named by their zones; the computer's own clock runs at UTC.
-struct Fixture {
-    QTemporaryDir dir;
-    SettingsStore store{std::make_unique<IniFileBackend>(dir.filePath("store.conf"))};
-    FakeClock clock;
+struct Fixture : StoreClockFixture {
     ListClock list{store, clock, QLocale(QLocale::English, QLocale::UnitedStates)};
 
-    Fixture(const QStringList& zones, const QDateTime& utc)
+    Fixture(const QStringList& zones, const QDateTime& utc) : StoreClockFixture(utc)
     {
-        store.set(StoreKeys::PlcCount, int(zones.size()) - 1);
-        for (int i = 0; i < zones.size(); ++i) {
-            store.set(StoreKeys::WP, i, zones[i]);
-            store.set(StoreKeys::TZ, i, zones[i]);
-        }
-        setNow(utc);
+        addZones(zones);
         list.loadPlaces();
-    }
-    void setNow(const QDateTime& utc)
-    {
-        clock.utc = utc;
-        clock.local = QDateTime(utc.date(), utc.time(), Qt::LocalTime);
     }
     QString times()
     {

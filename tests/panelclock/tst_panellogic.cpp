@@ -1,27 +1,14 @@
 // The panel clock without its window: loading, rotation, the shown row, the title-bar
 // placement and what each button does.
-#include "FakeClock.h"
 #include "PanelButtons.h"
 #include "PanelClock.h"
-#include "RecordingBackend.h"
-#include "SettingsStore.h"
+#include "StoreClockFixture.h"
 #include "TickTimer.h"
 #include "TitleBarPlacement.h"
 
 #include <QTest>
 
 namespace {
-
-struct Fixture {
-    RecordingBackend* backend = new RecordingBackend;
-    SettingsStore store{std::unique_ptr<StoreBackend>(backend)};
-    FakeClock clock;
-
-    void set(const QString& key, const QString& value)
-    {
-        store.setRawText(SettingsStore::Section::Data, key, value);
-    }
-};
 
 // A tick step that binary floating point holds exactly, so that the strict "more than CT
 // seconds" test is decided by the logic and not by rounding.
@@ -59,8 +46,7 @@ class TestPanelLogic : public QObject {
 private slots:
     void emptyStoreAlternatesTwoJapans()
     {
-        Fixture f;
-        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(15, 0), Qt::UTC);
+        StoreClockFixture f(QDateTime(QDate(2026, 1, 1), QTime(15, 0), Qt::UTC));
         PanelClock panel(f.store, f.clock, QLocale(QLocale::English));
         panel.start();
         QCOMPARE(panel.rotation().places().plcCount, 1);
@@ -100,7 +86,7 @@ private slots:
         QFETCH(int, plcCount);
         QFETCH(QList<int>, changes);
         QFETCH(int, finalIndex);
-        Fixture f;
+        StoreClockFixture f;
         f.set("CT", ct);
         f.set("PlcCount", QString::number(plcCount));
         PanelClock panel(f.store, f.clock);
@@ -114,7 +100,7 @@ private slots:
     // be the one that turns, since the turn needs strictly more than CT seconds.
     void rotationTurnsAtTheScheduledWakeUp()
     {
-        Fixture f;
+        StoreClockFixture f;
         f.set("CT", "5");
         f.set("PlcCount", "2");
         PanelClock panel(f.store, f.clock);
@@ -141,9 +127,9 @@ private slots:
 
     void noPlaceShowsEmptySlotAtUtc()
     {
-        Fixture f;
+        StoreClockFixture f;
         f.set("PlcCount", "-1");
-        f.clock.utc = QDateTime(QDate(2026, 3, 4), QTime(12, 34, 56), Qt::UTC);
+        f.setNow(QDateTime(QDate(2026, 3, 4), QTime(12, 34, 56), Qt::UTC));
         PanelClock panel(f.store, f.clock);
         panel.start();
         const RowText row = panel.onTick();
@@ -154,10 +140,10 @@ private slots:
 
     void rotationRunsThroughMidnight()
     {
-        Fixture f;
+        StoreClockFixture f;
         f.set("CT", "5");
         PanelClock panel(f.store, f.clock);
-        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(23, 59, 57), Qt::UTC);
+        f.setNow(QDateTime(QDate(2026, 1, 1), QTime(23, 59, 57), Qt::UTC));
         f.clock.secs = 86395.0; // the seconds counter does not wrap at midnight
         panel.start();
         QList<int> shown;
@@ -172,15 +158,14 @@ private slots:
 
     void reloadPicksUpNewPlaces()
     {
-        Fixture f;
+        StoreClockFixture f;
         f.set("PlcCount", "3");
         PanelClock panel(f.store, f.clock);
         panel.start();
         run(panel, f.clock, 3.5); // shown index 3
         QCOMPARE(panel.rotation().shownIndex(), 3);
         f.set("PlcCount", "1");
-        f.set("WP0", "Paris");
-        f.set("WD0", "1");
+        f.addPlace(0, "Paris", 1);
         f.set("CT", "7");
         f.set("Change", "2"); // not 1: nothing happens
         panel.onTick();
@@ -197,11 +182,9 @@ private slots:
 
     void nightAndDateHighlights()
     {
-        Fixture f;
+        StoreClockFixture f(QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::UTC));
         f.set("PlcCount", "0");
         f.set("WD0", "9");
-        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::UTC);
-        f.clock.local = QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::LocalTime);
         PanelClock panel(f.store, f.clock, QLocale(QLocale::English));
         panel.start();
         RowText row = panel.onTick();
@@ -209,8 +192,8 @@ private slots:
         QCOMPARE(row.date, QStringLiteral("Jan 02 "));
         QVERIFY(row.nightHighlight);
         QVERIFY(row.dateHighlight);
-        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(22, 0), Qt::UTC); // 07:00 there
-        f.clock.local = QDateTime(QDate(2026, 1, 2), QTime(1, 0), Qt::LocalTime);
+        f.setNow(QDateTime(QDate(2026, 1, 1), QTime(22, 0), Qt::UTC), // 07:00 there
+                 QDateTime(QDate(2026, 1, 2), QTime(1, 0), Qt::LocalTime));
         row = panel.onTick();
         QVERIFY(!row.nightHighlight);
         QVERIFY(!row.dateHighlight);
@@ -218,7 +201,7 @@ private slots:
 
     void followToolTips()
     {
-        Fixture f;
+        StoreClockFixture f;
         PanelClock panel(f.store, f.clock);
         QVERIFY(panel.following());
         // The tests run in English; the Japanese is the panel window test's.
