@@ -148,6 +148,14 @@ inline constexpr StoreSlotKey<qint32> WDM{S::Data, u"WDM", {.clocks = 0}, {}, kM
 // The IANA time zone of the slot's place ("America/New_York"), empty where the user decides its
 // summer time; the clocks take the place's offset from it when the system knows it.
 inline constexpr StoreSlotKey<QString> TZ{S::Data, u"TZ", {}};
+// Read by the settings program alone, and only while "WP" and "TZ" still hold what it saved with
+// them: an older version that saves the slot anew writes the place's own name and zone there
+// and leaves these behind.
+// The user's own name for the slot's place, which "WP" then holds; empty for the place's own.
+inline constexpr StoreSlotKey<QString> Name{S::Data, u"Name", {}};
+// The zone of a place found by its city among the system's time zones rather than in the world
+// database, which "TZ" then holds; empty for a database place.
+inline constexpr StoreSlotKey<QString> Zone{S::Data, u"Zone", {}};
 
 // Window positions, in twips.
 inline constexpr PlacementKeys PanelWindow{MainLeft, MainTop, MainWidth};

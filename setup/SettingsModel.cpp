@@ -4,10 +4,14 @@
 #include "ProgramStarter.h"
 #include "SettingsStore.h"
 #include "WorldDb.h"
+#include "ZoneCities.h"
+#include "ZoneNames.h"
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -37,6 +41,26 @@ int localLagMinutes(const ClockReading& now)
     return int(toMinute(now.local).secsTo(toMinute(now.utc)) / 60);
 }
 
+// A zone's standard offset in minutes, the lower of its mid-January and mid-July ones (summer
+// time only adds), and whether it keeps a summer time this year.
+std::pair<int, bool> standardOffset(const ZoneOffset& zone, int year)
+{
+    const auto minutesOn = [&](int month) {
+        return zone.secondsAt(QDateTime(QDate(year, month, 15), QTime(12, 0), Qt::UTC)) / 60;
+    };
+    const int january = minutesOn(1);
+    const int july = minutesOn(7);
+    return {std::min(january, july), january != july};
+}
+
+// An offset in the store's form: the nearest whole hour, halves rounded up, and the minutes
+// that remain with their own sign (UTC+4:30 is 5 and -30, UTC-3:30 is -3 and -30).
+std::pair<int, int> hoursAndMinutes(int minutes)
+{
+    const int hours = int(std::floor(minutes / 60.0 + 0.5));
+    return {hours, minutes - 60 * hours};
+}
+
 } // namespace
 
 SettingsModel::SettingsModel(const WorldDb& db, SettingsStore& store, const Clock& clock)
@@ -54,15 +78,26 @@ void SettingsModel::load()
         slot.row = m_store.get(StoreKeys::No, n, StoreReader::SettingsProgram);
         slot.summer = m_store.get(StoreKeys::SA, n, StoreReader::SettingsProgram);
         slot.hours = m_store.get(StoreKeys::WD, n, StoreReader::SettingsProgram);
+        // Our own keys count only while the keys that the clocks read still agree with them.
+        const QString name = m_store.get(StoreKeys::Name, n, StoreReader::SettingsProgram);
+        if (!name.isEmpty() && m_store.text(StoreKeys::WP, n) == name)
+            slot.ownName = name;
+        const QString zone = m_store.get(StoreKeys::Zone, n, StoreReader::SettingsProgram);
+        if (!zone.isEmpty() && m_store.text(StoreKeys::TZ, n) == zone &&
+            ZoneNames::isKnown(zone.toUtf8()))
+            slot.foundZone = zone.toUtf8();
     }
     // Both option groups start with no button on, so turning one on runs its switch.
     switchLanguage(m_language != 0 ? 1 : 0);
     m_selectPattern = m_store.getOr(StoreKeys::SelectPattern, 1);
     switchSelectPattern(m_selectPattern != 0 ? 1 : 0);
 
-    // A row that the list in use does not have (a hand-edited store) is no place.
+    // A row that the list in use does not have (a hand-edited store, or a zone's place of an
+    // older version's store) is no place.
     for (Slot& slot : m_slots) {
-        if (slot.row < 0 || slot.row >= rowCount(pickList()))
+        if (!slot.foundZone.isEmpty())
+            slot.row = zoneRow(slot.foundZone);
+        else if (slot.row < 0 || slot.row >= rowCount(pickList()))
             slot.row = kNoneRow;
     }
     m_kind = m_store.get(StoreKeys::Kind, StoreReader::SettingsProgram);
@@ -77,13 +112,61 @@ void SettingsModel::pick(int row)
 {
     if (row < 0 || row >= rowCount(pickList()))
         return;
-    const int c = m_current;
     // Only a new place is decided anew; selecting the slot's own place again (as selecting a
-    // slot, a switch and start-up do) keeps its summer state.
-    if (row != m_slots[c].row && m_loaded)
-        m_pickedSlot = c;
-    m_slots[c].row = row;
-    redrawSlots(c);
+    // slot, a switch and start-up do) keeps its summer state, its zone and its name.
+    if (row != m_slots[m_current].row)
+        setPlace(row, {});
+    else
+        redrawSlots(m_current);
+}
+
+void SettingsModel::pick(const FoundPlace& place)
+{
+    // A city where the slots hold country entries is its entry, an entry where they hold cities
+    // its representative city, as switching the lists makes them.
+    using K = FoundPlace::Kind;
+    switch (place.kind) {
+    case K::Country:
+        setPlace(byCity() ? cityRowInUse(m_db.country(found(m_db.countryRow(place.number))).cityNo)
+                          : countryRowInUse(place.number),
+                 {});
+        break;
+    case K::City:
+        setPlace(byCity() ? cityRowInUse(place.number)
+                          : countryRowInUse(m_db.city(found(m_db.cityRow(place.number))).coNo),
+                 {});
+        break;
+    case K::Zone:
+        if (ZoneNames::isKnown(place.zone))
+            setPlace(zoneRow(place.zone), place.zone);
+        break;
+    }
+}
+
+void SettingsModel::setPlace(int row, const QByteArray& foundZone)
+{
+    Slot& slot = m_slots[m_current];
+    if (m_loaded)
+        m_pickedSlot = m_current;
+    slot.row = row;
+    slot.foundZone = foundZone;
+    slot.ownName.clear();
+    redrawSlots(m_current);
+}
+
+void SettingsModel::rename(int n, const QString& name)
+{
+    if (n < 0 || n >= StoreKeys::kSlotCount || !m_slots[n].filled())
+        return;
+    const bool own = name.trimmed().isEmpty() || name == placeName(n);
+    m_slots[n].ownName = own ? QString() : name;
+}
+
+std::vector<FoundPlace> SettingsModel::find(const QString& text)
+{
+    if (!m_search)
+        m_search.emplace(m_db, ZoneCities::all());
+    return m_search->find(text, english());
 }
 
 void SettingsModel::selectSlot(int slot)
@@ -94,11 +177,16 @@ void SettingsModel::selectSlot(int slot)
     m_current = slot;
     if (slot > m_plcCount) {
         m_slots[slot].row = kNoneRow;
+        m_slots[slot].foundZone.clear();
+        m_slots[slot].ownName.clear();
         m_plcCount = slot;
         drawSlot(slot, slot);
     }
-    showDetails(entryRow(slot));
-    pick(m_slots[slot].row);
+    showDetails(placeEntry(slot), entryRow(slot));
+    if (m_slots[slot].row == kZoneOnlyRow)
+        redrawSlots(slot);
+    else
+        pick(m_slots[slot].row);
 }
 
 void SettingsModel::switchLanguage(int index)
@@ -109,7 +197,9 @@ void SettingsModel::switchLanguage(int index)
     if ((old == 0) == (index == 0))
         return;
     for (Slot& slot : m_slots) {
-        if (old != 0) {
+        if (!slot.foundZone.isEmpty()) {
+            slot.row = zoneRow(slot.foundZone);
+        } else if (old != 0) {
             slot.row = byCity() ? found(m_db.cityJRow(m_db.city(slot.row).ciNo))
                                 : found(m_db.countryJRow(m_db.country(slot.row).coNo));
         } else {
@@ -131,7 +221,9 @@ void SettingsModel::switchSelectPattern(int index)
         return;
     const bool toCity = index == 1;
     for (Slot& slot : m_slots) {
-        if (english()) {
+        if (!slot.foundZone.isEmpty()) {
+            slot.row = zoneRow(slot.foundZone);
+        } else if (english()) {
             slot.row = toCity ? found(m_db.cityRow(m_db.country(slot.row).cityNo))
                               : found(m_db.countryRow(m_db.city(slot.row).coNo));
         } else if (!toCity) {
@@ -216,7 +308,7 @@ StoreBatch SettingsModel::packAndSave()
     // The standard offset of the place now in each slot, empty ones included; never the
     // summer hour.
     for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
-        const CountryEntry& entry = m_db.country(entryRow(n));
+        const CountryEntry entry = placeEntry(n);
         out.set(StoreKeys::WD, n, entry.hours);
         out.set(StoreKeys::WDM, n, entry.minutes);
     }
@@ -224,6 +316,10 @@ StoreBatch SettingsModel::packAndSave()
     // its offset, summer time included.
     for (int n = 0; n < StoreKeys::kSlotCount; ++n)
         out.set(StoreKeys::TZ, n, QString::fromUtf8(placeZone(n).zone));
+    for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
+        out.set(StoreKeys::Name, n, m_slots[n].ownName);
+        out.set(StoreKeys::Zone, n, QString::fromUtf8(m_slots[n].foundZone));
+    }
     // Last, so that a clock reloading on it reads a whole place set.
     out.set(StoreKeys::Change, 1);
     return out;
@@ -298,7 +394,7 @@ SlotView SettingsModel::slot(int n) const
     if (n < 0 || n >= StoreKeys::kSlotCount || !m_slots[n].filled())
         return view;
     view.filled = true;
-    view.name = rowText(pickList(), m_slots[n].row);
+    view.name = m_slots[n].ownName.isEmpty() ? placeName(n) : m_slots[n].ownName;
     view.time = m_slots[n].time;
     switch (placeZone(n).code) {
     case SummerCode::None:
@@ -326,7 +422,7 @@ int SettingsModel::entryRow(int n) const
     const int no = m_slots[n].row;
     switch (pickList()) {
     case PickList::CountryEnglish:
-        return no;
+        return found(no);
     case PickList::CityEnglish:
         return found(m_db.countryRow(m_db.city(no).coNo));
     case PickList::CountryJapanese:
@@ -337,12 +433,63 @@ int SettingsModel::entryRow(int n) const
     return 0;
 }
 
+CountryEntry SettingsModel::placeEntry(int n) const
+{
+    CountryEntry entry = m_db.country(entryRow(n));
+    const Slot& slot = m_slots[n];
+    if (slot.filled() && !slot.foundZone.isEmpty()) {
+        const ZoneOffset zone(slot.foundZone);
+        const auto [minutes, summer] = standardOffset(zone, m_clock.utcNow().date().year());
+        std::tie(entry.hours, entry.minutes) = hoursAndMinutes(minutes);
+        entry.summer = summer ? SummerCode::Observed : SummerCode::None;
+        entry.timeZone = QString::fromUtf8(slot.foundZone);
+    }
+    return entry;
+}
+
+QString SettingsModel::placeName(int n) const
+{
+    const Slot& slot = m_slots[n];
+    if (slot.foundZone.isEmpty())
+        return rowText(pickList(), slot.row);
+    const QString city = ZoneCities::city(slot.foundZone, english());
+    return city.isEmpty() ? QString::fromUtf8(slot.foundZone) : city;
+}
+
+int SettingsModel::zoneRow(const QByteArray& zone) const
+{
+    if (m_cityOfZone.isEmpty()) {
+        for (int r = m_db.rowCount(WorldTable::lstCityName) - 1; r > 0; --r) {
+            const City& c = m_db.city(r);
+            if (c.sameAs == 0 && !c.timeZone.isEmpty())
+                m_cityOfZone.insert(ZoneCities::canonical(c.timeZone.toUtf8()), r);
+        }
+    }
+    const auto it = m_cityOfZone.constFind(ZoneCities::canonical(zone));
+    if (it == m_cityOfZone.cend())
+        return kZoneOnlyRow;
+    const City& city = m_db.city(*it);
+    return byCity() ? cityRowInUse(city.ciNo) : countryRowInUse(city.coNo);
+}
+
+int SettingsModel::countryRowInUse(int coNo) const
+{
+    return found(english() ? m_db.countryRow(coNo) : m_db.countryJRow(coNo));
+}
+
+int SettingsModel::cityRowInUse(int ciNo) const
+{
+    return found(english() ? m_db.cityRow(ciNo) : m_db.cityJRow(ciNo));
+}
+
 SettingsModel::PlaceZone SettingsModel::placeZone(int n) const
 {
     const int row = entryRow(n);
     const CountryEntry& entry = m_db.country(row);
     if (!m_slots[n].filled())
         return {entry.summer, {}};
+    if (!m_slots[n].foundZone.isEmpty())
+        return {placeEntry(n).summer, m_slots[n].foundZone};
     if (byCity()) {
         // A city follows its own zone; stores of older releases gave it its entry's.
         const int picked = m_slots[n].row;
@@ -406,12 +553,12 @@ void SettingsModel::drawSlot(int n, int target)
     const int row = entryRow(n);
     decideSummer(n, row);
     if (target == n)
-        showDetails(row);
+        showDetails(placeEntry(n), row);
 }
 
 void SettingsModel::decideSummer(int n, int row)
 {
-    const CountryEntry& entry = m_db.country(row);
+    const CountryEntry entry = m_slots[n].foundZone.isEmpty() ? m_db.country(row) : placeEntry(n);
     const PlaceZone place = placeZone(n);
     Slot& slot = m_slots[n];
     if (slot.zone.id() != place.zone)
@@ -422,9 +569,8 @@ void SettingsModel::decideSummer(int n, int row)
     slot.hours = entry.hours + (slot.summer == 1 ? 1 : 0);
 }
 
-void SettingsModel::showDetails(int row)
+void SettingsModel::showDetails(const CountryEntry& entry, int row)
 {
-    const CountryEntry& entry = m_db.country(row);
     const CountryDetails& d = m_db.details(entry.mNo);
     m_details.officialName = d.officialName;
     m_details.capital = d.capital;

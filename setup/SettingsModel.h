@@ -1,15 +1,18 @@
 #pragma once
 
 #include "HandOver.h"
+#include "PlaceSearch.h"
 #include "StoreKeys.h"
 #include "SummerRule.h"
 #include "WorldDb.h"
 #include "ZoneOffset.h"
 
+#include <QHash>
 #include <QPointF>
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 class Clock;
 class ProgramStarter;
@@ -24,7 +27,7 @@ enum class PickList { CountryEnglish, CityEnglish, CountryJapanese, CityJapanese
 enum class SummerMark { Hidden, Orange, Cyan };
 
 struct SlotView {
-    QString name; // the pick list's row text; empty for an empty slot
+    QString name; // the user's name, else the pick list's row text; empty for an empty slot
     QString time; // "hh:mm", "24:00" before the first tick, empty for an empty slot
     bool filled = false;
     SummerMark mark = SummerMark::Hidden;
@@ -57,7 +60,10 @@ public:
     void load();
 
     // User actions.
-    void pick(int row);                  // a row of the pick list in use
+    void pick(int row);                 // a row of the pick list in use
+    void pick(const FoundPlace& place); // a place the search found
+    // The user's own name for the slot's place; an empty one, or the place's own, drops it.
+    void rename(int slot, const QString& name);
     void selectSlot(int slot);           // a slot's option button
     void switchLanguage(int index);      // 0 Japanese, 1 English
     void switchSelectPattern(int index); // 0 by country, 1 by city
@@ -75,12 +81,17 @@ public:
     std::optional<StartFailure> reject(ProgramStarter& starter, const QString& startDir,
                                        const QString& ownDir);
 
+    // Every place with a name that starts with or contains the text, named in the language of
+    // the lists; nothing for an empty text.
+    std::vector<FoundPlace> find(const QString& text);
+
     // What the window shows.
     PickList pickList() const;
     int rowCount(PickList list) const;
     QString rowText(PickList list, int row) const;
-    int selectedRow() const { return m_slots[m_current].row; } // of the list in use
-    int checkedSlot() const { return m_checkedSlot; }          // whose option is on; -1 before load
+    // Of the list in use; -1 for a zone's place of which the database has no entry.
+    int selectedRow() const { return m_slots[m_current].row; }
+    int checkedSlot() const { return m_checkedSlot; } // whose option is on; -1 before load
     SlotView slot(int n) const;
     const DetailsView& details() const { return m_details; }
     QString styleCaption() const;
@@ -98,6 +109,9 @@ public:
 
 private:
     static constexpr int kNoneRow = 0; // the first row of every pick list
+    // The row of a place found by its zone's city where the database has no entry of that zone;
+    // saved as its "No", which older versions read as an empty slot.
+    static constexpr int kZoneOnlyRow = -1;
 
     // One place slot as the window edits it.
     struct Slot {
@@ -106,6 +120,10 @@ private:
         int hours = 0;      // the standard hours plus the summer hour
         int minutes = 0;
         ZoneOffset zone; // the zone the slot's time is shown with; invalid where the offset counts
+        // A place found by its zone's city: that zone, the place's offsets and summer time and
+        // name; row is then the database's place of the same zone, or kZoneOnlyRow.
+        QByteArray foundZone;
+        QString ownName;                        // the user's name for the place; empty for its own
         QString time = QStringLiteral("24:00"); // as shown: "24:00" until the first tick
         bool filled() const { return row != kNoneRow; }
     };
@@ -115,12 +133,22 @@ private:
     void redrawSlots(int current);
     // The English country row of the slot's place.
     int entryRow(int n) const;
+    // The slot's country entry, with the offset and summer code of its zone for a zone's place.
+    CountryEntry placeEntry(int n) const;
+    // The place's own name, in the language of the lists.
+    QString placeName(int n) const;
+    // The row, in the list in use, of a database place in the zone; kZoneOnlyRow for none.
+    int zoneRow(const QByteArray& zone) const;
+    int countryRowInUse(int coNo) const;
+    int cityRowInUse(int ciNo) const;
+    // A new place in the current slot: its summer time is decided anew and its own name goes.
+    void setPlace(int row, const QByteArray& foundZone);
     StoreBatch packAndSave();
     std::optional<StartFailure> startDisplay(ProgramStarter& starter, const QString& startDir,
                                              const QString& ownDir, StoreBatch first);
     void drawSlot(int n, int target);
     void decideSummer(int n, int row);
-    void showDetails(int row);
+    void showDetails(const CountryEntry& entry, int row);
     static int found(int row) { return row < 0 ? 0 : row; }
     // The zone slot n's place follows (none where the user decides) and the code its summer
     // hour is decided by.
@@ -145,4 +173,7 @@ private:
     int m_interval = 1;
     bool m_loaded = false;
     DetailsView m_details;
+    std::optional<PlaceSearch> m_search; // made at the first search
+    // The first English city row of each zone, by ICU's canonical id; made when first asked.
+    mutable QHash<QByteArray, int> m_cityOfZone;
 };

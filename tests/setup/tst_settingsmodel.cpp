@@ -169,6 +169,7 @@ private slots:
     void placeTimesAndDetails();
     void localOffsetFromOneReading();
     void damagedStoreRows();
+    void foundPlacesAndOwnNamesSavedAndReadBack();
 };
 
 void TestSettingsModel::emptyStoreOpensOnBergenAndSavesIt()
@@ -206,7 +207,13 @@ void TestSettingsModel::emptyStoreOpensOnBergenAndSavesIt()
                                "Data/WDM5=0",     "Data/TZ0=Europe/Oslo",
                                "Data/TZ1=",       "Data/TZ2=",
                                "Data/TZ3=",       "Data/TZ4=",
-                               "Data/TZ5=",       "Data/Change=1"};
+                               "Data/TZ5=",       "Data/Name0=",
+                               "Data/Zone0=",     "Data/Name1=",
+                               "Data/Zone1=",     "Data/Name2=",
+                               "Data/Zone2=",     "Data/Name3=",
+                               "Data/Zone3=",     "Data/Name4=",
+                               "Data/Zone4=",     "Data/Name5=",
+                               "Data/Zone5=",     "Data/Change=1"};
     QCOMPARE(f.dataWrites(), expected);
 }
 
@@ -611,6 +618,18 @@ void TestSettingsModel::okPacksSlotsAndWritesInOrder()
                                "Data/TZ3=",
                                "Data/TZ4=",
                                "Data/TZ5=",
+                               "Data/Name0=",
+                               "Data/Zone0=",
+                               "Data/Name1=",
+                               "Data/Zone1=",
+                               "Data/Name2=",
+                               "Data/Zone2=",
+                               "Data/Name3=",
+                               "Data/Zone3=",
+                               "Data/Name4=",
+                               "Data/Zone4=",
+                               "Data/Name5=",
+                               "Data/Zone5=",
                                "Data/Change=1"};
     QCOMPARE(f.dataWrites(), expected);
     // The window now shows the packed slots: slot 3, still current, is empty, and so are its
@@ -1002,6 +1021,72 @@ void TestSettingsModel::damagedStoreRows()
     QVERIFY(!f.model.slot(1).filled);
     f.model.pick(9999);
     QCOMPARE(f.model.selectedRow(), 0);
+}
+
+void TestSettingsModel::foundPlacesAndOwnNamesSavedAndReadBack()
+{
+    // Berlin named "Munich" by the user, a zone the database has no city of, and a zone whose
+    // database city has another name.
+    Fixture f(at(2026, 1, 15));
+    f.load();
+    const auto pickFound = [&](int slot, const QString& text, FoundPlace::Kind kind) {
+        f.model.selectSlot(slot);
+        const auto found = f.model.find(text);
+        const auto it = std::find_if(found.begin(), found.end(),
+                                     [&](const FoundPlace& p) { return p.kind == kind; });
+        QVERIFY2(it != found.end(), qPrintable(text));
+        f.model.pick(*it);
+    };
+    pickFound(0, QStringLiteral("Berlin"), FoundPlace::Kind::City);
+    f.model.rename(0, QStringLiteral("Munich"));
+    pickFound(1, QStringLiteral("Phoenix"), FoundPlace::Kind::Zone);
+    pickFound(2, QStringLiteral("Jakarta"), FoundPlace::Kind::Zone);
+    QCOMPARE(f.model.selectedRow(), f.row(QStringLiteral("Jawa"))); // the same zone's city
+    QCOMPARE(f.model.details().utcOffset, QStringLiteral("+7:00"));
+    f.model.rename(2, QStringLiteral(" "));
+    f.ok();
+
+    // The clocks read names, zones and standard offsets; an older settings program reads the
+    // zone alone as an empty slot (a row outside its list) and the other two as their cities.
+    PlaceTable clock;
+    clock.load(f.store);
+    QCOMPARE(clock.count(), 3);
+    const QStringList names{"Munich", "Phoenix", "Jakarta"};
+    const QList<QByteArray> zones{"Europe/Berlin", "America/Phoenix", "Asia/Jakarta"};
+    const QList<int> offsets{60, -420, 420};
+    for (int n = 0; n < clock.count(); ++n) {
+        QCOMPARE(clock.places[n].name, names[n]);
+        QCOMPARE(clock.places[n].zone.id(), zones[n]);
+        QCOMPARE(clock.places[n].offsetMinutes(), offsets[n]);
+    }
+    QCOMPARE(f.store.get(StoreKeys::No, 1, StoreReader::SettingsProgram), -1);
+    QCOMPARE(f.store.get(StoreKeys::No, 2, StoreReader::SettingsProgram), f.row("Jawa"));
+
+    // Read back, then in Japanese and by country: the zones keep their places, the user's name
+    // stays, the others take the language.
+    Fixture back;
+    back.backend->values = f.backend->values;
+    back.load();
+    QCOMPARE(back.model.slot(0).name, QStringLiteral("Munich"));
+    QCOMPARE(back.model.slot(1).name, QStringLiteral("Phoenix"));
+    back.model.switchLanguage(0);
+    back.model.switchSelectPattern(0);
+    QCOMPARE(back.model.slot(0).name, QStringLiteral("Munich"));
+    QCOMPARE(back.model.slot(1).name, QStringLiteral("フェニックス"));
+    QCOMPARE(back.model.slot(2).name, QStringLiteral("ジャカルタ"));
+    QCOMPARE(back.shownRow(2), back.row(db().countryJ(db().countryJRow(34)).name));
+
+    // An older version saved over it: its own names and zones in "WP" and "TZ", ours left
+    // behind, which no longer count.
+    Fixture old;
+    old.backend->values = f.backend->values;
+    old.store.set(StoreKeys::WP, 0, QStringLiteral("Berlin"));
+    old.store.set(StoreKeys::No, 1, f.row(QStringLiteral("Tokyo")));
+    old.store.set(StoreKeys::WP, 1, QStringLiteral("Tokyo"));
+    old.store.set(StoreKeys::TZ, 1, QStringLiteral("Asia/Tokyo"));
+    old.load();
+    QCOMPARE(old.model.slot(0).name, QStringLiteral("Berlin"));
+    QCOMPARE(old.model.slot(1).name, QStringLiteral("Tokyo"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsModel)
