@@ -8,6 +8,7 @@
 #include "WindowPlacer.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 
 ClockWindow::ClockWindow(const QString& objectName, const QString& title, SettingsStore& store,
                          const Clock& clock, ProgramStarter& starter, QString programFolder,
@@ -21,6 +22,10 @@ ClockWindow::ClockWindow(const QString& objectName, const QString& title, Settin
     ClockLook::apply(*this);
     // The clock is hardly ever the active window; its tool tips show all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    // Shown, moved or raised, it leaves the keyboard where the user types; a click into it
+    // gives it the keyboard, and Tab then goes through its buttons.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::ClickFocus);
     connect(&m_ticks, &TickTimer::tick, this, [this] { onTick(); });
 }
 
@@ -37,6 +42,13 @@ DisplayLabel* ClockWindow::addLabel(const QString& name, const QColor& backgroun
         startWindowDrag(label, buttons);
     });
     return label;
+}
+
+void ClockWindow::tabFromLeftToRight(std::vector<ImageButton*> buttons)
+{
+    std::ranges::sort(buttons, {}, [](const ImageButton* b) { return b->x(); });
+    for (std::size_t i = 1; i < buttons.size(); ++i)
+        setTabOrder(buttons[i - 1], buttons[i]);
 }
 
 void ClockWindow::switchTo(const SwitchTarget& target)

@@ -63,6 +63,7 @@ protected:
                     });
         }
         m_buttons = new ImageButtonGroup(m_pictures, buttons, ButtonLooks::tableOf(table), this);
+        tabFromLeftToRight(buttons);
         return buttons;
     }
     // A text label at a place given in twips; moving the pointer over it with the left button
@@ -80,6 +81,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Tab goes through the buttons as they stand in the band, not in the table's order.
+    void tabFromLeftToRight(std::vector<ImageButton*> buttons);
+
     SettingsStore& m_store;
     ProgramStarter& m_starter;
     QString m_programFolder;

@@ -66,6 +66,9 @@ void ListWindow::buildControls()
         else
             close();
     });
+    // The strip-mode button has no tool tip to be read out by.
+    findChild<ImageButton*>(entryOf(ListButtons::table(), ListButton::DW).name)
+        ->setAccessibleName(tr("Switch the strips' colouring"));
 
     // The mode label only shows the mode: it neither drags nor resets the buttons.
     m_modeLabel = new DisplayLabel(QStringLiteral("lblDW"), QColor(), this);

@@ -1,6 +1,7 @@
 #include "StripWidget.h"
 
 #include "ListLayout.h"
+#include "StripAccessible.h"
 #include "Twips.h"
 
 #include <QHelpEvent>
@@ -40,6 +41,11 @@ constexpr int kLookedFrame = 2;
 StripWidget::StripWidget(const QString& objectName, QWidget* parent) : QWidget(parent)
 {
     setObjectName(objectName);
+    // Qt asks its factories for a widget's interface when a screen reader first looks at it.
+    [[maybe_unused]] static const bool readable = [] {
+        QAccessible::installFactory(&StripAccessible::create);
+        return true;
+    }();
     setAttribute(Qt::WA_OpaquePaintEvent); // the cells cover every pixel
     setAttribute(Qt::WA_NoMousePropagation);
     resize(sizeHint());

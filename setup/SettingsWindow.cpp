@@ -246,6 +246,7 @@ void SettingsWindow::buildDetails()
 {
     m_map = make<QLabel>(QStringLiteral("imgWorld"), this);
     m_map->setPixmap(QPixmap::fromImage(WorldDb::worldMap()));
+    m_map->setAccessibleName(tr("Time zone map"));
     m_map->setGeometry(SettingsLayout::kMap);
 
     using namespace SettingsLayout;
@@ -265,6 +266,7 @@ void SettingsWindow::buildDetails()
     m_flag->setLineWidth(1);
     m_flag->setScaledContents(true);
     m_flag->setGeometry(kFlag);
+    m_flag->setAccessibleName(tr("Flag"));
 
     captionLabel(this, 4, tr("(UTC)"), kUtcCaption);
     captionLabel(this, 5, tr("(Local)"), kLocalCaption);
@@ -294,6 +296,7 @@ void SettingsWindow::buildButtons()
         return b;
     };
     QPushButton* ok = button(QStringLiteral("cmdOK_0"), tr("O K"), SettingsLayout::kOk);
+    ok->setAccessibleName(tr("OK")); // the caption's spaced letters would be spelt out
     QPushButton* cancel = button(QStringLiteral("cmdOK_1"), tr("Cancel"), SettingsLayout::kCancel);
     QPushButton* about = button(QStringLiteral("cmdAbout"), tr("About"), SettingsLayout::kAbout);
     QPushButton* help = button(QStringLiteral("cmdHelp"), tr("Help"), SettingsLayout::kHelp);
@@ -315,6 +318,14 @@ void SettingsWindow::refresh()
     for (int n = 0; n < StoreKeys::kSlotCount; ++n) {
         const SlotView slot = m_model.slot(n);
         m_names[n]->setText(slot.name);
+        // Without a name of their own the text-less slot button and an empty slot's labels
+        // would be read out by the group box's title alone, "Clock".
+        const QString heard =
+            tr("Slot %1: %2")
+                .arg(QString::number(n + 1), slot.filled ? slot.name.trimmed() : tr("empty"));
+        m_slotOptions[n]->setAccessibleName(heard);
+        for (QLabel* label : {m_names[n], m_times[n]})
+            label->setAccessibleName(slot.filled ? QString() : heard);
         for (QLabel* label : {m_names[n], m_times[n]}) {
             QPalette p = label->palette();
             p.setColor(QPalette::Window, slot.filled ? kFilled : buttonFace(this));

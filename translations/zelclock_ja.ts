@@ -216,6 +216,10 @@
         <source>Type a time such as 9, 9:30 or 21:05</source>
         <translation>9、9:30、21:05 のように時刻を入力してください</translation>
     </message>
+    <message>
+        <source>Switch the strips&apos; colouring</source>
+        <translation>帯の色分けを切り替える</translation>
+    </message>
 </context>
 <context>
     <name>LoginStart</name>
@@ -398,6 +402,26 @@
     <message>
         <source>Help</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Time zone map</source>
+        <translation>時差地図</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>国旗</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>スロット%1：%2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "StripWidget.h"
 #include "UiTexts.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,12 +22,6 @@ namespace {
 struct Fixture : ClockWindowFixture {
     std::unique_ptr<ListWindow> window;
 
-    void addPlace(int slot, const QString& name, int hours)
-    {
-        store.set(StoreKeys::WP, slot, name);
-        store.set(StoreKeys::WD, slot, hours);
-        store.set(StoreKeys::WDM, slot, 0);
-    }
     ListWindow& open()
     {
         window = std::make_unique<ListWindow>(store, clock, starter, folder());
@@ -113,6 +108,7 @@ private slots:
             {"imgView", u"独立した時計で表示", u"Show as a separate clock"},
             {"imgChange", u"環境設定", u"Settings"},
             {"imgend", u"終了", u"End"},
+            {"imgDW", u"帯の色分けを切り替える", u"Switch the strips' colouring"}, // no tool tip
             {"lblPlace_0", u"Local", u"Local"},
         };
         for (const char* locale : {"ja_JP.UTF-8", "en_US.UTF-8"}) {
@@ -132,7 +128,7 @@ private slots:
         Fixture f;
         ListWindow& w = f.open();
         if (auto* b = w.findChild<ImageButton*>(name)) {
-            QCOMPARE(b->toolTip(), expected);
+            QCOMPARE(b->toolTip(), name == "imgDW" ? QString() : expected);
             QCOMPARE(b->accessibleName(), expected);
         } else {
             QCOMPARE(w.findChild<DisplayLabel*>(name)->text(), expected);
@@ -216,6 +212,13 @@ private slots:
         QCOMPARE(f.cellBackground(1, 8), QColor(255, 255, 128));
         QCOMPARE(f.cellToolTip(1, 0), "Jan 01 00:00");
         QCOMPARE(f.cellToolTip(2, 19), "Jan 02 00:00");
+        // A screen reader finds each painted cell by its tool tip, where it is drawn.
+        QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(f.stripOf(2));
+        QCOMPARE(strip->childCount(), 24);
+        QAccessibleInterface* cell = strip->child(19);
+        QCOMPARE(cell->text(QAccessible::Name), "Jan 02 00:00");
+        QCOMPARE(strip->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+        QCOMPARE(strip->indexOfChild(cell), 19);
 
         w.toggleMode();
         QCOMPARE(w.findChild<QLabel*>("lblDW")->text(), QStringLiteral("AM - PM"));
@@ -349,6 +352,26 @@ private slots:
         QCOMPARE(shownPicture(dw), 8);
         QCOMPARE(shownPicture(f.button("imgend")), 2);
         QCOMPARE(shownPicture(f.button("imgTitleCng")), 0);
+    }
+
+    // Shown, the window leaves the keyboard where it is; clicked into, Tab takes it through the
+    // buttons from the left, and Space on the last switches the strips' mode.
+    void keyboardRouteThroughTheButtons()
+    {
+        Fixture f;
+        ListWindow& w = f.open();
+        QVERIFY(w.testAttribute(Qt::WA_ShowWithoutActivating));
+        QTest::mouseClick(f.control<QLabel>("lblPlace", 0), Qt::LeftButton);
+        QCOMPARE(w.focusWidget(), &w);
+        QStringList order;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+            order << w.focusWidget()->objectName();
+        }
+        QCOMPARE(order, (QStringList{"imgTitleCng", "imgView", "imgChange", "imgend", "imgDW"}));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Space);
+        QCOMPARE(w.findChild<QLabel*>("lblDW")->text(), QStringLiteral("AM - PM"));
+        QCOMPARE(f.button("imgDW")->size(), QSize(8, 16));
     }
 
     void switchButtons_data()

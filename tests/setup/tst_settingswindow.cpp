@@ -218,6 +218,12 @@ void TestSettingsWindow::textsJapaneseAsQuotedUnderJaJpEnglishUnderEnUs_data()
         {"lblTitle_4", "toolTip", u"UTC=universal time coordinated (=GMT)",
          u"UTC=universal time coordinated (=GMT)"},
         {"cmdOK_0", "text", u"O K", u"O K"},
+        {"cmdOK_0", "accessibleName", u"OK", u"OK"},
+        {"optClock_0", "accessibleName", u"スロット1：Bergen", u"Slot 1: Bergen"},
+        {"optClock_5", "accessibleName", u"スロット6：空き", u"Slot 6: empty"},
+        {"lblClock_5", "accessibleName", u"スロット6：空き", u"Slot 6: empty"},
+        {"imgWorld", "accessibleName", u"時差地図", u"Time zone map"},
+        {"imgFlag", "accessibleName", u"国旗", u"Flag"},
         {"cmdHelp", "text", u"Help", u"Help"},
         {"lblCltp", "text", u"Independence", u"Independence"},
         {"lblCT", "text", u" 1 Sec.", u" 1 Sec."},
@@ -358,6 +364,12 @@ void TestSettingsWindow::slotClicksAndPicks()
             QVERIFY2(f.child<QLabel>(QStringLiteral("lblClock_%1").arg(n))->text() ==
                          QLatin1String(step.names[n]),
                      qPrintable(stepName));
+            // What a screen reader says of the slot follows each pick.
+            const QString heard =
+                QStringLiteral("Slot %1: %2")
+                    .arg(n + 1)
+                    .arg(*step.names[n] ? QLatin1String(step.names[n]) : QLatin1String("empty"));
+            QCOMPARE(f.child(QStringLiteral("optClock_%1").arg(n))->accessibleName(), heard);
         }
     }
 }
