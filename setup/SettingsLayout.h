@@ -59,7 +59,10 @@ constexpr QRect slotMark(int n)
 }
 
 // The window's own controls.
-inline constexpr QRect kPickList = Twips::rect(120, 2760, 3495, 1500);
+// The search field over the pick list, which gives it the field's height; the places found
+// take the list's place.
+inline constexpr QRect kSearch = Twips::rect(120, 2760, 3495, 300);
+inline constexpr QRect kPickList = Twips::rect(120, 3060, 3495, 1200);
 inline constexpr QRect kUtcCaption = Twips::rect(240, 2520, 615, 255);
 inline constexpr QRect kUtcOffset = Twips::rect(960, 2475, 855, 255);
 inline constexpr QRect kLocalCaption = Twips::rect(1920, 2520, 735, 255);

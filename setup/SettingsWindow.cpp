@@ -11,13 +11,18 @@
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -129,6 +134,7 @@ SettingsWindow::SettingsWindow(SettingsModel& model, ProgramStarter& starter, QS
         });
         m_lists.emplace(list, widget);
     }
+    buildSearch();
     buildDetails();
     buildButtons();
 
@@ -168,6 +174,8 @@ void SettingsWindow::buildFrame()
     }
     connect(languages, &QButtonGroup::idClicked, this, [this](int i) {
         m_model.switchLanguage(i);
+        if (searching())
+            showFound(true); // the places found, named in the other language
         refresh();
     });
 
@@ -223,6 +231,7 @@ void SettingsWindow::buildFrame()
         slotButtons->addButton(m_slotOptions[n], n);
         m_names[n] = make<QLabel>(indexed("lblClock", n), m_frame);
         m_names[n]->setGeometry(SettingsLayout::slotName(n));
+        m_names[n]->installEventFilter(this); // a double click renames the place
         m_times[n] = make<QLabel>(indexed("lblTime", n), m_frame);
         m_times[n]->setGeometry(SettingsLayout::slotTime(n));
         m_times[n]->setAlignment(Qt::AlignCenter);
@@ -239,6 +248,127 @@ void SettingsWindow::buildFrame()
             m_model.toggleSummer(n);
             refresh();
         });
+    }
+}
+
+void SettingsWindow::buildSearch()
+{
+    m_search = make<QLineEdit>(QStringLiteral("txtSearch"), this);
+    m_search->setGeometry(SettingsLayout::kSearch);
+    m_search->setPlaceholderText(tr("Find a place"));
+    m_search->setAccessibleName(tr("Find a place"));
+    m_search->installEventFilter(this);
+    connect(m_search, &QLineEdit::textChanged, this, [this] {
+        showFound(false);
+        refresh();
+    });
+    m_found = make<QListWidget>(QStringLiteral("lstFound"), this);
+    m_found->setAccessibleName(tr("Places found"));
+    m_found->setGeometry(SettingsLayout::kPickList);
+    m_found->setUniformItemSizes(true);
+    m_found->hide();
+    connect(m_found, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { pickFound(m_found->row(item)); });
+    connect(m_found, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { pickFound(m_found->row(item)); });
+
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        m_search->setFocus();
+        m_search->selectAll();
+    });
+    connect(new QShortcut(Qt::Key_F2, this), &QShortcut::activated, this,
+            [this] { startRename(m_model.checkedSlot()); });
+}
+
+bool SettingsWindow::searching() const
+{
+    return !m_search->text().isEmpty();
+}
+
+void SettingsWindow::showFound(bool keepRow)
+{
+    const int row = keepRow ? m_found->currentRow() : 0;
+    m_foundPlaces = m_model.find(m_search->text());
+    const QSignalBlocker block(m_found);
+    m_found->clear();
+    for (const FoundPlace& place : m_foundPlaces)
+        m_found->addItem(place.text());
+    m_found->setCurrentRow(std::clamp(row, 0, m_found->count() - 1));
+}
+
+void SettingsWindow::pickFound(int row)
+{
+    if (row < 0 || std::size_t(row) >= m_foundPlaces.size())
+        return;
+    m_model.pick(m_foundPlaces[std::size_t(row)]);
+    refresh();
+}
+
+void SettingsWindow::startRename(int slot)
+{
+    if (slot < 0 || slot >= StoreKeys::kSlotCount || !m_model.slot(slot).filled)
+        return;
+    if (!m_rename) {
+        m_rename = make<QLineEdit>(QStringLiteral("txtClock"), m_frame);
+        m_rename->setAccessibleName(tr("Your name for the place"));
+        m_rename->installEventFilter(this);
+        // Enter keeps the name, and so does leaving the field; Escape drops it.
+        connect(m_rename, &QLineEdit::editingFinished, this, [this] { endRename(true); });
+    }
+    m_renaming = slot;
+    m_rename->setGeometry(SettingsLayout::slotName(slot));
+    m_rename->setText(m_model.slot(slot).name);
+    m_rename->selectAll();
+    m_rename->show();
+    m_rename->raise();
+    m_rename->setFocus();
+}
+
+void SettingsWindow::endRename(bool keep)
+{
+    const int slot = std::exchange(m_renaming, -1);
+    if (slot < 0)
+        return; // hiding the field takes its focus, which ends it once more
+    if (keep)
+        m_model.rename(slot, m_rename->text());
+    m_rename->hide();
+    refresh();
+}
+
+bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const auto name = std::find(m_names.begin(), m_names.end(), watched);
+        if (name != m_names.end()) {
+            startRename(int(name - m_names.begin()));
+            return true;
+        }
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == m_rename && key == Qt::Key_Escape) {
+        endRename(false);
+        return true;
+    }
+    if (watched != m_search || !searching())
+        return QWidget::eventFilter(watched, event);
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int step = key == Qt::Key_Up ? -1 : 1;
+        m_found->setCurrentRow(std::clamp(m_found->currentRow() + step, 0, m_found->count() - 1));
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        pickFound(m_found->currentRow());
+        return true;
+    case Qt::Key_Escape:
+        m_search->clear(); // the lists come back as they were
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
     }
 }
 
@@ -344,8 +474,9 @@ void SettingsWindow::refresh()
     refreshTimes();
 
     const PickList inUse = m_model.pickList();
+    m_found->setVisible(searching());
     for (auto& [list, widget] : m_lists) {
-        widget->setVisible(list == inUse);
+        widget->setVisible(list == inUse && !searching());
         if (list == inUse) {
             const QSignalBlocker block(widget);
             widget->setCurrentRow(m_model.selectedRow());

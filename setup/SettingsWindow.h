@@ -5,20 +5,23 @@
 #include <QWidget>
 #include <array>
 #include <map>
+#include <vector>
 
 class ChooserLabel;
 class ProgramStarter;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTimer;
 
 // The settings window: six place slots, the pick lists, the mode and style choosers, the
-// details panel with flag and map, and OK / Cancel. It shows what the model holds and hands
-// every click and key to it; after each it redraws itself from the model.
+// details panel with flag and map, a search field over the pick list, and OK / Cancel. It shows
+// what the model holds and hands every click and key to it; after each it redraws itself from
+// the model.
 class SettingsWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -39,8 +42,18 @@ signals:
     // OK or Cancel handed over to a display; the window closes.
     void finished();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildFrame();
+    void buildSearch();
+    bool searching() const;
+    // Fills the list of places found from the field's text, keeping the row chosen or not.
+    void showFound(bool keepRow);
+    void pickFound(int row);
+    void startRename(int slot);
+    void endRename(bool keep);
     void buildDetails();
     void buildButtons();
     void refresh();
@@ -63,6 +76,11 @@ private:
     std::array<QLabel*, StoreKeys::kSlotCount> m_times{};
     std::array<ChooserLabel*, StoreKeys::kSlotCount> m_marks{};
     std::map<PickList, QListWidget*> m_lists;
+    QLineEdit* m_search = nullptr;
+    QListWidget* m_found = nullptr;
+    std::vector<FoundPlace> m_foundPlaces; // as m_found lists them
+    QLineEdit* m_rename = nullptr;         // over the name of the slot being renamed
+    int m_renaming = -1;
 
     QLabel* m_countryName = nullptr;
     QLabel* m_capital = nullptr;

@@ -316,6 +316,18 @@
 <context>
     <name>SettingsWindow</name>
     <message>
+        <source>Find a place</source>
+        <translation>地名で探す</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>見つかった地名</translation>
+    </message>
+    <message>
+        <source>Your name for the place</source>
+        <translation>この場所の呼び名</translation>
+    </message>
+    <message>
         <source>Summer time adjustment (light blue: not known whether summer time is kept)</source>
         <translation>夏時間の調整（水色＝サマータイム制有無不明）</translation>
     </message>

@@ -44,7 +44,7 @@ OPT_JAPANESE="1520 360"    # frame 120 + box 1200 + 200, 240 + 120
 OPT_COUNTRY="1920 675"     # frame 120 + box 1680 + 120, 555 + 120
 STYLE="600 640"            # lblCltp
 SLOT1="360 1200"           # optClock(1)
-LIST_TOP_ROW="1800 2840"   # the first visible row of the pick list
+LIST_TOP_ROW="1800 3140"   # the first visible row of the pick list, under the search field
 OK="7440 5900"
 CANCEL="8520 5900"
 

@@ -5,6 +5,7 @@
 #include "FakeClock.h"
 #include "GuiStartup.h"
 #include "IniFileBackend.h"
+#include "PlaceTable.h"
 #include "RecordingStarter.h"
 #include "SettingsModel.h"
 #include "SettingsStore.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -108,6 +110,7 @@ private slots:
     void flagAndCrossHair();
     void keyboard();
     void okSavesAndHandsOver();
+    void searchPickRenameAndOk();
     void failedStartKeepsTheWindow();
     void failedSaveKeepsTheWindowAndStartsNothing();
     void helpAndAbout();
@@ -138,8 +141,10 @@ void TestSettingsWindow::layoutInTwips()
         {"lblClock_5", Twips::rect(480, 2100, 2175, 255)},
         {"lblTime_3", Twips::rect(2640, 1620, 495, 255)},
         {"lblSummer_2", Twips::rect(3120, 1380, 255, 255)},
-        {"lstCityName", Twips::rect(120, 2760, 3495, 1500)},
-        {"lstCountryNameJ", Twips::rect(120, 2760, 3495, 1500)},
+        {"txtSearch", Twips::rect(120, 2760, 3495, 300)},
+        {"lstCityName", Twips::rect(120, 3060, 3495, 1200)},
+        {"lstCountryNameJ", Twips::rect(120, 3060, 3495, 1200)},
+        {"lstFound", Twips::rect(120, 3060, 3495, 1200)},
         {"lblTitle_1", Twips::rect(3720, 3360, 1455, 255)},
         {"lblCountryName", Twips::rect(5160, 3360, 3855, 255)},
         {"lblTitle_2", Twips::rect(3720, 3720, 1815, 255)},
@@ -486,6 +491,64 @@ void TestSettingsWindow::okSavesAndHandsOver()
     QCOMPARE(f.store.get(StoreKeys::WD, 0, StoreReader::SettingsProgram), 9);
     QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 1);
     QCOMPARE(f.store.get(StoreKeys::Start, StoreReader::Clocks), 1);
+}
+
+void TestSettingsWindow::searchPickRenameAndOk()
+{
+    Fixture f;
+    f.addProgram("zelpane");
+    QApplication::setActiveWindow(f.window.get());
+    auto* search = f.child<QLineEdit>("txtSearch");
+    auto* found = f.child<QListWidget>("lstFound");
+    QVERIFY(!found->isVisible());
+    const struct {
+        const char16_t* typed;
+        std::vector<Qt::Key> keys; // then Enter
+        const char16_t* name;      // the slot's afterwards
+    } steps[] = {
+        {u"Berl", {}, u"Berlin"},
+        {u"Auck", {}, u"Oakland"},
+        {u"ｼﾄﾞﾆｰ", {}, u"Sydney"},
+        {u"Phoe", {}, u"Phoenix"}, // a zone of the system alone
+        {u"ニューヨーク", {}, u"New York"},
+        {u"New", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, u"New Jersey"},
+    };
+    for (int n = 0; n < int(std::size(steps)); ++n) {
+        QTest::mouseClick(f.child(QStringLiteral("optClock_%1").arg(n)), Qt::LeftButton);
+        for (const QChar c : QString::fromUtf16(steps[n].typed)) { // QTest types ASCII alone
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(search, &key);
+        }
+        QVERIFY(found->isVisible() && !f.list()->isVisible());
+        for (const Qt::Key key : steps[n].keys)
+            QTest::keyClick(search, key);
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(f.child<QLabel>(QStringLiteral("lblClock_%1").arg(n))->text(),
+                 QString::fromUtf16(steps[n].name));
+        QTest::keyClick(search, Qt::Key_Escape);
+        QVERIFY(search->text().isEmpty() && f.list()->isVisible() && !found->isVisible());
+    }
+    // Renamed by a double click and Enter; F2 and Escape leave the name.
+    QTest::mouseDClick(f.child("lblClock_0"), Qt::LeftButton);
+    QTest::keyClicks(f.child("txtClock"), "Munich");
+    QTest::keyClick(f.child("txtClock"), Qt::Key_Return);
+    QCOMPARE(f.child<QLabel>("lblClock_0")->text(), QStringLiteral("Munich"));
+    QTest::keyClick(f.window.get(), Qt::Key_F2);
+    QVERIFY(f.child("txtClock")->isVisible());
+    QTest::keyClicks(f.child("txtClock"), "Home");
+    QTest::keyClick(f.child("txtClock"), Qt::Key_Escape);
+    QVERIFY(!f.child("txtClock")->isVisible());
+    QCOMPARE(f.child<QLabel>("lblClock_5")->text(), QStringLiteral("New Jersey"));
+
+    QTest::mouseClick(f.child("cmdOK_0"), Qt::LeftButton);
+    PlaceTable clock;
+    clock.load(f.store);
+    QCOMPARE(clock.count(), 6);
+    QCOMPARE(clock.places[0].name, QStringLiteral("Munich"));
+    QCOMPARE(clock.places[0].zone.id(), QByteArray("Europe/Berlin"));
+    QCOMPARE(clock.places[3].name, QStringLiteral("Phoenix"));
+    QCOMPARE(clock.places[3].zone.id(), QByteArray("America/Phoenix"));
+    QCOMPARE(clock.places[3].offsetMinutes(), -7 * 60);
 }
 
 void TestSettingsWindow::failedStartKeepsTheWindow()
