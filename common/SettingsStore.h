@@ -26,7 +26,7 @@ private:
     std::vector<StoreEntry> m_entries;
 };
 
-// The one store that the four programs share, and the only code that touches its file. Every
+// The one store that the six programs share, and the only code that touches its file. Every
 // value is text; the typed readers give the reader's default for a missing key and also for
 // text that does not convert whole to the type or is out of its range, so a hand-edited or
 // damaged store never yields a half-parsed number.
