@@ -32,9 +32,10 @@ diff -u "$tmp/expected" "$tmp/packaged" ||
     zel_pkg_fail "the package holds other files than expected (- missing, + unexpected)"
 echo "-- $(wc -l <"$tmp/packaged") files, as expected"
 
-# The libraries come from dpkg-shlibdeps, with versions; the plugin and the font by hand.
+# The libraries come from dpkg-shlibdeps, with versions (ICU's, which the settings program's
+# search uses, is Qt's own, so it installs nothing more); the plugin and the font by hand.
 depends=$(dpkg-deb -f "$ZEL_DEB" Depends)
-for needed in 'libqt6widgets6 (>= ' 'libqt6core6 (>= ' 'libc6 (>= ' qt6-qpa-plugins \
+for needed in 'libqt6widgets6 (>= ' 'libqt6core6 (>= ' 'libc6 (>= ' 'libicu' qt6-qpa-plugins \
     'fonts-noto-cjk | fonts-japanese-gothic'; do
     [[ $depends == *"$needed"* ]] || zel_pkg_fail "Depends lacks '$needed': $depends"
 done
