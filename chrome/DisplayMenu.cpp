@@ -47,13 +47,13 @@ std::optional<SwitchTarget> switchTarget(MenuItem item)
 {
     switch (item) {
     case MenuItem::TitleBarClock:
-        return SwitchTarget{SuiteProgram::TitleBarClock, DisplayKind::TitleBarClock};
+        return SwitchTarget{Program::TitleBarClock, Program::TitleBarClock};
     case MenuItem::PanelClock:
-        return SwitchTarget{SuiteProgram::PanelClock, DisplayKind::PanelClock};
+        return SwitchTarget{Program::PanelClock, Program::PanelClock};
     case MenuItem::ListClock:
-        return SwitchTarget{SuiteProgram::ListClock, DisplayKind::ListClock};
+        return SwitchTarget{Program::ListClock, Program::ListClock};
     case MenuItem::Settings:
-        return SwitchTarget{SuiteProgram::Settings, std::nullopt};
+        return SwitchTarget{Program::Settings, std::nullopt};
     case MenuItem::End:
         break;
     }
@@ -62,7 +62,7 @@ std::optional<SwitchTarget> switchTarget(MenuItem item)
 
 QString launcherPath(const QString& folder)
 {
-    return HandOver::withTrailingSeparator(folder) + HandOver::fileName(SuiteProgram::Launcher);
+    return HandOver::withTrailingSeparator(folder) + HandOver::fileName(Program::Launcher);
 }
 
 MenuOutcome choose(MenuItem item, SettingsStore& store, ProgramStarter& starter,

@@ -25,52 +25,38 @@ QString StartFailure::message() const
 
 namespace HandOver {
 
-QString fileName(SuiteProgram program)
+QString fileName(Program program)
 {
     QString base;
     switch (program) {
-    case SuiteProgram::TitleBarClock:
+    case Program::TitleBarClock:
         base = QStringLiteral("zelcaption");
         break;
-    case SuiteProgram::PanelClock:
+    case Program::PanelClock:
         base = QStringLiteral("zelpane");
         break;
-    case SuiteProgram::ListClock:
+    case Program::ListClock:
         base = QStringLiteral("zelroll");
         break;
-    case SuiteProgram::Settings:
+    case Program::Settings:
         base = QStringLiteral("zelsetup");
         break;
-    case SuiteProgram::TaskBarClock:
+    case Program::TaskBarClock:
         base = QStringLiteral("zelband");
         break;
-    case SuiteProgram::Launcher:
+    case Program::Launcher:
         base = QStringLiteral("zelhome");
         break;
     }
     return HostSystem::executableName(base);
 }
 
-std::optional<SuiteProgram> styleProgram(int kind)
+std::optional<Program> launcherDisplay(int kind)
 {
-    switch (DisplayKind(kind)) {
-    case DisplayKind::TitleBarClock:
-        return SuiteProgram::TitleBarClock;
-    case DisplayKind::PanelClock:
-        return SuiteProgram::PanelClock;
-    case DisplayKind::ListClock:
-        return SuiteProgram::ListClock;
-    case DisplayKind::TaskBarClock:
-        return SuiteProgram::TaskBarClock;
-    }
-    return std::nullopt;
-}
-
-std::optional<SuiteProgram> launcherDisplay(int kind)
-{
-    if (DisplayKind(kind) == DisplayKind::TaskBarClock)
+    const std::optional<Program> display = clockOfKind(kind);
+    if (display == Program::TaskBarClock)
         return std::nullopt;
-    return styleProgram(kind);
+    return display;
 }
 
 bool settingsMayRun(SettingsStore& store)
@@ -90,7 +76,7 @@ void sayStartedAlone(const QString& program)
 {
     const QString line =
         QStringLiteral("%1: runs only when another ZelClock program starts it; start %2 instead\n")
-            .arg(program, fileName(SuiteProgram::Launcher));
+            .arg(program, fileName(Program::Launcher));
     std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 
@@ -111,8 +97,8 @@ QString ownDirectory()
     return withTrailingSeparator(QCoreApplication::applicationDirPath());
 }
 
-std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
-                                  const QString& folder, const QString& fallbackFolder)
+std::optional<StartFailure> start(ProgramStarter& starter, Program program, const QString& folder,
+                                  const QString& fallbackFolder)
 {
     const QString name = fileName(program);
     QString dir = folder;
@@ -140,14 +126,13 @@ std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
     return std::nullopt;
 }
 
-std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter,
-                                     SuiteProgram program, const QString& folder,
-                                     std::optional<DisplayKind> kind, const QString& fallbackFolder,
-                                     StoreBatch first)
+std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter, Program program,
+                                     const QString& folder, std::optional<Program> kind,
+                                     const QString& fallbackFolder, StoreBatch first)
 {
     first.set(StoreKeys::Start, 1);
     if (kind)
-        first.set(StoreKeys::Kind, int(*kind));
+        first.set(StoreKeys::Kind, int(*kind)); // a clock's value is its number there
     if (const WriteResult written = store.write(first); !written)
         return StartFailure{fileName(program), folder, {}, written.error()};
     std::optional<StartFailure> failure = start(starter, program, folder, fallbackFolder);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Program.h"
 #include "SettingsStore.h"
 
 #include <QString>
@@ -7,17 +8,11 @@
 
 class ProgramStarter;
 
-// The programs of the suite and of its neighbours, which are started by file name.
-enum class SuiteProgram { TitleBarClock, PanelClock, ListClock, Settings, TaskBarClock, Launcher };
-
-// The displays as the store's "Kind" numbers them.
-enum class DisplayKind { TitleBarClock = 0, PanelClock = 1, ListClock = 2, TaskBarClock = 3 };
-
-// Where a clock's switch button hands over to: the program, and the "Kind" it writes after
-// "Start" when there is one.
+// Where a switch hands over to: the program, and the clock whose number it writes as "Kind"
+// after "Start" when it writes one.
 struct SwitchTarget {
-    SuiteProgram program;
-    std::optional<DisplayKind> kind;
+    Program program;
+    std::optional<Program> kind;
     bool operator==(const SwitchTarget&) const = default;
 };
 
@@ -36,13 +31,11 @@ struct StartFailure {
 namespace HandOver {
 
 // "zelpane" here, "zelpane.exe" on Windows.
-QString fileName(SuiteProgram program);
+QString fileName(Program program);
 
-// The display of a stored "Kind"; nothing for a number that names none.
-std::optional<SuiteProgram> styleProgram(int kind);
-// The display that "Kind" names for the launcher: the same, except that it never starts the
-// task-bar clock.
-std::optional<SuiteProgram> launcherDisplay(int kind);
+// The display that "Kind" names for the launcher: clockOfKind, except that it never starts
+// the task-bar clock.
+std::optional<Program> launcherDisplay(int kind);
 
 // Start-up check of the settings program: it runs only when "Start" is not 0 (missing is 0),
 // and leaves the value as it is.
@@ -60,16 +53,16 @@ QString startDirectory();
 QString ownDirectory();
 
 // Starts the program from the first folder that has it. An empty result means it started.
-std::optional<StartFailure> start(ProgramStarter& starter, SuiteProgram program,
-                                  const QString& folder, const QString& fallbackFolder = {});
+std::optional<StartFailure> start(ProgramStarter& starter, Program program, const QString& folder,
+                                  const QString& fallbackFolder = {});
 
 // Passes control to another program: the keys of `first`, then "Start" = "1" and "Kind" when
 // given, all in one write of the store, then the start. When the write fails nothing is started
 // and the failure says why; when the start fails nobody will consume "Start", so it goes back to
 // "0". Either failure is returned for the caller to show; the caller then stays open.
-std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter,
-                                     SuiteProgram program, const QString& folder,
-                                     std::optional<DisplayKind> kind = std::nullopt,
+std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& starter, Program program,
+                                     const QString& folder,
+                                     std::optional<Program> kind = std::nullopt,
                                      const QString& fallbackFolder = {}, StoreBatch first = {});
 
 } // namespace HandOver

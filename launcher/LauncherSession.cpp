@@ -15,14 +15,14 @@ LauncherSession::LauncherSession(SettingsStore& reader, SettingsStore& writer,
 {
 }
 
-std::optional<SuiteProgram> LauncherSession::display() const
+std::optional<Program> LauncherSession::display() const
 {
     return HandOver::launcherDisplay(m_kind);
 }
 
 std::optional<StartFailure> LauncherSession::handOver()
 {
-    const std::optional<SuiteProgram> program = display();
+    const std::optional<Program> program = display();
     if (!program) {
         m_writer.set(StoreKeys::Start, 1);
         return std::nullopt;

@@ -23,7 +23,7 @@ public:
     const QString& programDirectory() const { return m_programDirectory; }
     int kind() const { return m_kind; }
     // The display that Kind names, or nothing for a Kind outside 0 to 2.
-    std::optional<SuiteProgram> display() const;
+    std::optional<Program> display() const;
 
     // "Start" = "1", then the display of Kind is started. Nothing is returned when it started or
     // when Kind names no display ("Start" stays "1" then). When the start fails, "Start" goes

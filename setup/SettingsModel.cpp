@@ -341,7 +341,7 @@ std::optional<StartFailure> SettingsModel::startDisplay(ProgramStarter& starter,
                                                         const QString& startDir,
                                                         const QString& ownDir, StoreBatch first)
 {
-    const std::optional<SuiteProgram> program = HandOver::styleProgram(m_kind);
+    const std::optional<Program> program = clockOfKind(m_kind);
     if (!program) {
         if (const WriteResult written = m_store.write(first.set(StoreKeys::Start, 1)); !written)
             return StartFailure{{}, {}, {}, written.error()};

@@ -66,15 +66,14 @@ private slots:
         QTest::addColumn<int>("item");
         QTest::addColumn<int>("program");
         QTest::addColumn<QStringList>("writes");
-        QTest::newRow("panel") << int(MenuItem::PanelClock) << int(SuiteProgram::PanelClock)
+        QTest::newRow("panel") << int(MenuItem::PanelClock) << int(Program::PanelClock)
                                << QStringList{"Settings/Start=1", "Settings/Kind=1"};
-        QTest::newRow("list") << int(MenuItem::ListClock) << int(SuiteProgram::ListClock)
+        QTest::newRow("list") << int(MenuItem::ListClock) << int(Program::ListClock)
                               << QStringList{"Settings/Start=1", "Settings/Kind=2"};
-        QTest::newRow("settings") << int(MenuItem::Settings) << int(SuiteProgram::Settings)
+        QTest::newRow("settings") << int(MenuItem::Settings) << int(Program::Settings)
                                   << QStringList{"Settings/Start=1"};
-        QTest::newRow("title bar")
-            << int(MenuItem::TitleBarClock) << int(SuiteProgram::TitleBarClock)
-            << QStringList{"Settings/Start=1", "Settings/Kind=0"};
+        QTest::newRow("title bar") << int(MenuItem::TitleBarClock) << int(Program::TitleBarClock)
+                                   << QStringList{"Settings/Start=1", "Settings/Kind=0"};
     }
 
     void menuHandOvers()
@@ -83,14 +82,13 @@ private slots:
         QFETCH(int, program);
         QFETCH(QStringList, writes);
         StoreClockFixture f;
-        f.install(SuiteProgram(program));
+        f.install(Program(program));
         const MenuOutcome outcome =
             DisplayMenu::choose(MenuItem(item), f.store, f.starter, f.folder());
         QVERIFY(outcome.end);
         QVERIFY(!outcome.failure);
         QCOMPARE(f.backend->writes, writes);
-        QCOMPARE(f.starter.started,
-                 QStringList{f.folder() + HandOver::fileName(SuiteProgram(program))});
+        QCOMPARE(f.starter.started, QStringList{f.folder() + HandOver::fileName(Program(program))});
     }
 
     void endAndFailedSwitch()
@@ -107,7 +105,7 @@ private slots:
             DisplayMenu::choose(MenuItem::ListClock, f.store, f.starter, f.folder());
         QVERIFY(!missing.end);
         QVERIFY(missing.failure);
-        QCOMPARE(missing.failure->program, HandOver::fileName(SuiteProgram::ListClock));
+        QCOMPARE(missing.failure->program, HandOver::fileName(Program::ListClock));
         QCOMPARE(f.backend->writes,
                  (QStringList{"Settings/Start=1", "Settings/Kind=2", "Settings/Start=0"}));
         QVERIFY(f.starter.started.isEmpty());

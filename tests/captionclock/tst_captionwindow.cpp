@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(f.backend->writes,
                  (QStringList{"Settings/Start=1", "Settings/Kind=1", "Settings/Start=0"}));
 
-        const QString program = f.install(SuiteProgram::PanelClock);
+        const QString program = f.install(Program::PanelClock);
         menuOf(w)->findChild<QAction*>("actPanel")->trigger();
         QCOMPARE(ended.count(), 1);
         QCOMPARE(f.starter.started, QStringList{program});

@@ -236,9 +236,8 @@ private slots:
         QWidget window;
         window.show();
         const QString folder = dir.path() + '/';
-        const auto failure =
-            switchProgram(&window, store, starter,
-                          {SuiteProgram::TitleBarClock, DisplayKind::PanelClock}, folder);
+        const auto failure = switchProgram(&window, store, starter,
+                                           {Program::TitleBarClock, Program::PanelClock}, folder);
         QVERIFY(failure.has_value());
         QVERIFY(window.isVisible());
         QCOMPARE(store.get(StoreKeys::Start, StoreReader::Clocks), 0);
@@ -246,7 +245,7 @@ private slots:
         QVERIFY(starter.started.isEmpty());
         auto* box = window.findChild<QMessageBox*>("switchFailure");
         QVERIFY(box != nullptr);
-        QVERIFY(box->text().contains(HandOver::fileName(SuiteProgram::TitleBarClock)));
+        QVERIFY(box->text().contains(HandOver::fileName(Program::TitleBarClock)));
         QVERIFY(box->text().contains(dir.path()));
     }
 
@@ -258,29 +257,29 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         const QString storeFile = dir.filePath("blocker/ZelClock/store.ini");
         SettingsStore store(std::make_unique<IniFileBackend>(storeFile));
-        const QString program = dir.filePath(HandOver::fileName(SuiteProgram::Settings));
+        const QString program = dir.filePath(HandOver::fileName(Program::Settings));
         QFile file(program);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         RecordingStarter starter;
         QWidget window;
         window.show();
-        const auto failure = switchProgram(
-            &window, store, starter, {SuiteProgram::Settings, std::nullopt}, dir.path() + '/');
+        const auto failure = switchProgram(&window, store, starter,
+                                           {Program::Settings, std::nullopt}, dir.path() + '/');
         QVERIFY(failure.has_value());
         QVERIFY(window.isVisible());
         QVERIFY(starter.started.isEmpty());
         auto* box = window.findChild<QMessageBox*>("switchFailure");
         QVERIFY(box != nullptr);
         QVERIFY2(box->text().contains(storeFile), qPrintable(box->text()));
-        QVERIFY(box->text().contains(HandOver::fileName(SuiteProgram::Settings)));
+        QVERIFY(box->text().contains(HandOver::fileName(Program::Settings)));
     }
 
     void switchSuccessClosesWindow()
     {
         QTemporaryDir dir;
         SettingsStore store(std::make_unique<IniFileBackend>(dir.filePath("store.ini")));
-        const QString program = dir.filePath(HandOver::fileName(SuiteProgram::Settings));
+        const QString program = dir.filePath(HandOver::fileName(Program::Settings));
         QFile file(program);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
@@ -289,7 +288,7 @@ private slots:
         QWidget window;
         window.show();
         const auto failure =
-            switchProgram(&window, store, starter, {SuiteProgram::Settings, std::nullopt},
+            switchProgram(&window, store, starter, {Program::Settings, std::nullopt},
                           dir.path() + QLatin1Char('/'));
         QVERIFY(!failure.has_value());
         QVERIFY(!window.isVisible());

@@ -66,23 +66,22 @@ private slots:
 
     void launcherDisplays()
     {
-        QCOMPARE(HandOver::launcherDisplay(0), SuiteProgram::TitleBarClock);
-        QCOMPARE(HandOver::launcherDisplay(1), SuiteProgram::PanelClock);
-        QCOMPARE(HandOver::launcherDisplay(2), SuiteProgram::ListClock);
+        QCOMPARE(HandOver::launcherDisplay(0), Program::TitleBarClock);
+        QCOMPARE(HandOver::launcherDisplay(1), Program::PanelClock);
+        QCOMPARE(HandOver::launcherDisplay(2), Program::ListClock);
         QVERIFY(!HandOver::launcherDisplay(3).has_value());
         QVERIFY(!HandOver::launcherDisplay(-1).has_value());
     }
 
     void handOverWritesThenStarts()
     {
-        makeProgram(m_folder + HandOver::fileName(SuiteProgram::PanelClock));
+        makeProgram(m_folder + HandOver::fileName(Program::PanelClock));
         RecordingStarter starter;
         m_store->set(StoreKeys::Kind, 0);
-        const auto failure = HandOver::handOver(*m_store, starter, SuiteProgram::PanelClock,
-                                                m_folder, DisplayKind::ListClock);
+        const auto failure = HandOver::handOver(*m_store, starter, Program::PanelClock, m_folder,
+                                                Program::ListClock);
         QVERIFY(!failure);
-        QCOMPARE(starter.started,
-                 QStringList{m_folder + HandOver::fileName(SuiteProgram::PanelClock)});
+        QCOMPARE(starter.started, QStringList{m_folder + HandOver::fileName(Program::PanelClock)});
         QCOMPARE(m_store->get(StoreKeys::Start, StoreReader::Clocks), 1);
         QCOMPARE(m_store->getOr(StoreKeys::Kind, 9), 2);
     }
@@ -91,11 +90,11 @@ private slots:
     {
         RecordingStarter starter;
         m_store->set(StoreKeys::Kind, 1);
-        const auto failure = HandOver::handOver(*m_store, starter, SuiteProgram::TitleBarClock,
-                                                m_folder, DisplayKind::PanelClock);
+        const auto failure = HandOver::handOver(*m_store, starter, Program::TitleBarClock, m_folder,
+                                                Program::PanelClock);
         QVERIFY(failure.has_value());
         QVERIFY(starter.started.isEmpty());
-        QCOMPARE(failure->program, HandOver::fileName(SuiteProgram::TitleBarClock));
+        QCOMPARE(failure->program, HandOver::fileName(Program::TitleBarClock));
         QCOMPARE(failure->folder, m_folder);
         QVERIFY(failure->message().contains(QStringLiteral("zelcaption")));
         QVERIFY(failure->message().contains(m_folder));
@@ -104,16 +103,15 @@ private slots:
 
     void refusedOrNotExecutableIsAFailure()
     {
-        const QString path = m_folder + HandOver::fileName(SuiteProgram::Settings);
+        const QString path = m_folder + HandOver::fileName(Program::Settings);
         makeProgram(path, false);
         RecordingStarter starter;
-        QVERIFY(HandOver::start(starter, SuiteProgram::Settings, m_folder).has_value());
+        QVERIFY(HandOver::start(starter, Program::Settings, m_folder).has_value());
         QVERIFY(starter.started.isEmpty());
 
         QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
         starter.succeed = false;
-        const auto failure =
-            HandOver::handOver(*m_store, starter, SuiteProgram::Settings, m_folder);
+        const auto failure = HandOver::handOver(*m_store, starter, Program::Settings, m_folder);
         QVERIFY(failure.has_value());
         QCOMPARE(starter.started.size(), 1);
         QCOMPARE(m_store->get(StoreKeys::Start, StoreReader::Clocks), 0);
@@ -123,36 +121,34 @@ private slots:
     {
         QTemporaryDir other;
         const QString otherFolder = HandOver::withTrailingSeparator(other.path());
-        makeProgram(m_folder + HandOver::fileName(SuiteProgram::ListClock));
+        makeProgram(m_folder + HandOver::fileName(Program::ListClock));
         RecordingStarter starter;
-        QVERIFY(!HandOver::start(starter, SuiteProgram::ListClock, otherFolder, m_folder));
-        QCOMPARE(starter.started,
-                 QStringList{m_folder + HandOver::fileName(SuiteProgram::ListClock)});
+        QVERIFY(!HandOver::start(starter, Program::ListClock, otherFolder, m_folder));
+        QCOMPARE(starter.started, QStringList{m_folder + HandOver::fileName(Program::ListClock)});
 
         // Neither folder has it: the message names both.
-        const auto failure =
-            HandOver::start(starter, SuiteProgram::PanelClock, otherFolder, m_folder);
+        const auto failure = HandOver::start(starter, Program::PanelClock, otherFolder, m_folder);
         QVERIFY(failure.has_value());
         QVERIFY(failure->message().contains(otherFolder));
         QVERIFY(failure->message().contains(m_folder));
 
         // The start directory wins when it has the program.
-        makeProgram(otherFolder + HandOver::fileName(SuiteProgram::ListClock));
-        QVERIFY(!HandOver::start(starter, SuiteProgram::ListClock, otherFolder, m_folder));
-        QCOMPARE(starter.started.last(), otherFolder + HandOver::fileName(SuiteProgram::ListClock));
+        makeProgram(otherFolder + HandOver::fileName(Program::ListClock));
+        QVERIFY(!HandOver::start(starter, Program::ListClock, otherFolder, m_folder));
+        QCOMPARE(starter.started.last(), otherFolder + HandOver::fileName(Program::ListClock));
     }
 
     void realProcessStarts()
     {
         const QString marker = m_dir->filePath(QStringLiteral("ran"));
-        const QString path = m_folder + HandOver::fileName(SuiteProgram::TaskBarClock);
+        const QString path = m_folder + HandOver::fileName(Program::TaskBarClock);
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
         f.close();
         f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
         ProcessStarter starter;
-        QVERIFY(!HandOver::start(starter, SuiteProgram::TaskBarClock, m_folder));
+        QVERIFY(!HandOver::start(starter, Program::TaskBarClock, m_folder));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
     }
 

@@ -363,11 +363,10 @@ private slots:
             return entryOf(ListButtons::table(), id).switchTo;
         };
         QCOMPARE(target(ListButton::TitleCng),
-                 std::optional<T>(T{SuiteProgram::TitleBarClock, DisplayKind::PanelClock}));
+                 std::optional<T>(T{Program::TitleBarClock, Program::PanelClock}));
         QCOMPARE(target(ListButton::View),
-                 std::optional<T>(T{SuiteProgram::PanelClock, DisplayKind::ListClock}));
-        QCOMPARE(target(ListButton::Change),
-                 std::optional<T>(T{SuiteProgram::Settings, std::nullopt}));
+                 std::optional<T>(T{Program::PanelClock, Program::ListClock}));
+        QCOMPARE(target(ListButton::Change), std::optional<T>(T{Program::Settings, std::nullopt}));
         QVERIFY(!target(ListButton::End));
         QVERIFY(!target(ListButton::DW));
         // The numbers "Kind" holds in the store.

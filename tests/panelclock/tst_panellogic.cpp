@@ -236,14 +236,13 @@ private slots:
         const auto target = [](PanelButton id) {
             return entryOf(PanelButtons::table(), id).switchTo;
         };
-        QCOMPARE(
-            target(PanelButton::TitleCng),
-            (std::optional<SwitchTarget>{{SuiteProgram::TitleBarClock, DisplayKind::PanelClock}}));
+        QCOMPARE(target(PanelButton::TitleCng),
+                 (std::optional<SwitchTarget>{{Program::TitleBarClock, Program::PanelClock}}));
         QCOMPARE(int(*target(PanelButton::TitleCng)->kind), 1); // the number "Kind" holds
         QCOMPARE(target(PanelButton::View),
-                 (std::optional<SwitchTarget>{{SuiteProgram::ListClock, std::nullopt}}));
+                 (std::optional<SwitchTarget>{{Program::ListClock, std::nullopt}}));
         QCOMPARE(target(PanelButton::Change),
-                 (std::optional<SwitchTarget>{{SuiteProgram::Settings, std::nullopt}}));
+                 (std::optional<SwitchTarget>{{Program::Settings, std::nullopt}}));
         QVERIFY(!target(PanelButton::Follow));
         QVERIFY(!target(PanelButton::End));
     }

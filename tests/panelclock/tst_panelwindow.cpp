@@ -261,12 +261,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("program");
         QTest::addColumn<QStringList>("writes");
-        QTest::newRow("imgTitleCng") << "imgTitleCng" << int(SuiteProgram::TitleBarClock)
+        QTest::newRow("imgTitleCng") << "imgTitleCng" << int(Program::TitleBarClock)
                                      << QStringList{"Settings/Start=1", "Settings/Kind=1"};
-        QTest::newRow("imgView") << "imgView" << int(SuiteProgram::ListClock)
+        QTest::newRow("imgView") << "imgView" << int(Program::ListClock)
                                  << QStringList{"Settings/Start=1"};
         QTest::newRow("imgChange")
-            << "imgChange" << int(SuiteProgram::Settings) << QStringList{"Settings/Start=1"};
+            << "imgChange" << int(Program::Settings) << QStringList{"Settings/Start=1"};
     }
     void switchButtonsWriteAndStart()
     {
@@ -274,7 +274,7 @@ private slots:
         QFETCH(int, program);
         QFETCH(QStringList, writes);
         Fixture f;
-        const QString path = f.install(SuiteProgram(program));
+        const QString path = f.install(Program(program));
         auto w = f.open();
         f.backend->writes.clear();
         click(button(*w, name.toUtf8().constData()));

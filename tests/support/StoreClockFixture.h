@@ -72,5 +72,5 @@ struct StoreClockFixture {
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
-    QString install(SuiteProgram program) const { return install(HandOver::fileName(program)); }
+    QString install(Program program) const { return install(HandOver::fileName(program)); }
 };
