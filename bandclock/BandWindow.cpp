@@ -2,9 +2,7 @@
 
 #include "BandListWindow.h"
 #include "ElidedText.h"
-#include "LoginStartAction.h"
 #include "SettingsStore.h"
-#include "SwitchProgram.h"
 #include "TrayPicture.h"
 #include "Twips.h"
 #include "WindowPlacer.h"
@@ -38,19 +36,13 @@ QRect availableArea(const QScreen* screen)
 
 BandWindow::BandWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
                        BandMode mode, QString programFolder, std::function<bool()> trayThere)
-    : m_store(store), m_starter(starter), m_programFolder(std::move(programFolder)), m_mode(mode),
-      m_band(store, clock), m_menu(std::make_unique<QMenu>()),
+    : m_store(store), m_mode(mode), m_band(store, clock), m_menu(std::make_unique<QMenu>()),
       m_list(std::make_unique<BandListWindow>()), m_placer(new WindowPlacer(*m_list)),
+      m_switch(store, starter, std::move(programFolder), *m_list, QStringLiteral("zelband")),
       m_ticks(clock, store.filePath()), m_trayThere(std::move(trayThere))
 {
     m_menu->setObjectName(QStringLiteral("bandMenu"));
-    for (const MenuEntry& e : DisplayMenu::bandEntries()) {
-        QAction* action = m_menu->addAction(e.text);
-        action->setObjectName(e.name);
-        connect(action, &QAction::triggered, this, [this, item = e.item] { choose(item); });
-        if (e.item == MenuItem::End)
-            addLoginStartAction(*m_menu, action, DisplayMenu::launcherPath(m_programFolder));
-    }
+    m_switch.fillMenu(*m_menu, Program::TaskBarClock, [this] { end(); });
     connect(m_list.get(), &BandListWindow::menuRequested, this,
             [this](const QPoint& at) { m_menu->popup(at); });
 
@@ -190,17 +182,11 @@ void BandWindow::savePosition()
     m_store.set(StoreKeys::BandTop, Twips::fromPixels(frame.y()));
 }
 
-void BandWindow::choose(MenuItem item)
+void BandWindow::end()
 {
-    const MenuOutcome outcome = DisplayMenu::choose(item, m_store, m_starter, m_programFolder);
-    if (outcome.end) {
-        savePosition();
-        m_list->hide();
-        if (m_tray)
-            m_tray->hide();
-        emit ended();
-        return;
-    }
-    if (outcome.failure)
-        showStartFailure(m_list.get(), QStringLiteral("zelband"), *outcome.failure);
+    savePosition();
+    m_list->hide();
+    if (m_tray)
+        m_tray->hide();
+    emit ended();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BandClock.h"
-#include "DisplayMenu.h"
+#include "DisplaySwitch.h"
 #include "HandOver.h"
 #include "TickTimer.h"
 
@@ -38,7 +38,6 @@ public:
     void onTick();
     // A left click on the tray icon: opens the list, or closes it when it is open.
     void toggleList();
-    void choose(MenuItem item);
 
 signals:
     // The display is over: "End" or a switch that started the other program.
@@ -49,10 +48,9 @@ private:
     void showFallbackWindow();
     void followTray();
     void savePosition();
+    void end();
 
     SettingsStore& m_store;
-    ProgramStarter& m_starter;
-    QString m_programFolder;
     BandMode m_mode;
     BandClock m_band;
     TrayFace m_face;
@@ -60,6 +58,7 @@ private:
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<BandListWindow> m_list;
     WindowPlacer* m_placer; // the list's, as a window of its own
+    DisplaySwitch m_switch; // says over the list why a switch failed
     std::unique_ptr<QSystemTrayIcon> m_tray;
     TickTimer m_ticks;
     std::function<bool()> m_trayThere;

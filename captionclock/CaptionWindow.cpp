@@ -3,9 +3,7 @@
 #include "ClockLook.h"
 #include "DisplayLabel.h"
 #include "ElidedText.h"
-#include "LoginStartAction.h"
 #include "SettingsStore.h"
-#include "SwitchProgram.h"
 #include "Twips.h"
 #include "platform/ForegroundWindow.h"
 #include "platform/TopMost.h"
@@ -32,8 +30,9 @@ QFont titleFont()
 CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramStarter& starter,
                              ForegroundWindow& foreground, QString programFolder)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
-      m_store(store), m_starter(starter), m_foreground(foreground),
-      m_programFolder(std::move(programFolder)), m_caption(store, clock),
+      m_store(store), m_foreground(foreground),
+      m_switch(store, starter, std::move(programFolder), *this, QStringLiteral("zelcaption")),
+      m_caption(store, clock),
       m_dateLabel(new DisplayLabel("lblDate", ClockLook::dateHighlight(), this)),
       m_timeLabel(new DisplayLabel("lblTime", ClockLook::nightHighlight(), this)),
       m_placeLabel(new DisplayLabel("lblPlace", QColor(), this)), m_menu(new QMenu(this)),
@@ -70,13 +69,7 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_menu->setObjectName(QStringLiteral("captionMenu"));
-    for (const MenuEntry& e : DisplayMenu::captionEntries()) {
-        QAction* action = m_menu->addAction(e.text);
-        action->setObjectName(e.name);
-        connect(action, &QAction::triggered, this, [this, item = e.item] { choose(item); });
-        if (e.item == MenuItem::End)
-            addLoginStartAction(*m_menu, action, DisplayMenu::launcherPath(m_programFolder));
-    }
+    m_switch.fillMenu(*m_menu, Program::TitleBarClock, [this] { end(); });
 
     TopMost::keepOnTop(*this);
     connect(&m_ticks, &TickTimer::tick, this, &CaptionWindow::onTick);
@@ -150,14 +143,8 @@ void CaptionWindow::mouseReleaseEvent(QMouseEvent* event)
     m_store.set(StoreKeys::CaptionGap, Twips::fromPixels(m_gap));
 }
 
-void CaptionWindow::choose(MenuItem item)
+void CaptionWindow::end()
 {
-    const MenuOutcome outcome = DisplayMenu::choose(item, m_store, m_starter, m_programFolder);
-    if (outcome.end) {
-        hide();
-        emit ended();
-        return;
-    }
-    if (outcome.failure)
-        showStartFailure(this, windowTitle(), *outcome.failure);
+    hide();
+    emit ended();
 }

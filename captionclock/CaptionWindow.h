@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CaptionClock.h"
-#include "DisplayMenu.h"
+#include "DisplaySwitch.h"
 #include "HandOver.h"
 #include "TickTimer.h"
 #include "platform/ForegroundWindow.h"
@@ -27,7 +27,6 @@ public:
     ~CaptionWindow() override;
 
     void onTick();
-    void choose(MenuItem item);
 
 signals:
     // The display is over: "End" or a switch that started the other program.
@@ -43,11 +42,11 @@ protected:
 
 private:
     void followTitleBar();
+    void end();
 
     SettingsStore& m_store;
-    ProgramStarter& m_starter;
     ForegroundWindow& m_foreground;
-    QString m_programFolder;
+    DisplaySwitch m_switch;
     CaptionClock m_caption;
     DisplayLabel* m_dateLabel;
     DisplayLabel* m_timeLabel;

@@ -1,6 +1,6 @@
 #include "CaptionWindow.h"
-#include "DisplayMenu.h"
 #include "DisplayProgram.h"
+#include "HandOver.h"
 #include "platform/ForegroundWindow.h"
 
 #include <QApplication>
@@ -17,12 +17,13 @@ int main(int argc, char** argv)
                 std::fputs("zelcaption: this desktop does not show other programs' windows "
                            "(Wayland without X); the panel clock shows the places instead\n",
                            stderr);
-                const MenuOutcome outcome = DisplayMenu::choose(
-                    MenuItem::PanelClock, c.store, c.starter, HandOver::ownDirectory());
-                if (outcome.failure)
+                const std::optional<StartFailure> failure =
+                    HandOver::handOver(c.store, c.starter, Program::PanelClock,
+                                       HandOver::ownDirectory(), Program::PanelClock);
+                if (failure)
                     std::fprintf(stderr, "zelcaption: %s\n",
-                                 outcome.failure->message().toLocal8Bit().constData());
-                return outcome.failure ? 1 : 0;
+                                 failure->message().toLocal8Bit().constData());
+                return failure ? 1 : 0;
             }
             // The clock hides while there is no window to sit on; that is no reason to end.
             QApplication::setQuitOnLastWindowClosed(false);

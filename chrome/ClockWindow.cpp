@@ -3,7 +3,6 @@
 #include "ClockLook.h"
 #include "DisplayLabel.h"
 #include "SettingsStore.h"
-#include "SwitchProgram.h"
 #include "WindowDrag.h"
 #include "WindowPlacer.h"
 
@@ -13,8 +12,8 @@
 ClockWindow::ClockWindow(const QString& objectName, const QString& title, SettingsStore& store,
                          const Clock& clock, ProgramStarter& starter, QString programFolder,
                          const PlacementKeys& placement, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_starter(starter),
-      m_programFolder(std::move(programFolder)), m_placement(placement),
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store),
+      m_switch(store, starter, std::move(programFolder), *this, title), m_placement(placement),
       m_ticks(clock, store.filePath()), m_placer(new WindowPlacer(*this))
 {
     setObjectName(objectName);
@@ -53,7 +52,8 @@ void ClockWindow::tabFromLeftToRight(std::vector<ImageButton*> buttons)
 
 void ClockWindow::switchTo(const SwitchTarget& target)
 {
-    switchProgram(this, m_store, m_starter, target, m_programFolder);
+    if (m_switch.switchTo(target))
+        close(); // which saves the place
 }
 
 void ClockWindow::openAtStoredPlace(int heightPx, int minWidthPx)

@@ -3,6 +3,7 @@
 #include "ButtonLooks.h"
 #include "ButtonPictures.h"
 #include "ButtonTable.h"
+#include "DisplaySwitch.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
 #include "StoreKeys.h"
@@ -70,7 +71,7 @@ protected:
     // held drags the window, and any move over it gives the buttons their normal looks.
     DisplayLabel* addLabel(const QString& name, const QColor& background, const QRect& twips);
 
-    // Hands over to the program, or says why it could not be started.
+    // Hands over to the program and closes, or says why it could not be started.
     void switchTo(const SwitchTarget& target);
     // At the stored place, `heightPx` high and no narrower than `minWidthPx`.
     void openAtStoredPlace(int heightPx, int minWidthPx);
@@ -85,8 +86,7 @@ private:
     void tabFromLeftToRight(std::vector<ImageButton*> buttons);
 
     SettingsStore& m_store;
-    ProgramStarter& m_starter;
-    QString m_programFolder;
+    DisplaySwitch m_switch;
     PlacementKeys m_placement;
     ButtonPictures m_pictures;
     ImageButtonGroup* m_buttons = nullptr;

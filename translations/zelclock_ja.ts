@@ -49,6 +49,10 @@
         <source>Show time differences as a picture</source>
         <translation>時差を絵で表示</translation>
     </message>
+    <message>
+        <source>Show in the task bar</source>
+        <translation>タスクバーに表示</translation>
+    </message>
 </context>
 <context>
     <name>HandOver</name>

@@ -1,8 +1,6 @@
 // The title-bar clock without its window: where it sits in a title bar, its rotation and
-// reload, and what each menu choice writes to the store and starts. The task-bar clock's menu
-// is the same table with the title-bar clock on top, so it is checked here too.
+// reload.
 #include "CaptionClock.h"
-#include "DisplayMenu.h"
 #include "StoreClockFixture.h"
 
 #include <QTest>
@@ -59,74 +57,6 @@ private slots:
         QCOMPARE(lima.place, QStringLiteral("Lima"));
         QCOMPARE(lima.time, QStringLiteral("11:00 "));
         QCOMPARE(f.backend->writes, QStringList{"Data/Change=0"});
-    }
-
-    void menuHandOvers_data()
-    {
-        QTest::addColumn<int>("item");
-        QTest::addColumn<int>("program");
-        QTest::addColumn<QStringList>("writes");
-        QTest::newRow("panel") << int(MenuItem::PanelClock) << int(Program::PanelClock)
-                               << QStringList{"Settings/Start=1", "Settings/Kind=1"};
-        QTest::newRow("list") << int(MenuItem::ListClock) << int(Program::ListClock)
-                              << QStringList{"Settings/Start=1", "Settings/Kind=2"};
-        QTest::newRow("settings") << int(MenuItem::Settings) << int(Program::Settings)
-                                  << QStringList{"Settings/Start=1"};
-        QTest::newRow("title bar") << int(MenuItem::TitleBarClock) << int(Program::TitleBarClock)
-                                   << QStringList{"Settings/Start=1", "Settings/Kind=0"};
-    }
-
-    void menuHandOvers()
-    {
-        QFETCH(int, item);
-        QFETCH(int, program);
-        QFETCH(QStringList, writes);
-        StoreClockFixture f;
-        f.install(Program(program));
-        const MenuOutcome outcome =
-            DisplayMenu::choose(MenuItem(item), f.store, f.starter, f.folder());
-        QVERIFY(outcome.end);
-        QVERIFY(!outcome.failure);
-        QCOMPARE(f.backend->writes, writes);
-        QCOMPARE(f.starter.started, QStringList{f.folder() + HandOver::fileName(Program(program))});
-    }
-
-    void endAndFailedSwitch()
-    {
-        StoreClockFixture f;
-        const MenuOutcome end = DisplayMenu::choose(MenuItem::End, f.store, f.starter, f.folder());
-        QVERIFY(end.end);
-        QVERIFY(f.backend->writes.isEmpty());
-        QVERIFY(f.starter.started.isEmpty());
-
-        // The list clock is not there: "Start" goes back to 0 so that no later display takes
-        // it, "Kind" stays as written, and the display stays to say so.
-        const MenuOutcome missing =
-            DisplayMenu::choose(MenuItem::ListClock, f.store, f.starter, f.folder());
-        QVERIFY(!missing.end);
-        QVERIFY(missing.failure);
-        QCOMPARE(missing.failure->program, HandOver::fileName(Program::ListClock));
-        QCOMPARE(f.backend->writes,
-                 (QStringList{"Settings/Start=1", "Settings/Kind=2", "Settings/Start=0"}));
-        QVERIFY(f.starter.started.isEmpty());
-    }
-
-    void menusOfBothDisplays()
-    {
-        QList<MenuItem> caption;
-        for (const MenuEntry& e : DisplayMenu::captionEntries())
-            caption.push_back(e.item);
-        QCOMPARE(caption, (QList<MenuItem>{MenuItem::PanelClock, MenuItem::ListClock,
-                                           MenuItem::Settings, MenuItem::End}));
-        const std::vector<MenuEntry> band = DisplayMenu::bandEntries();
-        QCOMPARE(band.size(), std::size_t(5));
-        QCOMPARE(band.front().item, MenuItem::TitleBarClock);
-        QCOMPARE(band.back().text, QStringLiteral("End")); // in Japanese under a Japanese locale
-        QStringList names;
-        for (const MenuEntry& e : band)
-            names.push_back(e.name);
-        names.removeDuplicates();
-        QCOMPARE(names.size(), 5); // tests and users tell them apart
     }
 };
 

@@ -42,13 +42,16 @@ private slots:
         QTest::addColumn<QByteArray>("locale");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("ja_JP") << QByteArray("ja_JP.UTF-8")
-                               << QStringList{
-                                      QStringLiteral("独立した時計で表示"),
-                                      QStringLiteral("時差を絵で表示"), QStringLiteral("環境設定"),
-                                      QStringLiteral("ログイン時に起動"), QStringLiteral("終了")};
+                               << QStringList{QStringLiteral("独立した時計で表示"),
+                                              QStringLiteral("時差を絵で表示"),
+                                              QStringLiteral("タスクバーに表示"),
+                                              QStringLiteral("環境設定"),
+                                              QStringLiteral("ログイン時に起動"),
+                                              QStringLiteral("終了")};
         QTest::newRow("en_US") << QByteArray("en_US.UTF-8")
                                << QStringList{QStringLiteral("Show as a separate clock"),
                                               QStringLiteral("Show time differences as a picture"),
+                                              QStringLiteral("Show in the task bar"),
                                               QStringLiteral("Settings"),
                                               QStringLiteral("Start at login"),
                                               QStringLiteral("End")};
@@ -178,8 +181,8 @@ private slots:
         QStringList names;
         for (const QAction* a : menuOf(w)->actions())
             names.push_back(a->objectName());
-        QCOMPARE(names,
-                 (QStringList{"actPanel", "actList", "actSettings", "actLoginStart", "actEnd"}));
+        QCOMPARE(names, (QStringList{"actPanel", "actList", "actTaskBar", "actSettings",
+                                     "actLoginStart", "actEnd"}));
 
         // The panel clock is missing: a message, and the clock stays.
         f.backend->writes.clear();

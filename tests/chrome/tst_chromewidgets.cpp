@@ -3,6 +3,7 @@
 #include "ButtonPictures.h"
 #include "ClockLook.h"
 #include "DisplayLabel.h"
+#include "DisplaySwitch.h"
 #include "GuiStartup.h"
 #include "ImageButton.h"
 #include "ImageButtonGroup.h"
@@ -12,7 +13,7 @@
 #include "RecordingStarter.h"
 #include "SettingsStore.h"
 #include "ShownPicture.h"
-#include "SwitchProgram.h"
+#include "StoreClockFixture.h"
 #include "WindowDrag.h"
 
 #include <QAccessible>
@@ -35,6 +36,19 @@ void send(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButton
                       Qt::NoModifier);
     QCoreApplication::sendEvent(w, &event);
 }
+
+// Starts nothing; notes what it was asked to start and whether the busy cursor was up.
+struct CursorNotingStarter final : ProgramStarter {
+    bool start(const QString& filePath) override
+    {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        busy = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+        started.push_back(filePath);
+        return true;
+    }
+    QStringList started;
+    bool busy = false;
+};
 
 // The border a press draws shows on the button's corner pixel, over the picture's edge.
 bool bordered(ImageButton* button)
@@ -236,15 +250,15 @@ private slots:
         QWidget window;
         window.show();
         const QString folder = dir.path() + '/';
-        const auto failure = switchProgram(&window, store, starter,
-                                           {Program::TitleBarClock, Program::PanelClock}, folder);
-        QVERIFY(failure.has_value());
+        const DisplaySwitch displaySwitch(store, starter, folder, window, "zelpane");
+        QVERIFY(!displaySwitch.switchTo({Program::TitleBarClock, Program::PanelClock}));
         QVERIFY(window.isVisible());
         QCOMPARE(store.get(StoreKeys::Start, StoreReader::Clocks), 0);
         QCOMPARE(store.getOr(StoreKeys::Kind, -1), 1);
         QVERIFY(starter.started.isEmpty());
         auto* box = window.findChild<QMessageBox*>("switchFailure");
         QVERIFY(box != nullptr);
+        QCOMPARE(box->windowTitle(), QStringLiteral("zelpane"));
         QVERIFY(box->text().contains(HandOver::fileName(Program::TitleBarClock)));
         QVERIFY(box->text().contains(dir.path()));
     }
@@ -264,9 +278,8 @@ private slots:
         RecordingStarter starter;
         QWidget window;
         window.show();
-        const auto failure = switchProgram(&window, store, starter,
-                                           {Program::Settings, std::nullopt}, dir.path() + '/');
-        QVERIFY(failure.has_value());
+        const DisplaySwitch displaySwitch(store, starter, dir.path() + '/', window, "zelroll");
+        QVERIFY(!displaySwitch.switchTo({Program::Settings, std::nullopt}));
         QVERIFY(window.isVisible());
         QVERIFY(starter.started.isEmpty());
         auto* box = window.findChild<QMessageBox*>("switchFailure");
@@ -275,26 +288,61 @@ private slots:
         QVERIFY(box->text().contains(HandOver::fileName(Program::Settings)));
     }
 
-    void switchSuccessClosesWindow()
+    // The title-bar and task-bar clocks' menus: a clock chosen writes its own "Kind", the
+    // task-bar clock and the settings do not; a switch that started ends the display, one that
+    // failed keeps it and says why; both under the busy cursor, like the clocks' buttons.
+    void menuSwitches_data()
     {
-        QTemporaryDir dir;
-        SettingsStore store(std::make_unique<IniFileBackend>(dir.filePath("store.ini")));
-        const QString program = dir.filePath(HandOver::fileName(Program::Settings));
-        QFile file(program);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        RecordingStarter starter;
+        QTest::addColumn<int>("self");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("program");
+        QTest::addColumn<QStringList>("writes");
+        const QString start = QStringLiteral("Settings/Start=1");
+        QTest::newRow("title bar: panel")
+            << int(Program::TitleBarClock) << "actPanel" << int(Program::PanelClock)
+            << QStringList{start, "Settings/Kind=1"};
+        QTest::newRow("title bar: list")
+            << int(Program::TitleBarClock) << "actList" << int(Program::ListClock)
+            << QStringList{start, "Settings/Kind=2"};
+        QTest::newRow("title bar: task bar") << int(Program::TitleBarClock) << "actTaskBar"
+                                             << int(Program::TaskBarClock) << QStringList{start};
+        QTest::newRow("task bar: title bar")
+            << int(Program::TaskBarClock) << "actTitleBar" << int(Program::TitleBarClock)
+            << QStringList{start, "Settings/Kind=0"};
+        QTest::newRow("task bar: settings") << int(Program::TaskBarClock) << "actSettings"
+                                            << int(Program::Settings) << QStringList{start};
+    }
+    void menuSwitches()
+    {
+        QFETCH(int, self);
+        QFETCH(QString, action);
+        QFETCH(int, program);
+        QFETCH(QStringList, writes);
+        StoreClockFixture f;
+        CursorNotingStarter starter;
         QWidget window;
-        window.show();
-        const auto failure =
-            switchProgram(&window, store, starter, {Program::Settings, std::nullopt},
-                          dir.path() + QLatin1Char('/'));
-        QVERIFY(!failure.has_value());
-        QVERIFY(!window.isVisible());
-        QCOMPARE(store.get(StoreKeys::Start, StoreReader::Clocks), 1);
-        QCOMPARE(store.getOr(StoreKeys::Kind, -1), -1); // only some switches write Kind
-        QCOMPARE(starter.started, QStringList{program});
+        QMenu menu;
+        int ends = 0;
+        DisplaySwitch(f.store, starter, f.folder(), window, "zelband")
+            .fillMenu(menu, Program(self), [&ends] { ++ends; });
+
+        // Not there yet: "Start" goes back to 0, and the display stays to say so.
+        menu.findChild<QAction*>(action)->trigger();
+        QCOMPARE(ends, 0);
+        QVERIFY(window.findChild<QMessageBox*>("switchFailure"));
+        QCOMPARE(f.backend->writes, writes + QStringList{"Settings/Start=0"});
+
+        f.backend->writes.clear();
+        const QString path = f.install(Program(program));
+        menu.findChild<QAction*>(action)->trigger();
+        QCOMPARE(ends, 1);
+        QCOMPARE(f.backend->writes, writes);
+        QCOMPARE(starter.started, QStringList{path});
+        QVERIFY(starter.busy);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        menu.findChild<QAction*>("actEnd")->trigger();
+        QCOMPARE(ends, 2);
+        QCOMPARE(f.backend->writes, writes); // "End" writes nothing
     }
 
     void dragNeedsTheLeftButton()
