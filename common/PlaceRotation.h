@@ -33,8 +33,6 @@ public:
     std::optional<double> nextRotationAt() const;
     RowText shownRow() const;
 
-    int shownIndex() const { return m_shown; }
-    int changeInterval() const { return m_changeInterval; }
     const PlaceTable& places() const { return m_places; }
     const QLocale& locale() const { return m_locale; }
     // Counts the loads, so that a display can tell that the places changed.

@@ -29,8 +29,6 @@ public:
     ~ListWindow() override;
 
     void onTick() override;
-    // Public so that tests can change the mode without a click.
-    void toggleMode();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,6 +38,7 @@ protected:
 
 private:
     void buildControls();
+    void toggleMode();
     void start();
     void loadPlaces();
     void repaintStrips();

@@ -220,7 +220,7 @@ private slots:
         QCOMPARE(strip->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
         QCOMPARE(strip->indexOfChild(cell), 19);
 
-        w.toggleMode();
+        QTest::mouseClick(f.button("imgDW"), Qt::LeftButton);
         QCOMPARE(w.findChild<QLabel*>("lblDW")->text(), QStringLiteral("AM - PM"));
         QCOMPARE(f.cellBackground(1, 7), QColor(255, 255, 128));
         QCOMPARE(f.cellBackground(1, 13), QColor(128, 255, 128));

@@ -14,23 +14,30 @@ namespace {
 // seconds" test is decided by the logic and not by rounding.
 constexpr double kStep = 0.125;
 
-// Ticks for `seconds`, giving the shown index after each tick.
-QList<int> run(PanelClock& panel, FakeClock& clock, double seconds)
+// Names each slot by its number, so that the shown row tells which slot it is.
+void nameSlots(SettingsStore& store)
 {
-    QList<int> shown;
+    for (int i = 0; i < 6; ++i)
+        store.setRawText(SettingsStore::Section::Data, QStringLiteral("WP%1").arg(i),
+                         QString::number(i));
+}
+
+// Ticks for `seconds`, giving the shown place after each tick.
+QStringList run(PanelClock& panel, FakeClock& clock, double seconds)
+{
+    QStringList shown;
     for (int i = 0; i < int(seconds / kStep); ++i) {
         clock.secs += kStep;
-        panel.onTick();
-        shown.push_back(panel.rotation().shownIndex());
+        shown.push_back(panel.onTick().place);
     }
     return shown;
 }
 
 // The ticks at which the shown place changed.
-QList<int> changeTicks(const QList<int>& shown, int first)
+QList<int> changeTicks(const QStringList& shown, const QString& first)
 {
     QList<int> ticks;
-    int last = first;
+    QString last = first;
     for (int i = 0; i < shown.size(); ++i) {
         if (shown[i] != last)
             ticks.push_back(i + 1);
@@ -50,50 +57,57 @@ private slots:
         PanelClock panel(f.store, f.clock, QLocale(QLocale::English));
         panel.start();
         QCOMPARE(panel.rotation().places().plcCount, 1);
-        QCOMPARE(panel.rotation().changeInterval(), 1);
+        const double started = f.clock.secs;
+        QCOMPARE(*panel.rotation().nextRotationAt(), started + 1); // "CT" 1
         QCOMPARE(f.backend->writes, QStringList{"Data/Change=0"});
         const RowText row = panel.onTick();
         QCOMPARE(row.place, QStringLiteral("Japan"));
         QCOMPARE(row.time, QStringLiteral("00:00 ")); // Japan's time, nine hours ahead
         QCOMPARE(row.date, QStringLiteral("Jan 02 "));
-        // More than one second: the ninth tick (1.125 s), not the eighth (exactly 1 s).
-        const QList<int> shown = run(panel, f.clock, 4.0);
-        QCOMPARE(changeTicks(shown, 0), (QList<int>{9, 18, 27}));
-        QCOMPARE(shown.last(), 1);
+        // More than one second: the ninth tick (1.125 s) turns to the other Japan, not the
+        // eighth (exactly 1 s).
+        run(panel, f.clock, 1.0);
+        QCOMPARE(*panel.rotation().nextRotationAt(), started + 1);
+        QCOMPARE(run(panel, f.clock, kStep), QStringList{"Japan"});
+        QCOMPARE(*panel.rotation().nextRotationAt(), started + 1.125 + 1);
     }
 
     void rotationFollowsTheInterval_data()
     {
         QTest::addColumn<QString>("ct");
         QTest::addColumn<int>("plcCount");
-        QTest::addColumn<QList<int>>("changes"); // ticks at which the shown index moved
-        QTest::addColumn<int>("finalIndex");
-        QTest::newRow("CT 5, three places") << QStringLiteral("5") << 2 << QList<int>{41, 82} << 2;
-        QTest::newRow("CT 10, six places") << QStringLiteral("10") << 5 << QList<int>{81} << 1;
-        QTest::newRow("CT 1, one place stays") << QStringLiteral("1") << 0 << QList<int>{} << 0;
-        QTest::newRow("no place, slot 0 stays") << QStringLiteral("1") << -1 << QList<int>{} << 0;
+        QTest::addColumn<QList<int>>("changes"); // ticks at which the shown place changed
+        QTest::addColumn<QString>("finalPlace");
+        QTest::newRow("CT 5, three places")
+            << QStringLiteral("5") << 2 << QList<int>{41, 82} << "2";
+        QTest::newRow("CT 10, six places") << QStringLiteral("10") << 5 << QList<int>{81} << "1";
+        QTest::newRow("CT 1, one place stays") << QStringLiteral("1") << 0 << QList<int>{} << "0";
+        // Nothing read: slot 0 stays empty.
+        QTest::newRow("no place, slot 0 stays") << QStringLiteral("1") << -1 << QList<int>{} << "";
         // Outside 1 to 10 the interval is 1: 0 or less would turn at every tick.
         const QList<int> everySecond{9, 18, 27, 36, 45, 54, 63, 72, 81, 90};
         for (const char* ct : {"0", "-5", "11", "two"})
             QTest::addRow("CT %s reads as 1", ct)
-                << QString::fromLatin1(ct) << 1 << everySecond << 0;
+                << QString::fromLatin1(ct) << 1 << everySecond << "0";
         QTest::newRow("beyond six, kept to six")
-            << QStringLiteral("1") << 9 << QList<int>{9, 18, 27, 36, 45, 54, 63, 72, 81, 90} << 4;
+            << QStringLiteral("1") << 9 << QList<int>{9, 18, 27, 36, 45, 54, 63, 72, 81, 90} << "4";
     }
     void rotationFollowsTheInterval()
     {
         QFETCH(QString, ct);
         QFETCH(int, plcCount);
         QFETCH(QList<int>, changes);
-        QFETCH(int, finalIndex);
+        QFETCH(QString, finalPlace);
         StoreClockFixture f;
         f.set("CT", ct);
         f.set("PlcCount", QString::number(plcCount));
+        nameSlots(f.store);
         PanelClock panel(f.store, f.clock);
         panel.start();
-        const QList<int> shown = run(panel, f.clock, 12.0);
-        QCOMPARE(changeTicks(shown, 0), changes);
-        QCOMPARE(shown.last(), finalIndex);
+        const QString first = panel.onTick().place;
+        const QStringList shown = run(panel, f.clock, 12.0);
+        QCOMPARE(changeTicks(shown, first), changes);
+        QCOMPARE(shown.last(), finalPlace);
     }
 
     // The timer sleeps until the rotation is due and a millisecond more: that wake-up must
@@ -103,6 +117,7 @@ private slots:
         StoreClockFixture f;
         f.set("CT", "5");
         f.set("PlcCount", "2");
+        nameSlots(f.store);
         PanelClock panel(f.store, f.clock);
         f.clock.secs = 100.0;
         panel.start();
@@ -112,11 +127,9 @@ private slots:
             QCOMPARE(*due, f.clock.secs + 5);
             const int delay = TickTimer::delayMs(f.clock.utc, f.clock.secs, due, false, 60'000);
             f.clock.secs = *due;
-            panel.onTick();
-            QCOMPARE(panel.rotation().shownIndex(), turn - 1);
+            QCOMPARE(panel.onTick().place, QString::number(turn - 1));
             f.clock.secs = *due - 5 + delay / 1000.0;
-            panel.onTick();
-            QCOMPARE(panel.rotation().shownIndex(), turn % 3);
+            QCOMPARE(panel.onTick().place, QString::number(turn % 3));
         }
         // One place never turns: nothing to wake for.
         f.set("PlcCount", "0");
@@ -142,28 +155,29 @@ private slots:
     {
         StoreClockFixture f;
         f.set("CT", "5");
+        nameSlots(f.store);
         PanelClock panel(f.store, f.clock);
         f.setNow(QDateTime(QDate(2026, 1, 1), QTime(23, 59, 57), Qt::UTC));
         f.clock.secs = 86395.0; // the seconds counter does not wrap at midnight
         panel.start();
-        QList<int> shown;
+        QStringList shown;
         for (int i = 0; i < 110; ++i) {
             f.clock.secs += kStep;
             f.clock.utc = f.clock.utc.addMSecs(125);
-            panel.onTick();
-            shown.push_back(panel.rotation().shownIndex());
+            shown.push_back(panel.onTick().place);
         }
-        QCOMPARE(changeTicks(shown, 0), (QList<int>{41, 82}));
+        QCOMPARE(changeTicks(shown, "0"), (QList<int>{41, 82}));
     }
 
     void reloadPicksUpNewPlaces()
     {
         StoreClockFixture f;
         f.set("PlcCount", "3");
+        nameSlots(f.store);
         PanelClock panel(f.store, f.clock);
         panel.start();
-        run(panel, f.clock, 3.5); // shown index 3
-        QCOMPARE(panel.rotation().shownIndex(), 3);
+        QCOMPARE(run(panel, f.clock, 3.5).last(), "3");
+        const double lastTurn = *panel.rotation().nextRotationAt() - 1; // "CT" 1 so far
         f.set("PlcCount", "1");
         f.addPlace(0, "Paris", 1);
         f.set("CT", "7");
@@ -174,9 +188,8 @@ private slots:
         f.set("Change", "1");
         const RowText row = panel.onTick();
         QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 0);
-        QCOMPARE(panel.rotation().changeInterval(), 7);
+        QCOMPARE(*panel.rotation().nextRotationAt(), lastTurn + 7);
         // The shown place is gone: the first place shows at once, not a stale slot.
-        QCOMPARE(panel.rotation().shownIndex(), 0);
         QCOMPARE(row.place, QStringLiteral("Paris"));
     }
 
