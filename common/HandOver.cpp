@@ -66,10 +66,11 @@ bool settingsMayRun(SettingsStore& store)
 
 bool displayMayRun(SettingsStore& store)
 {
-    if (store.get(StoreKeys::Start, StoreReader::Clocks) == 0)
-        return false;
-    store.set(StoreKeys::Start, 0);
-    return true;
+    // A plain read first, so that a display started alone neither locks nor writes the store;
+    // then read again and cleared in one step: of several displays started at once, only one
+    // takes it.
+    return store.get(StoreKeys::Start, StoreReader::Clocks) != 0 &&
+           store.exchange(StoreKeys::Start, StoreReader::Clocks, 0).value_or(0) != 0;
 }
 
 void sayStartedAlone(const QString& program)

@@ -40,7 +40,9 @@ std::optional<Program> launcherDisplay(int kind);
 // Start-up check of the settings program: it runs only when "Start" is not 0 (missing is 0),
 // and leaves the value as it is.
 bool settingsMayRun(SettingsStore& store);
-// Start-up check of the two clocks: when "Start" is not 0 they consume it (write "0") and run.
+// Start-up check of the displays: when "Start" is not 0 they consume it (write "0") and run.
+// The read and the write are one step under the store's lock, so that of several displays
+// started at once exactly one runs; none runs when "Start" cannot be cleared.
 bool displayMayRun(SettingsStore& store);
 // Says on standard error, in one line, why a program that nobody handed over to ends at once,
 // so that a person who typed its name learns what to start instead.

@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 #include <QSysInfo>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -23,11 +24,15 @@ constexpr qint64 kOtherHostStaleMs = 5 * 60 * 1000;
 // A lock file without a readable holder: one that is being created right now, or left by a
 // writer killed before it noted its id. The removal itself never takes a lock that a live
 // process holds (QLockFile's removal fails while the holder keeps its file locked). Well
-// within the writer's wait, so that a killed writer's lock never fails the next save.
+// within the writer's wait, so that a killed writer's lock never fails the next save; its age
+// counts either way, as a clock set back makes a fresh lock look as if from the future.
 constexpr qint64 kUnreadableStaleMs = 3 * 1000;
 constexpr int kLockPollMs = 50;
 // Temporary files of a write killed before its rename; a running write's file is far younger.
 constexpr qint64 kLeftoverAgeMs = 60 * 1000;
+// Far beyond any store the programs write; a file larger than this is not theirs, and reading
+// it whole (a link to an endless device, say) would only eat memory.
+constexpr qint64 kMaxStoreBytes = 16 * 1024 * 1024;
 
 qint64 ageMs(const QString& path)
 {
@@ -46,13 +51,23 @@ bool isAsciiLetterOrDigit(QChar c)
 }
 
 constexpr qsizetype kSuffixLength = 6;
+// The new file of a write is ".<fileName>.saving-XXXXXX": a name of the store's own, so that
+// the clean-up below never takes a user's "ZelClock.conf.backup" or ".orig01" for one.
+constexpr QStringView kNewFileMark = u".saving-";
 
-// "<fileName>.XXXXXX" with six ASCII letters or digits, the name of a new file before its
-// rename; compared exactly, case included.
+QString newFilePrefix(const QFileInfo& store)
+{
+    return store.absolutePath() + QStringLiteral("/.") + store.fileName() + kNewFileMark.toString();
+}
+
+// The name of a new file before its rename, with six ASCII letters or digits; compared
+// exactly, case included.
 bool isLeftoverOf(QStringView name, QStringView fileName)
 {
-    if (name.size() != fileName.size() + 1 + kSuffixLength || !name.startsWith(fileName) ||
-        name[fileName.size()] != u'.')
+    const qsizetype prefixLength = 1 + fileName.size() + kNewFileMark.size();
+    if (name.size() != prefixLength + kSuffixLength || !name.startsWith(u'.') ||
+        name.sliced(1, fileName.size()) != fileName ||
+        name.sliced(1 + fileName.size(), kNewFileMark.size()) != kNewFileMark)
         return false;
     const QStringView suffix = name.last(kSuffixLength);
     return std::all_of(suffix.begin(), suffix.end(), isAsciiLetterOrDigit);
@@ -80,8 +95,9 @@ public:
         constexpr QStringView kChars =
             u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
         constexpr int kTries = 100;
+        const QString prefix = newFilePrefix(QFileInfo(beside));
         for (int i = 0; i < kTries && !m_created; ++i) {
-            QString name = beside + u'.';
+            QString name = prefix;
             for (qsizetype c = 0; c < kSuffixLength; ++c)
                 name += kChars[QRandomGenerator::global()->bounded(int(kChars.size()))];
             m_file.setFileName(name);
@@ -132,14 +148,22 @@ IniFileBackend::DiskText IniFileBackend::readFromDisk() const
     text.stamp = stampOf(m_path);
     if (!text.stamp.exists)
         return text;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A FIFO, a device or anything else that is no regular file is never opened for good: it
+    // could block every program or never end.
+    QFile file;
+    if (const std::optional<QString> refused = HostSystem::openRegularFile(file, m_path)) {
+        text.unreadable = *refused;
+        return text;
+    }
+    const QByteArray bytes = file.read(kMaxStoreBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
         text.unreadable = file.errorString();
         return text;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        text.unreadable = file.errorString();
+    if (bytes.size() > kMaxStoreBytes) {
+        constexpr qint64 kBytesPerMB = 1024 * 1024;
+        //: %1 is a number of megabytes
+        text.unreadable = tr("it is larger than %1 MB").arg(kMaxStoreBytes / kBytesPerMB);
         return text;
     }
     text.doc = IniDocument::parse(bytes);
@@ -173,9 +197,24 @@ WriteResult IniFileBackend::write(QStringView section, QStringView key, const QS
 QString IniFileBackend::takeLock(QLockFile& lock) const
 {
     lock.setStaleLockTime(0); // never by age alone: the loop below decides
+    const QString lockPath = lock.fileName();
     QElapsedTimer waited;
     waited.start();
-    while (!lock.tryLock(kLockPollMs)) {
+    while (true) {
+        // Only a lock file is ever read or removed, by QLockFile too: reading a FIFO or a
+        // device in its place could block for good or never end, and a folder would be waited
+        // on for nothing. Such a thing is no other program's doing; it stays until the user
+        // removes it.
+        if (const QFileInfo inPlace(lockPath);
+            inPlace.isSymLink() || inPlace.isDir() || (inPlace.exists() && !inPlace.isFile())) {
+            //: %1 is the lock file
+            return (inPlace.isDir() ? tr("a folder is in the place of its lock file %1")
+                                    : tr("something other than a file is in the place of its "
+                                         "lock file %1"))
+                .arg(QDir::toNativeSeparators(lockPath));
+        }
+        if (lock.tryLock(kLockPollMs))
+            return {};
         switch (lock.error()) {
         case QLockFile::LockFailedError:
             break;
@@ -187,7 +226,6 @@ QString IniFileBackend::takeLock(QLockFile& lock) const
         qint64 pid = 0;
         QString host;
         QString application;
-        const QString lockPath = lock.fileName();
         const bool known = lock.getLockInfo(&pid, &host, &application);
         if (waited.elapsed() > m_lockWait.count()) {
             constexpr qint64 kMsPerSecond = 1000;
@@ -199,14 +237,13 @@ QString IniFileBackend::takeLock(QLockFile& lock) const
                 .arg(seconds);
         }
         if (!known) {
-            if (ageMs(lockPath) > kUnreadableStaleMs)
+            if (std::abs(ageMs(lockPath)) > kUnreadableStaleMs)
                 lock.removeStaleLockFile();
         } else if (isThisHost(host) ? HostSystem::processIsGone(pid)
-                                    : ageMs(lockPath) > kOtherHostStaleMs) {
+                                    : std::abs(ageMs(lockPath)) > kOtherHostStaleMs) {
             lock.removeStaleLockFile();
         }
     }
-    return {};
 }
 
 QString IniFileBackend::replaceFile(const QString& path, const QByteArray& bytes)
@@ -250,6 +287,8 @@ QString IniFileBackend::replaceFile(const QString& path, const QByteArray& bytes
         return tr("the new file could not take the old one's place (%1)")
             .arg(QString::fromStdString(error.message()));
     out.placed();
+    // The rename lives in the folder: synced too, or a power loss could bring the old file back.
+    HostSystem::syncFolder(target.absolutePath());
     return {};
 }
 
@@ -261,7 +300,31 @@ WriteResult IniFileBackend::writeAll(std::span<const StoreEntry> entries)
     });
     if (unchanged)
         return {};
+    return edit([entries](IniDocument& doc) {
+        bool changed = false;
+        for (const StoreEntry& e : entries)
+            changed = doc.setValue(e.section, e.key, e.value) || changed;
+        return changed;
+    });
+}
 
+StoreBackend::Exchange IniFileBackend::exchange(QStringView section, QStringView key,
+                                                const QString& value)
+{
+    refresh();
+    Exchange taken{m_doc.value(section, key), {}};
+    // Already so: a read is all it takes, and no lock.
+    if (taken.before == value)
+        return taken;
+    taken.written = edit([&](IniDocument& doc) {
+        taken.before = doc.value(section, key);
+        return doc.setValue(section, key, value);
+    });
+    return taken;
+}
+
+WriteResult IniFileBackend::edit(const std::function<bool(IniDocument&)>& change)
+{
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
         //: %1 is a folder
@@ -277,9 +340,7 @@ WriteResult IniFileBackend::writeAll(std::span<const StoreEntry> entries)
         //: %1 is the system's reason
         return failure(tr("the file is there but cannot be read (%1); it is left as it is")
                            .arg(text.unreadable));
-    bool changed = false;
-    for (const StoreEntry& e : entries)
-        changed = text.doc.setValue(e.section, e.key, e.value) || changed;
+    const bool changed = change(text.doc);
     if (changed) {
         if (const QString reason = replaceFile(m_path, text.doc.serialize()); !reason.isEmpty())
             return failure(reason);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <chrono>
+#include <functional>
 
 class QLockFile;
 
@@ -38,6 +39,8 @@ public:
     WriteResult write(QStringView section, QStringView key, const QString& value) override;
     // One lock, one read and one atomic replace for all the keys.
     WriteResult writeAll(std::span<const StoreEntry> entries) override;
+    // The read and the write under one lock.
+    Exchange exchange(QStringView section, QStringView key, const QString& value) override;
 
     QString filePath() const override { return m_path; }
 
@@ -55,6 +58,9 @@ private:
     };
 
     void refresh();
+    // Under the lock, `change` edits the file as it is on disk now; when it says it changed
+    // something, the file is replaced.
+    WriteResult edit(const std::function<bool(IniDocument&)>& change);
     DiskText readFromDisk() const;
     // Empty once the lock is held, else why it could not be taken.
     QString takeLock(QLockFile& lock) const;

@@ -181,6 +181,18 @@ WriteResult SettingsStore::set(const StoreKey<T>& key, const std::type_identity_
     return setRawText(key.section, key.name, toText(value));
 }
 
+template <typename T>
+std::optional<T> SettingsStore::exchange(const StoreKey<T>& key, StoreReader reader,
+                                         const std::type_identity_t<T>& value)
+{
+    const StoreBackend::Exchange taken =
+        m_backend->exchange(sectionName(key.section), key.name, toText(value));
+    if (!taken.written)
+        return std::nullopt;
+    const T fallback = fromDefault<T>(key.defaults(reader));
+    return taken.before ? convertIn<T>(*taken.before, key.range).value_or(fallback) : fallback;
+}
+
 template <typename T> T SettingsStore::get(const StoreSlotKey<T>& key, int slot, StoreReader reader)
 {
     const ReaderDefaults<T>& defaults =
@@ -215,6 +227,8 @@ template WriteResult SettingsStore::set(const StoreKey<qint32>&, const qint32&);
 template WriteResult SettingsStore::set(const StoreKey<qint16>&, const qint16&);
 template WriteResult SettingsStore::set(const StoreKey<float>&, const float&);
 template WriteResult SettingsStore::set(const StoreKey<QString>&, const QString&);
+template std::optional<qint32> SettingsStore::exchange(const StoreKey<qint32>&, StoreReader,
+                                                       const qint32&);
 template qint32 SettingsStore::get(const StoreSlotKey<qint32>&, int, StoreReader);
 template QString SettingsStore::get(const StoreSlotKey<QString>&, int, StoreReader);
 template WriteResult SettingsStore::set(const StoreSlotKey<qint32>&, int, const qint32&);

@@ -53,6 +53,13 @@ public:
     template <typename T>
     WriteResult set(const StoreKey<T>& key, const std::type_identity_t<T>& value);
 
+    // Reads the key and writes `value` in its place in one step, so that of several programs
+    // doing so at once only one finds what another program left there: the value found, or
+    // nothing when the store could not be written.
+    template <typename T>
+    std::optional<T> exchange(const StoreKey<T>& key, StoreReader reader,
+                              const std::type_identity_t<T>& value);
+
     // Per-slot keys; slots are 0 to StoreKeys::kSlotCount - 1.
     template <typename T> T get(const StoreSlotKey<T>& key, int slot, StoreReader reader);
     template <typename T>

@@ -38,6 +38,23 @@ public:
         return {};
     }
 
+    // What a key held, and how the write of a new text in its place went.
+    struct Exchange {
+        std::optional<QString> before;
+        WriteResult written;
+    };
+    // Writes the text and gives what the key held just before, in one step where the backend
+    // can: of several programs exchanging one key at once, each sees what the one before it
+    // left, so that only one finds a value that all the others replace. This fallback reads,
+    // then writes.
+    virtual Exchange exchange(QStringView section, QStringView key, const QString& value)
+    {
+        Exchange taken{read(section, key), {}};
+        if (taken.before != value)
+            taken.written = write(section, key, value);
+        return taken;
+    }
+
     // The file that holds the store, for watching it; empty when the store is no file.
     virtual QString filePath() const { return {}; }
 };

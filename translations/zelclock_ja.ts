@@ -170,6 +170,20 @@
         <translation>%1（プロセス %2）が %3 秒を超えてロックしたままです</translation>
     </message>
     <message>
+        <source>a folder is in the place of its lock file %1</source>
+        <extracomment>%1 is the lock file</extracomment>
+        <translation>ロックファイル %1 の場所にフォルダーがあります</translation>
+    </message>
+    <message>
+        <source>something other than a file is in the place of its lock file %1</source>
+        <translation>ロックファイル %1 の場所にファイル以外のものがあります</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <extracomment>%1 is a number of megabytes</extracomment>
+        <translation>%1 MB を超えています</translation>
+    </message>
+    <message>
         <source>another program</source>
         <translation>別のプログラム</translation>
     </message>

@@ -34,6 +34,10 @@ std::optional<QString> openRegularFile(QFile& file, const QString& path);
 // when done, else the reason.
 QString syncToDisk(QFileDevice& file);
 
+// Pushes a folder's own changes (a file renamed in it) down to the disk, as far as the system
+// allows; the file itself is in place either way, so nothing is reported.
+void syncFolder(const QString& folder);
+
 // True when no process of this id runs on this host; false when unsure.
 bool processIsGone(qint64 pid);
 

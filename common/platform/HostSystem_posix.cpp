@@ -64,6 +64,16 @@ QString syncToDisk(QFileDevice& file)
     return QString::fromStdString(std::generic_category().message(errno));
 }
 
+void syncFolder(const QString& folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 bool processIsGone(qint64 pid)
 {
     return pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno == ESRCH);

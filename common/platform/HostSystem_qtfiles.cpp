@@ -43,6 +43,11 @@ QString syncToDisk(QFileDevice& file)
     return file.flush() ? QString() : file.errorString();
 }
 
+void syncFolder(const QString&)
+{
+    // Qt cannot open a folder as a file; the system's own rename is what there is.
+}
+
 bool processIsGone(qint64)
 {
     return false; // QLockFile itself finds dead holders there

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -51,6 +55,33 @@ private slots:
 
         s.setText(StoreKeys::Start, QStringLiteral("yes"));
         QVERIFY(!HandOver::displayMayRun(s)); // not a number: as if missing
+    }
+
+    // Six displays started at once on one hand-over: exactly one runs.
+    void oneOfSixDisplaysTakesTheHandOver()
+    {
+        QVERIFY(m_store->set(StoreKeys::Start, 1));
+        std::array<int, 2> gate{};
+        QCOMPARE(::pipe(gate.data()), 0);
+        std::vector<pid_t> displays;
+        for (int i = 0; i < 6 && displays.size() == size_t(i); ++i) {
+            if (const pid_t pid = ::fork(); pid != 0) {
+                displays.push_back(pid);
+                continue;
+            }
+            SettingsStore store(std::make_unique<IniFileBackend>(m_store->filePath()));
+            ::close(gate[1]);
+            char none = 0; // all go when the gate closes
+            ::_exit(::read(gate[0], &none, 1) == 0 && HandOver::displayMayRun(store) ? 0 : 1);
+        }
+        ::close(gate[0]);
+        ::close(gate[1]);
+        int ran = 0;
+        for (const pid_t pid : displays) {
+            int status = 1;
+            ran += ::waitpid(pid, &status, 0) == pid && status == 0;
+        }
+        QCOMPARE(ran, 1);
     }
 
     void trailingSeparator()

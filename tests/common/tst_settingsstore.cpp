@@ -414,19 +414,18 @@ private slots:
             if (isOld)
                 QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
         };
-        make(name + QStringLiteral(".Ab12Cd"), true);
-        make(name + QStringLiteral(".Xy34Zw"), false); // a write running right now
-        make(name + QStringLiteral(".bak"), true);     // not the temporary pattern
-        make(QStringLiteral("other.conf.Ab12Cd"), true);
-        make(name + QStringLiteral(".Ab-2Cd"), true); // not six letters or digits
-        make(name + QStringLiteral("_Ab12Cd"), true); // no full stop
+        const QString own = u'.' + name + QStringLiteral(".saving-");
+        make(own + QStringLiteral("Ab12Cd"), true);
+        make(own + QStringLiteral("Xy34Zw"), false); // a write running right now
+        // The user's own files, however old: only the store's own names are removed.
+        const QStringList users{name + ".backup", name + ".202601", name + ".orig01",
+                                ".other.conf.saving-Ab12Cd", own + "Ab-2Cd"};
+        for (const QString& file : users)
+            make(file, true);
         QVERIFY(storeAt(m_path).set(StoreKeys::Start, 1));
-        QVERIFY(!QFile::exists(m_dir.filePath(name + QStringLiteral(".Ab12Cd"))));
-        QVERIFY(QFile::exists(m_dir.filePath(name + QStringLiteral(".Xy34Zw"))));
-        QVERIFY(QFile::exists(m_dir.filePath(name + QStringLiteral(".bak"))));
-        QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("other.conf.Ab12Cd"))));
-        QVERIFY(QFile::exists(m_dir.filePath(name + QStringLiteral(".Ab-2Cd"))));
-        QVERIFY(QFile::exists(m_dir.filePath(name + QStringLiteral("_Ab12Cd"))));
+        QVERIFY(!QFile::exists(m_dir.filePath(own + QStringLiteral("Ab12Cd"))));
+        for (const QString& file : users + QStringList{own + "Xy34Zw"})
+            QVERIFY2(QFile::exists(m_dir.filePath(file)), qPrintable(file));
     }
 
     void largeStoreReadsInLinearTime()

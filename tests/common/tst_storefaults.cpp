@@ -2,6 +2,7 @@
 // live process and a file that exists but cannot be read. Each write that fails must say so and
 // leave the file exactly as it was. The full disk is a tmpfs of a few pages mounted for the test
 // (root only); the unreadable file is tried as an unprivileged user, since root reads anything.
+#include "FifoGuard.h"
 #include "IniFileBackend.h"
 #include "SettingsStore.h"
 
@@ -13,6 +14,7 @@
 #include <QTest>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -167,31 +169,41 @@ private slots:
 
     void unreadableStoreIsNeverWritten_data()
     {
-        QTest::addColumn<bool>("folderInItsPlace");
-        QTest::newRow("no permission to read") << false;
-        QTest::newRow("a folder in its place") << true;
+        QTest::addColumn<QString>("inPlace"); // what takes the file's place; none: no permission
+        QTest::newRow("no permission to read") << QString();
+        QTest::newRow("a folder in its place") << QStringLiteral("folder");
+        QTest::newRow("a FIFO in its place") << QStringLiteral("fifo");
+        QTest::newRow("a link to an endless device") << QStringLiteral("/dev/zero");
     }
 
     void unreadableStoreIsNeverWritten()
     {
-        QFETCH(bool, folderInItsPlace);
+        QFETCH(QString, inPlace);
         QTemporaryDir tmp;
         // Open to everyone, so that the unprivileged user below may write there.
         const QString folder = tmp.filePath(QStringLiteral("ZelClock"));
         QVERIFY(QDir().mkdir(folder));
         const auto all = QFile::Permissions(0x7777);
         QVERIFY(QFile::setPermissions(tmp.path(), all) && QFile::setPermissions(folder, all));
-        QByteArray before = seed(folder);
+        const QByteArray before = seed(folder);
         QVERIFY(!before.isEmpty());
-        if (folderInItsPlace) {
-            QVERIFY(QFile::remove(m_path) && QDir().mkdir(m_path));
-            before.clear();
-        } else {
+        if (inPlace.isEmpty())
             QVERIFY(QFile::setPermissions(m_path, {}));
-        }
+        else
+            QVERIFY(QFile::remove(m_path));
+        if (inPlace == u"folder")
+            QVERIFY(QDir().mkdir(m_path));
+        else if (inPlace == u"fifo") // writable by all, so that the guard below may open it
+            QVERIFY(::mkfifo(QFile::encodeName(m_path).constData(), 0) == 0 &&
+                    QFile::setPermissions(m_path, all));
+        else if (!inPlace.isEmpty())
+            QVERIFY(QFile::link(inPlace, m_path));
+        const FifoGuard guard({m_path});
 
         {
             const Unprivileged user;
+            QElapsedTimer waited;
+            waited.start();
             SettingsStore s(std::make_unique<IniFileBackend>(m_path));
             QCOMPARE(s.get(StoreKeys::WP, 0, StoreReader::Clocks), QStringLiteral("Japan"));
             QCOMPARE(s.get(StoreKeys::PlcCount, StoreReader::Clocks), 1);
@@ -200,10 +212,48 @@ private slots:
             QVERIFY(!written);
             QVERIFY2(written.error()->reason.contains(QStringLiteral("cannot be read")),
                      qPrintable(written.error()->reason));
+            QVERIFY2(waited.elapsed() < 1000, qPrintable(QString::number(waited.elapsed())));
         }
-        QCOMPARE(QFileInfo(m_path).isDir(), folderInItsPlace);
-        QCOMPARE(readFile(m_path), before);
+        QCOMPARE(QFileInfo(m_path).isFile(), inPlace.isEmpty()); // never replaced by a file
+        if (inPlace.isEmpty())
+            QCOMPARE(readFile(m_path), before);
         QCOMPARE(strays(folder), QStringList());
+    }
+
+    // A lock file with no readable holder is taken once 3 s old, or as far ahead (a clock set
+    // back); a folder or a FIFO in its place fails the save at once, saying so.
+    void oddLockIsTakenOrNamed_data()
+    {
+        QTest::addColumn<QString>("lock");   // "folder", "fifo", or garbage an hour ahead
+        QTest::addColumn<QString>("reason"); // empty when the save goes through
+        QTest::newRow("garbage an hour ahead") << QString() << QString();
+        QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("a folder");
+        QTest::newRow("a FIFO") << QStringLiteral("fifo") << QStringLiteral("other than a file");
+    }
+
+    void oddLockIsTakenOrNamed()
+    {
+        QFETCH(QString, lock);
+        QFETCH(QString, reason);
+        QTemporaryDir tmp;
+        const QByteArray before = seed(tmp.path());
+        QFile garbage(m_path + QStringLiteral(".lock"));
+        if (lock == u"folder")
+            QVERIFY(QDir().mkdir(garbage.fileName()));
+        else if (lock == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(garbage.fileName()).constData(), 0600), 0);
+        else
+            QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("\x01") &&
+                    garbage.flush() &&
+                    garbage.setFileTime(QDateTime::currentDateTime().addSecs(3600),
+                                        QFileDevice::FileModificationTime));
+        const FifoGuard guard({garbage.fileName()});
+        SettingsStore s(std::make_unique<IniFileBackend>(m_path));
+        const WriteResult written = s.write(placesBatch(QStringLiteral("Oslo")));
+        QCOMPARE(bool(written), reason.isEmpty());
+        if (!written)
+            QVERIFY2(written.error()->reason.contains(reason), qPrintable(written.error()->reason));
+        QCOMPARE(readFile(m_path) == before, !reason.isEmpty());
     }
 
     void heldLockFailsOnceAfterTheWait()

@@ -726,11 +726,13 @@ QByteArray dataSection(const QString& path)
 }
 
 // The settings program on a store file, pressing OK with place set 0 or 1 in slot order; a
-// display to start is there, and its start is only recorded.
+// display to start is there, beside the store, and its start is only recorded. Nothing of its
+// own is made elsewhere: the killed ones could not remove it.
 class OkPresser {
 public:
     explicit OkPresser(const QString& storePath)
-        : m_store(std::make_unique<IniFileBackend>(storePath))
+        : m_programs(QFileInfo(storePath).absolutePath()),
+          m_store(std::make_unique<IniFileBackend>(storePath))
     {
         QFile display(m_programs.filePath(QStringLiteral("zelpane")));
         display.open(QIODevice::WriteOnly);
@@ -754,7 +756,7 @@ public:
     }
 
 private:
-    QTemporaryDir m_programs;
+    QDir m_programs;
     SettingsStore m_store;
     FakeClock m_clock;
     RecordingStarter m_starter;
