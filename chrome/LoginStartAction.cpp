@@ -19,14 +19,16 @@ QAction* addLoginStartAction(QMenu& menu, QAction* before, const QString& launch
     QObject::connect(&menu, &QMenu::aboutToShow, action,
                      [action] { action->setChecked(LoginStart::isOn()); });
     QObject::connect(action, &QAction::triggered, action, [action, launcher](bool on) {
-        if (LoginStart::set(on, launcher))
-            return;
+        const QString failed = LoginStart::set(on, launcher);
         action->setChecked(LoginStart::isOn());
+        if (failed.isEmpty())
+            return;
         // Not modal: the clock keeps ticking while the message is up.
         auto* box =
             new QMessageBox(QMessageBox::Warning, QStringLiteral("ZelClock"),
-                            QCoreApplication::translate("LoginStart", "Could not change %1.")
-                                .arg(LoginStart::entryPath()));
+                            //: %1 is the login entry's file, %2 why it could not be changed
+                            QCoreApplication::translate("LoginStart", "Could not change %1: %2.")
+                                .arg(LoginStart::entryPath(), failed));
         box->setObjectName(QStringLiteral("loginStartFailure"));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();

@@ -246,8 +246,35 @@
         <translation>ログイン時に起動</translation>
     </message>
     <message>
-        <source>Could not change %1.</source>
-        <translation>%1 を変更できませんでした。</translation>
+        <source>Could not change %1: %2.</source>
+        <extracomment>%1 is the login entry&apos;s file, %2 why it could not be changed</extracomment>
+        <translation>%1 を変更できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>it is too large for a login entry</source>
+        <translation>ログイン時の起動の設定としては大きすぎます</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1), so it is left as it is</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>読み込めないため（%1）、そのままにしてあります</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>削除できませんでした</translation>
+    </message>
+    <message>
+        <source>the folder %1 has a name that a login entry cannot hold</source>
+        <extracomment>%1 is the folder of the programs</extracomment>
+        <translation>フォルダー %1 の名前はログイン時の起動の設定に書けません</translation>
+    </message>
+    <message>
+        <source>its folder could not be created</source>
+        <translation>フォルダーを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>this system has no login entries</source>
+        <translation>このシステムにはログイン時の起動の設定がありません</translation>
     </message>
 </context>
 <context>

@@ -10,10 +10,11 @@ namespace LoginStart {
 
 // Whether this system can start programs at login at all.
 bool available();
-// Whether the entry is there.
+// Whether the entry is there and not turned off (by "Hidden=true", say).
 bool isOn();
-// Writes the entry that starts `launcher` (a whole path), or removes it; false when that failed.
-bool set(bool on, const QString& launcher);
+// Writes the entry that starts `launcher` (a whole path), or turns it off; empty when done,
+// else why not, in words for the user. Only entries the suite wrote are ever removed.
+QString set(bool on, const QString& launcher);
 // Where the entry lives, for saying so.
 QString entryPath();
 

@@ -1,5 +1,7 @@
 #include "LoginStart.h"
 
+#include <QCoreApplication>
+
 namespace LoginStart {
 
 bool available()
@@ -12,9 +14,9 @@ bool isOn()
     return false;
 }
 
-bool set(bool, const QString&)
+QString set(bool, const QString&)
 {
-    return false;
+    return QCoreApplication::translate("LoginStart", "this system has no login entries");
 }
 
 QString entryPath()

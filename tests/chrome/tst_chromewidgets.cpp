@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,31 +63,42 @@ class TestChromeWidgets : public QObject {
     Q_OBJECT
 private slots:
     // The login entry in a settings folder of the test's own: written and removed by the
-    // item, its check mark read from the file whenever the menu opens, and a launcher path with
-    // blanks and quotes quoted as desktop entries want.
+    // item, its check mark read from the file whenever the menu opens, a launcher path with
+    // blanks, quotes and backslashes read back whole by GLib's desktop entry parser, a link in
+    // the entry's place replaced rather than written through, a hand-made entry only ever
+    // turned off and on, and a path that no entry can hold refused with a message.
     void startAtLoginWritesAndRemovesTheEntry()
     {
         QTemporaryDir config;
         const QByteArray before = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        const QString launcher = QStringLiteral("/opt/zel clock/\"zel\"\\$x/zelhome");
         QMenu menu;
         QAction* end = menu.addAction(QStringLiteral("end"));
-        QAction* item =
-            addLoginStartAction(menu, end, QStringLiteral("/opt/zel clock/\"zel\"/zelhome"));
+        QAction* item = addLoginStartAction(menu, end, launcher);
         QVERIFY(item);
         QCOMPARE(menu.actions(), (QList<QAction*>{item, end}));
         QVERIFY(item->isCheckable() && !item->isChecked());
 
-        item->trigger();
         QFile entry(config.filePath(QStringLiteral("autostart/zelhome.desktop")));
+        const QString outside = config.filePath(QStringLiteral("elsewhere.desktop"));
+        QVERIFY(QDir(config.path()).mkdir(QStringLiteral("autostart")));
+        QVERIFY(QFile::link(outside, entry.fileName())); // leading nowhere
+        item->trigger();
         QVERIFY(item->isChecked());
-        QVERIFY(entry.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(entry.readAll());
-        QVERIFY2(
-            text.contains(QStringLiteral("\nExec=\"/opt/zel clock/\\\\\"zel\\\\\"/zelhome\"\n")),
-            qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("\nPath=/opt/zel clock/\"zel\"\n")));
-        entry.close();
+        QVERIFY(!QFileInfo(entry.fileName()).isSymLink() && !QFile::exists(outside));
+        QProcess parser; // GLib reads Exec and Path as a session does
+        parser.start(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import sys; from gi.repository import GLib as G; k = G.KeyFile()\n"
+                            "k.load_from_file(sys.argv[1], 0); g = 'Desktop Entry'\n"
+                            "print(G.shell_parse_argv(k.get_string(g, 'Exec'))[1][0])\n"
+                            "print(k.get_string(g, 'Path'))"),
+             entry.fileName()});
+        QVERIFY(parser.waitForFinished(20000));
+        QCOMPARE(QString::fromUtf8(parser.readAllStandardOutput()),
+                 launcher + u'\n' + QFileInfo(launcher).path() + u'\n');
 
         QVERIFY(entry.remove()); // removed behind the clock's back
         emit menu.aboutToShow();
@@ -95,6 +107,25 @@ private slots:
         item->trigger();
         QVERIFY(!item->isChecked());
         QVERIFY(!entry.exists());
+
+        // The user's own entry, turned off by hand, reads as off; turned on and off again by
+        // the item, it is never deleted.
+        const QByteArray own = "[Desktop Entry]\nExec=myclock\nHidden=true\n";
+        QVERIFY(entry.open(QIODevice::WriteOnly) && entry.write(own) == own.size());
+        entry.close();
+        emit menu.aboutToShow();
+        QVERIFY(!item->isChecked());
+        item->trigger();
+        QVERIFY(item->isChecked());
+        item->trigger();
+        QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll() == own && entry.remove());
+
+        QAction* refused = addLoginStartAction(menu, end, QStringLiteral("/opt/a\nb/zelhome"));
+        refused->trigger();
+        QVERIFY(!refused->isChecked() && !entry.exists());
+        const QWidgetList shown = QApplication::topLevelWidgets();
+        QVERIFY(std::any_of(shown.begin(), shown.end(),
+                            [](QWidget* w) { return w->objectName() == u"loginStartFailure"; }));
         qputenv("XDG_CONFIG_HOME", before);
     }
 
