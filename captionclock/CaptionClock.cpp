@@ -3,8 +3,6 @@
 #include "TitleBarPlacement.h"
 #include "Twips.h"
 
-#include <algorithm>
-
 CaptionClock::CaptionClock(SettingsStore& store, const Clock& clock, const QLocale& locale)
     : m_rotation(store, clock, locale)
 {
@@ -13,19 +11,17 @@ CaptionClock::CaptionClock(SettingsStore& store, const Clock& clock, const QLoca
 std::optional<QPoint> CaptionClock::placeIn(const std::optional<WindowRect>& foreground, QSize size,
                                             int gap)
 {
-    if (!foreground)
+    // A window too narrow for the clock beside its buttons: the clock would cover them or hang
+    // out to the left of it, so it waits for a wider one instead.
+    if (!foreground || foreground->right - foreground->left - size.width() < kButtonsRoom)
         return std::nullopt;
     const QPointF at = TitleBarPlacement::overTitleBar(*foreground, Twips::fromPixels(size.width()),
-                                                       Twips::kPerPixel, Twips::kPerPixel, gap);
-    const QPoint corner(Twips::toPixels(at.x()), Twips::toPixels(at.y()));
-    // A window too narrow for the clock beside its buttons: the clock would hang out to the
-    // left of it, so it waits for a wider one instead.
-    if (corner.x() < foreground->left)
-        return std::nullopt;
-    return corner;
+                                                       Twips::kPerPixel, Twips::kPerPixel,
+                                                       keptGap(*foreground, gap, size.width()));
+    return QPoint(Twips::toPixels(at.x()), Twips::toPixels(at.y()));
 }
 
 int CaptionClock::leftOnTitleBar(const WindowRect& frame, int left, int width)
 {
-    return std::max(frame.left, std::min(left, frame.right - width));
+    return frame.right - width - gapAt(frame, left, width);
 }

@@ -129,9 +129,13 @@ void CaptionWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (!m_grab || !m_frame || !(event->buttons() & Qt::LeftButton))
         return;
-    const int left = CaptionClock::leftOnTitleBar(
-        *m_frame, int(event->globalPosition().x()) - *m_grab, frameGeometry().width());
-    move(left, y());
+    const int width = frameGeometry().width();
+    const int left =
+        CaptionClock::leftOnTitleBar(*m_frame, int(event->globalPosition().x()) - *m_grab, width);
+    // The height from the title bar too, never from where the window system last put the clock.
+    if (const std::optional<QPoint> at = CaptionClock::placeIn(
+            m_frame, frameGeometry().size(), CaptionClock::gapAt(*m_frame, left, width)))
+        move(*at);
 }
 
 void CaptionWindow::mouseReleaseEvent(QMouseEvent* event)
@@ -141,6 +145,7 @@ void CaptionWindow::mouseReleaseEvent(QMouseEvent* event)
     m_grab.reset();
     m_gap = CaptionClock::gapAt(*m_frame, x(), frameGeometry().width());
     m_store.set(StoreKeys::CaptionGap, Twips::fromPixels(m_gap));
+    followTitleBar(); // at once, not at the next tick
 }
 
 void CaptionWindow::end()

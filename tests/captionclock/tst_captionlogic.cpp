@@ -10,18 +10,24 @@ class TestCaptionLogic : public QObject {
 private slots:
     void sitsLeftOfTheTitleBarButtons()
     {
-        // A frame from x 300 to 600 at y 80: a 200 pixel clock ends 60 pixels left of 600,
+        // A frame from x 300 to 600 at y 80: a 200 pixel clock ends 96 pixels left of 600,
         // 2.48 pixels below the top (rounded to the pixel).
-        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 600, 255}, QSize(200, 18), 60),
-                 std::optional<QPoint>(QPoint(340, 82)));
-        QCOMPARE(CaptionClock::placeIn(WindowRect{-400, -30, 100, 70}, QSize(100, 18), 60),
-                 std::optional<QPoint>(QPoint(-60, -28)));
+        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 600, 255}, QSize(200, 18), 96),
+                 std::optional<QPoint>(QPoint(304, 82)));
+        QCOMPARE(CaptionClock::placeIn(WindowRect{-400, -30, 100, 70}, QSize(100, 18), 96),
+                 std::optional<QPoint>(QPoint(-96, -28)));
+        // A gap over the buttons keeps clear of them; one beyond the title bar's left end
+        // stops there.
+        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 700, 255}, QSize(200, 18), 0),
+                 std::optional<QPoint>(QPoint(404, 82)));
+        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 700, 255}, QSize(200, 18), 600),
+                 std::optional<QPoint>(QPoint(300, 82)));
         // No foreground window: hidden.
-        QCOMPARE(CaptionClock::placeIn(std::nullopt, QSize(200, 18), 60), std::nullopt);
+        QCOMPARE(CaptionClock::placeIn(std::nullopt, QSize(200, 18), 96), std::nullopt);
         // Too narrow to hold the clock beside the buttons: hidden rather than hanging out.
-        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 559, 200}, QSize(200, 18), 60),
+        QCOMPARE(CaptionClock::placeIn(WindowRect{300, 80, 595, 200}, QSize(200, 18), 96),
                  std::nullopt);
-        QVERIFY(CaptionClock::placeIn(WindowRect{300, 80, 560, 200}, QSize(200, 18), 60));
+        QVERIFY(CaptionClock::placeIn(WindowRect{300, 80, 596, 200}, QSize(200, 18), 96));
     }
 
     void rotatesAndReloads()

@@ -116,8 +116,9 @@ private slots:
         QTest::addColumn<int>("dx");
         QTest::addColumn<int>("gap");
         QTest::newRow("40 to the left") << -40 << 136;
-        QTest::newRow("right onto the buttons") << 60 << 36;
-        QTest::newRow("past the right end") << 500 << 0;
+        QTest::newRow("right onto the buttons: no nearer than their room") << 60 << 96;
+        QTest::newRow("past the right end") << 500 << 96;
+        QTest::newRow("past the left end: at the title bar's") << -900 << -1;
     }
 
     void dragSetsTheGap()
@@ -138,10 +139,18 @@ private slots:
         // Released where the pointer is, over the clock that has moved along the title bar.
         QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(pointer));
         QCOMPARE(w.y(), 52); // along the title bar only
+        if (gap < 0)         // the clock's left end on the window's
+            gap = 700 - (100 + w.frameGeometry().width());
         QCOMPARE(f.store.get(StoreKeys::CaptionGap, StoreReader::Clocks), float(gap * 15));
         f.foreground.rect = WindowRect{0, 300, 1000, 600};
         w.onTick();
         QCOMPARE(w.frameGeometry().right() + 1, 1000 - gap);
+        // On a window narrower than the gap asks, the clock stays on it, as far left as it goes.
+        constexpr int kSpare = 96 + 30;
+        f.foreground.rect->right = w.frameGeometry().width() + kSpare;
+        w.onTick();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.frameGeometry().right() + 1, f.foreground.rect->right - std::min(gap, kSpare));
     }
 
     void followsAndHides()
