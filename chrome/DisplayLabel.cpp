@@ -2,11 +2,57 @@
 
 #include "ElidedText.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// A display label as assistive tools see it: a label named by its text, selectable, and
+// selected while marked.
+class DisplayLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit DisplayLabelAccessible(DisplayLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        QString out = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && out.isEmpty())
+            out = label()->text();
+        return out;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = label()->marked();
+        return s;
+    }
+
+private:
+    DisplayLabel* label() const { return static_cast<DisplayLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("DisplayLabel") && object && object->isWidgetType())
+        return new DisplayLabelAccessible(static_cast<DisplayLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 DisplayLabel::DisplayLabel(const QString& objectName, QColor background, QWidget* parent)
     : QLabel(parent), m_background(background)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(objectName);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
@@ -41,14 +87,18 @@ bool DisplayLabel::display(const QString& text, bool opaque)
 
 namespace {
 
-// The room QLabel leaves for text: inside the border, less the margins and the indent a framed
-// label takes by default.
+// The indent a framed label takes by default before its text.
+int textIndent(const QLabel& label, const QFont& font)
+{
+    if (label.indent() >= 0)
+        return label.indent();
+    return label.frameWidth() > 0 ? QFontMetrics(font).horizontalAdvance(u'x') / 2 : 0;
+}
+
+// The room QLabel leaves for text: inside the border, less the margins and the indent.
 int textRoom(const QLabel& label, const QFont& font)
 {
-    int indent = label.indent();
-    if (indent < 0)
-        indent = label.frameWidth() > 0 ? QFontMetrics(font).horizontalAdvance(u'x') / 2 : 0;
-    return label.contentsRect().width() - 2 * label.margin() - indent;
+    return label.contentsRect().width() - 2 * label.margin() - textIndent(label, font);
 }
 
 int textWidth(const QString& text, const QFont& font)
@@ -61,6 +111,7 @@ int textWidth(const QString& text, const QFont& font)
 }
 
 constexpr double kSmallestPoints = 6.0;
+constexpr int kMarkLine = 1;
 
 } // namespace
 
@@ -129,6 +180,33 @@ void DisplayLabel::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange && m_elision != Elision::None)
         showFullText();
+}
+
+void DisplayLabel::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    update();
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void DisplayLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!m_marked)
+        return;
+    // Drawn on the last line inside the border: a font's own underline falls below a label
+    // only one line high, under the border.
+    const QRect inside = contentsRect();
+    const int left = inside.left() + margin() + textIndent(*this, font());
+    const int width = std::min(textWidth(text(), font()), inside.right() - left + 1);
+    QPainter painter(this);
+    painter.fillRect(left, inside.bottom() - kMarkLine + 1, width, kMarkLine,
+                     palette().color(QPalette::WindowText));
 }
 
 void DisplayLabel::mouseMoveEvent(QMouseEvent* event)

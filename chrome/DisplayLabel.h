@@ -29,6 +29,10 @@ public:
     // Whether the shown text's ink fits inside the border and the label's indent.
     bool textFits() const;
 
+    // A mark under the text: the row the user chose. Exposed as selected to assistive tools.
+    void setMarked(bool marked);
+    bool marked() const { return m_marked; }
+
     bool opaque() const { return m_opaque; }
     QColor background() const { return m_background; }
 
@@ -40,6 +44,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     enum class Elision { None, ToLabel, ToWidth };
@@ -53,4 +58,5 @@ private:
     QColor m_background;
     std::optional<QFont> m_fullFont; // set once the label shrinks to fit
     bool m_opaque = false;
+    bool m_marked = false;
 };

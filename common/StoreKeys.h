@@ -131,6 +131,13 @@ inline constexpr StoreKey<qint32> WorkEnd{
     S::Settings, u"WorkEnd", {.clocks = 18 * 60}, kMinutesOfDay};
 
 // Section "Data"
+// A place's own working hours, in minutes after midnight there; missing or -1 takes "WorkStart"
+// and "WorkEnd".
+inline constexpr StoreRange kOwnMinutesOfDay{-1, 24 * 60};
+inline constexpr StoreSlotKey<qint32> WorkStartAt{
+    S::Data, u"WorkStart", {.clocks = -1}, {}, kOwnMinutesOfDay};
+inline constexpr StoreSlotKey<qint32> WorkEndAt{
+    S::Data, u"WorkEnd", {.clocks = -1}, {}, kOwnMinutesOfDay};
 inline constexpr StoreKey<qint32> PlcCount{
     S::Data, u"PlcCount", {.settingsProgram = 0, .clocks = 1}};
 // Seconds each place is shown by the rotating clocks. The settings program offers 1 to 10; a

@@ -2,10 +2,12 @@
 
 #include "Clock.h"
 #include "ListLayout.h"
+#include "MomentText.h"
 #include "SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QTimeZone>
+#include <QUuid>
 #include <cmath>
 
 namespace {
@@ -92,6 +94,36 @@ ListClock::Tick ListClock::tick()
     return out;
 }
 
+bool ListClock::lookAtCommonHour(bool forward)
+{
+    const QDateTime now = PlaceTime::utcSnapshot(m_clock);
+    const QDateTime bound =
+        now.addSecs(forward ? LookedAtInstant::kBoundSecs : -LookedAtInstant::kBoundSecs);
+    const std::optional<QDateTime> found =
+        m_workingHours.nextCommon(shownPlaces(), moment(), forward, bound);
+    if (found)
+        m_look.lookAt(*found, now, m_clock.seconds());
+    return found.has_value();
+}
+
+WriteResult ListClock::setWorkingHours(int row, const std::optional<WorkingHours::Span>& span)
+{
+    StoreBatch batch;
+    if (row == 0) {
+        const WorkingHours::Span common = span.value_or(WorkingHours::Span{});
+        batch.set(StoreKeys::WorkStart, common.startMinutes)
+            .set(StoreKeys::WorkEnd, common.endMinutes);
+    } else {
+        constexpr int kCommon = -1;
+        batch.set(StoreKeys::WorkStartAt, row - 1, span ? span->startMinutes : kCommon)
+            .set(StoreKeys::WorkEndAt, row - 1, span ? span->endMinutes : kCommon);
+    }
+    WriteResult written = m_store.write(batch);
+    if (written)
+        loadPlaces();
+    return written;
+}
+
 ListClock::StripBasis ListClock::stripBasis(const QDateTime& utc) const
 {
     return {utc.toSecsSinceEpoch() / kQuarterSecs, m_look.at(), m_mode, m_loads};
@@ -115,6 +147,41 @@ TypedTime::Outcome ListClock::lookAtTyped(int row, QStringView text)
     return outcome;
 }
 
+std::vector<Place> ListClock::shownPlaces() const
+{
+    std::vector<Place> shown{localPlace()};
+    for (int i = 0; i <= m_places.plcCount; ++i)
+        shown.push_back(m_places.places[std::size_t(i)]);
+    return shown;
+}
+
+QDateTime ListClock::moment() const
+{
+    return m_look.at().value_or(presentMinute(PlaceTime::utcSnapshot(m_clock)));
+}
+
+QStringList ListClock::momentLines() const
+{
+    return MomentText::lines(shownPlaces(), moment(), m_locale);
+}
+
+CalendarEvent ListClock::momentEvent() const
+{
+    const QDateTime start = moment();
+    QStringList names;
+    for (int i = 0; i <= m_places.plcCount; ++i)
+        names << m_places.places[std::size_t(i)].name;
+    //: The title of a saved calendar event; %1 the places, separated by commas
+    const QString summary = QCoreApplication::translate("ListClock", "Meeting: %1")
+                                .arg(names.join(QStringLiteral(", ")));
+    return {start,
+            start.addSecs(kHourSecs),
+            summary,
+            momentLines().join(u'\n'),
+            QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("@zelclock"),
+            PlaceTime::utcSnapshot(m_clock)};
+}
+
 std::vector<StripRow> ListClock::strips() const
 {
     const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
@@ -132,39 +199,53 @@ std::vector<StripRow> ListClock::strips() const
             lookedColumn = 0;
         }
     }
-    std::vector<Place> shown{localAsPlace};
-    for (int i = 0; i <= m_places.plcCount; ++i)
-        shown.push_back(m_places.places[std::size_t(i)]);
+    const std::vector<Place> shown = shownPlaces();
     // A column stands for the local hour it shows.
     const std::bitset<WorkingHours::kColumns> awake =
         m_workingHours.awakeColumns(shown, first.addSecs(-intoHour(localWall)));
 
     std::vector<StripRow> out;
     out.reserve(shown.size());
+    // A cell shows the hour at its place a whole number of hours from now; its tool tip the
+    // moment its column stands for, the start of a local hour, which at a place whose offset
+    // has minutes (Kathmandu, Lord Howe) is not on the hour.
+    const QDateTime columnStart = first.addSecs(-intoHour(localWall));
     StripTimes wall;
+    StripTimes tips;
     // The local row counts on the wall clock like the places do, so that its tool tips agree
     // with its cells.
-    for (std::size_t c = 0; c < wall.size(); ++c)
+    for (std::size_t c = 0; c < wall.size(); ++c) {
         wall[c] = localWall.addSecs(qint64(c) * kHourSecs);
-    out.push_back(stripRow(wall, m_mode, m_locale));
+        tips[c] = wall[c].addSecs(-intoHour(localWall));
+    }
+    out.push_back(stripRow(wall, tips, m_mode, m_locale));
     // A place's columns are instants an hour apart, so a change of its summer time shows as
     // a skipped or a repeated hour.
     for (int i = 0; i <= m_places.plcCount; ++i) {
         const Place& place = m_places.places[std::size_t(i)];
-        for (std::size_t c = 0; c < wall.size(); ++c)
-            wall[c] = PlaceTime::placeDateTime(first.addSecs(qint64(c) * kHourSecs), place);
-        out.push_back(stripRow(wall, m_mode, m_locale));
+        for (std::size_t c = 0; c < wall.size(); ++c) {
+            const qint64 later = qint64(c) * kHourSecs;
+            wall[c] = PlaceTime::placeDateTime(first.addSecs(later), place);
+            tips[c] = PlaceTime::placeDateTime(columnStart.addSecs(later), place);
+        }
+        out.push_back(stripRow(wall, tips, m_mode, m_locale));
     }
+    //: The tool tip's second line on a strip cell marked by the green line at its foot
+    const QString awakeTip = QCoreApplication::translate(
+        "ListClock", "Green line: every place shown is in its working hours on a working day");
     for (StripRow& row : out) {
         for (std::size_t c = 0; c < row.size(); ++c) {
             row[c].awake = awake[c];
+            if (awake[c])
+                row[c].toolTip += u'\n' + awakeTip;
             row[c].looked = int(c) == lookedColumn;
         }
     }
     return out;
 }
 
-StripRow ListClock::stripRow(const StripTimes& wall, StripMode mode, const QLocale& locale)
+StripRow ListClock::stripRow(const StripTimes& wall, const StripTimes& tips, StripMode mode,
+                             const QLocale& locale)
 {
     std::array<int, 24> hours{};
     for (std::size_t c = 0; c < hours.size(); ++c)
@@ -172,7 +253,7 @@ StripRow ListClock::stripRow(const StripTimes& wall, StripMode mode, const QLoca
     const std::array<StripCell, 24> cells = Strip::cells(hours, mode);
     StripRow row;
     for (std::size_t c = 0; c < row.size(); ++c) {
-        const QDateTime at(wall[c].date(), QTime(hours[c], 0), Qt::UTC);
+        const QDateTime& at = tips[c];
         row[c] = {cells[c], (PlaceTime::dateText(at, locale) + PlaceTime::timeText(at)).trimmed()};
     }
     return row;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CalendarEvent.h"
 #include "LookedAtInstant.h"
 #include "PlaceTable.h"
 #include "PlaceTime.h"
+#include "StoreError.h"
 #include "Strip.h"
 #include "TypedTime.h"
 #include "WorkingHours.h"
@@ -11,6 +13,7 @@
 #include <QLocale>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 class Clock;
@@ -56,6 +59,9 @@ public:
     void step(int notches, LookedAtInstant::Step size);
     TypedTime::Outcome lookAtTyped(int row, QStringView text);
     void backToNow() { m_look.backToNow(); }
+    // Looks at the next (or the previous) whole or half hour at which every shown place is at
+    // work, within a week of now; false, and nothing moves, when there is none.
+    bool lookAtCommonHour(bool forward);
     bool isLooking() const { return m_look.isActive(); }
     // When a look gives way to the present by itself, on the clock's seconds counter.
     std::optional<double> returnDue() const { return m_look.returnDue(); }
@@ -63,6 +69,21 @@ public:
     // The computer's own time as a place: its zone when the system's zone agrees with the
     // clock, else the clock's present offset.
     Place localPlace() const;
+
+    const WorkingHours& workingHours() const { return m_workingHours; }
+    // A row's own working hours, or the common ones again (nothing); row 0 sets the common
+    // hours, which every place without its own keeps.
+    [[nodiscard]] WriteResult setWorkingHours(int row,
+                                              const std::optional<WorkingHours::Span>& span);
+
+    // "Local" and every place, as shown top to bottom.
+    std::vector<Place> shownPlaces() const;
+    // The looked-at instant, or the present minute.
+    QDateTime moment() const;
+    // The moment as lines to copy, one per shown place, "Local" first.
+    QStringList momentLines() const;
+    // The moment as an hour-long event from it, its lines as the description.
+    CalendarEvent momentEvent() const;
 
     StripMode mode() const { return m_mode; }
     QString modeCaption() const { return Strip::caption(m_mode); }
@@ -75,8 +96,9 @@ public:
     // The wall clock of a row's place at each column: now and 1 to 23 hours later.
     using StripTimes = std::array<QDateTime, 24>;
     // A row's strip: each cell shows the hour of its column's wall clock, and its tool tip
-    // the date and the start of that hour.
-    static StripRow stripRow(const StripTimes& wall, StripMode mode, const QLocale& locale);
+    // the date and time at the place when its column begins (`tips`).
+    static StripRow stripRow(const StripTimes& wall, const StripTimes& tips, StripMode mode,
+                             const QLocale& locale);
 
 private:
     // What the strips were last computed from: every zone's hour turns on a quarter hour.

@@ -9,11 +9,24 @@
 #include "platform/SizingFrame.h"
 #include "platform/TopMost.h"
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCursor>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
+#include <QSaveFile>
+#include <QTimeEdit>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -37,6 +50,7 @@ QColor lookedNightGround()
     return {48, 16, 72};
 }
 
+constexpr int kMinutesPerDay = 24 * 60;
 constexpr int kWheelNotch = 120; // a wheel's notch in eighths of a degree
 constexpr double kDistancePoints = 7.5;
 constexpr int kDistanceGapPixels = 4;
@@ -160,7 +174,7 @@ void ListWindow::onTick()
     if (t.reloaded) {
         applyHeight();
         if (m_chosenRow > m_list.places().count())
-            chooseRow(0);
+            setChosenRow(0);
     }
     if (t.looking != m_timesLooking) {
         // Every row, the hidden ones too: they may be shown again by a reload.
@@ -226,6 +240,13 @@ bool ListWindow::eventFilter(QObject* watched, QEvent* event)
         wheelTurned(*static_cast<QWheelEvent*>(event));
         return true;
     }
+    // A click on a row's name chooses that row.
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        const auto name = std::find(m_placeLabels.begin(), m_placeLabels.end(), watched);
+        if (name != m_placeLabels.end())
+            setChosenRow(int(name - m_placeLabels.begin()));
+    }
     // A click on the local time comes back to the present.
     if (event->type() == QEvent::MouseButtonRelease && watched == m_timeLabels[0] &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_list.isLooking()) {
@@ -260,6 +281,10 @@ void ListWindow::keyPressEvent(QKeyEvent* event)
     } else if (key == Qt::Key_Escape) {
         m_list.backToNow();
         onTick();
+    } else if (key == Qt::Key_N) {
+        lookAtCommonHour(!(event->modifiers() & Qt::ShiftModifier));
+    } else if (event->matches(QKeySequence::Copy)) {
+        copyMoment();
     } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
         chooseRow(key == Qt::Key_Down ? 1 : -1);
     } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
@@ -272,14 +297,14 @@ void ListWindow::keyPressEvent(QKeyEvent* event)
 void ListWindow::chooseRow(int step)
 {
     const int rows = m_list.places().count() + 1;
-    const int next =
-        m_chosenRow < 0 ? (step > 0 ? 0 : rows - 1) : (m_chosenRow + step + rows) % rows;
-    for (int r = 0; r < ListLayout::kRowCount; ++r) {
-        QFont font = m_placeLabels[std::size_t(r)]->font();
-        font.setUnderline(r == next);
-        m_placeLabels[std::size_t(r)]->setFont(font);
-    }
-    m_chosenRow = next;
+    setChosenRow(m_chosenRow < 0 ? (step > 0 ? 0 : rows - 1) : (m_chosenRow + step + rows) % rows);
+}
+
+void ListWindow::setChosenRow(int row)
+{
+    for (int r = 0; r < ListLayout::kRowCount; ++r)
+        m_placeLabels[std::size_t(r)]->setMarked(r == row);
+    m_chosenRow = row;
 }
 
 int ListWindow::typingRow() const
@@ -340,6 +365,112 @@ void ListWindow::toggleMode()
     m_list.toggleMode();
     m_modeLabel->display(m_list.modeCaption(), false);
     repaintStrips();
+}
+
+void ListWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuList"));
+    QAction* copy = menu.addAction(tr("Copy the times"), this, &ListWindow::copyMoment);
+    copy->setObjectName(QStringLiteral("actCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    menu.addAction(tr("Save as calendar event…"), this, &ListWindow::saveMoment)
+        ->setObjectName(QStringLiteral("actCalendar"));
+    const int row = ListLayout::rowAt(int(Twips::fromPixels(event->pos().y())));
+    if (row >= 0 && row <= m_list.places().count()) {
+        menu.addSeparator();
+        const QString hours =
+            row == 0 ? tr("Common working hours…")
+                     : tr("Working hours of %1…").arg(m_list.shownPlaces()[std::size_t(row)].name);
+        menu.addAction(hours, this, [this, row] { editWorkingHours(row); })
+            ->setObjectName(QStringLiteral("actHours"));
+    }
+    menu.exec(event->globalPos());
+}
+
+void ListWindow::lookAtCommonHour(bool forward)
+{
+    if (m_list.lookAtCommonHour(forward)) {
+        onTick();
+        return;
+    }
+    QToolTip::showText(mapToGlobal(m_placeLabels[0]->geometry().bottomLeft()),
+                       forward ? tr("No hour within a week from now when every place is at work")
+                               : tr("No hour within a week back when every place was at work"),
+                       this);
+}
+
+void ListWindow::editWorkingHours(int row)
+{
+    const WorkingHours& hours = m_list.workingHours();
+    const WorkingHours::Span span = hours.spanOf(row);
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlgHours"));
+    dialog.setWindowTitle(
+        row == 0 ? tr("Common working hours")
+                 : tr("Working hours of %1").arg(m_list.shownPlaces()[std::size_t(row)].name));
+    auto* form = new QFormLayout(&dialog);
+    QCheckBox* own = nullptr;
+    if (row > 0) {
+        own = new QCheckBox(tr("Hours of its own"), &dialog);
+        own->setObjectName(QStringLiteral("chkOwnHours"));
+        own->setChecked(hours.hasOwnSpan(row - 1));
+        form->addRow(own);
+    }
+    const auto timeEdit = [&dialog](const QString& name, int minutes) {
+        auto* edit =
+            new QTimeEdit(QTime(0, 0).addSecs(qint64(minutes % kMinutesPerDay) * 60), &dialog);
+        edit->setObjectName(name);
+        edit->setDisplayFormat(QStringLiteral("HH:mm"));
+        return edit;
+    };
+    QTimeEdit* from = timeEdit(QStringLiteral("tmFrom"), span.startMinutes);
+    QTimeEdit* until = timeEdit(QStringLiteral("tmUntil"), span.endMinutes);
+    form->addRow(tr("From"), from);
+    form->addRow(tr("Until (00:00: midnight)"), until);
+    if (own) {
+        const auto enable = [from, until](bool on) {
+            from->setEnabled(on);
+            until->setEnabled(on);
+        };
+        enable(own->isChecked());
+        connect(own, &QCheckBox::toggled, &dialog, enable);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const auto minutesOf = [](const QTime& t) { return t.hour() * 60 + t.minute(); };
+    std::optional<WorkingHours::Span> chosen;
+    if (!own || own->isChecked()) {
+        const int end = minutesOf(until->time());
+        chosen = WorkingHours::Span{minutesOf(from->time()), end == 0 ? kMinutesPerDay : end};
+    }
+    const WriteResult written = m_list.setWorkingHours(row, chosen);
+    if (!written)
+        QMessageBox::warning(this, dialog.windowTitle(), written.error()->message());
+    onTick();
+}
+
+void ListWindow::copyMoment()
+{
+    QGuiApplication::clipboard()->setText(m_list.momentLines().join(u'\n') + u'\n');
+}
+
+void ListWindow::saveMoment()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save as calendar event"), QDir::home().filePath(QStringLiteral("meeting.ics")),
+        tr("Calendar files (*.ics)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(m_list.momentEvent().toICalendar()) < 0 ||
+        !file.commit())
+        QMessageBox::warning(this, tr("Save as calendar event"),
+                             tr("%1 could not be saved: %2").arg(path, file.errorString()));
 }
 
 void ListWindow::applyLayout()

@@ -35,6 +35,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildControls();
@@ -49,10 +50,15 @@ private:
     static void applyTimeLook(DisplayLabel& label, bool looking, bool night);
     void wheelTurned(const QWheelEvent& event);
     void chooseRow(int step);
+    void setChosenRow(int row);
     int typingRow() const;
     void openEditor(int row, const QString& typed);
     void closeEditor();
     void applyTypedTime();
+    void copyMoment();
+    void lookAtCommonHour(bool forward);
+    void editWorkingHours(int row);
+    void saveMoment();
 
     ListClock m_list;
     DisplayLabel* m_modeLabel = nullptr;

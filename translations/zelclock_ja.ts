@@ -225,6 +225,19 @@
     </message>
 </context>
 <context>
+    <name>ListClock</name>
+    <message>
+        <source>Meeting: %1</source>
+        <extracomment>The title of a saved calendar event; %1 the places, separated by commas</extracomment>
+        <translation>打ち合わせ: %1</translation>
+    </message>
+    <message>
+        <source>Green line: every place shown is in its working hours on a working day</source>
+        <extracomment>The tool tip&apos;s second line on a strip cell marked by the green line at its foot</extracomment>
+        <translation>緑の線: 表示中のすべての場所が勤務日の勤務時間内</translation>
+    </message>
+</context>
+<context>
     <name>ListWindow</name>
     <message>
         <source>No such time there that day: summer time skips it</source>
@@ -237,6 +250,62 @@
     <message>
         <source>Switch the strips&apos; colouring</source>
         <translation>帯の色分けを切り替える</translation>
+    </message>
+    <message>
+        <source>Copy the times</source>
+        <translation>時刻をコピー</translation>
+    </message>
+    <message>
+        <source>Save as calendar event…</source>
+        <translation>カレンダーの予定として保存…</translation>
+    </message>
+    <message>
+        <source>Common working hours…</source>
+        <translation>共通の勤務時間…</translation>
+    </message>
+    <message>
+        <source>Working hours of %1…</source>
+        <translation>%1 の勤務時間…</translation>
+    </message>
+    <message>
+        <source>No hour within a week from now when every place is at work</source>
+        <translation>今から1週間以内に、すべての場所が勤務時間内になる時刻はありません</translation>
+    </message>
+    <message>
+        <source>No hour within a week back when every place was at work</source>
+        <translation>1週間前までに、すべての場所が勤務時間内だった時刻はありません</translation>
+    </message>
+    <message>
+        <source>Common working hours</source>
+        <translation>共通の勤務時間</translation>
+    </message>
+    <message>
+        <source>Working hours of %1</source>
+        <translation>%1 の勤務時間</translation>
+    </message>
+    <message>
+        <source>Hours of its own</source>
+        <translation>独自の勤務時間</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Until (00:00: midnight)</source>
+        <translation>終了（00:00 は午前0時）</translation>
+    </message>
+    <message>
+        <source>Save as calendar event</source>
+        <translation>カレンダーの予定として保存</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>カレンダーファイル (*.ics)</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 を保存できませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -283,6 +352,19 @@
         <source>%1 d </source>
         <extracomment>a number of days ahead or back, before the hours and minutes</extracomment>
         <translation>%1日 </translation>
+    </message>
+</context>
+<context>
+    <name>MomentText</name>
+    <message>
+        <source>ddd d MMM yyyy</source>
+        <extracomment>The date of a copied moment, as a QDate format: weekday, day, month, year</extracomment>
+        <translation>yyyy年M月d日(ddd)</translation>
+    </message>
+    <message>
+        <source>%1  %2 %3 (%4)</source>
+        <extracomment>One place of a copied moment: %1 name, %2 date, %3 time, %4 offset from UTC</extracomment>
+        <translation>%1  %2 %3 (%4)</translation>
     </message>
 </context>
 <context>

@@ -1,17 +1,19 @@
 # Looking ahead in the running list clock, its texts read over AT-SPI: three wheel notches over a
-# strip move every row's time by three hours, Escape brings back the present, and "9" typed on
-# a row with Enter shows 09:00 in that row.
+# strip move every row's time by three hours, Ctrl+C then puts the looked-at moment on the X
+# clipboard, Escape brings back the present, and "9" typed on a row with Enter shows 09:00 in
+# that row.
 source "$ZEL_E2E_LIB"
 zel_start_x
 zel_start_atspi
 
-zel_store_set Data PlcCount 1
-zel_store_set Data WP0 Tokyo
-zel_store_set Data WD0 9
-zel_store_set Data TZ0 Asia/Tokyo
-zel_store_set Data WP1 Bergen
-zel_store_set Data WD1 1
-zel_store_set Data TZ1 Europe/Oslo
+zel_store_set Data PlcCount 4
+places=("Tokyo|Asia/Tokyo" "Bergen|Europe/Oslo" "Kathmandu|Asia/Kathmandu"
+    "New York|America/New_York" "Sydney|Australia/Sydney")
+for i in 0 1 2 3 4; do
+    IFS='|' read -r name zone <<<"${places[$i]}"
+    zel_store_set Data "WP$i" "$name"
+    zel_store_set Data "TZ$i" "$zone"
+done
 zel_store_set Settings MainLLeft 1500
 zel_store_set Settings MainLTop 1500
 zel_store_set Settings Start 1
@@ -28,24 +30,35 @@ expect_times() { # EXPECTED WHAT
     zel_poll 10 times_are "$1" || zel_fail "$2: times are '$(times)', expected '$1'"
 }
 
-expect_times "13:20 22:20 15:20 " "at start"
+expect_times "13:20 22:20 15:20 19:05 09:20 23:20 " "at start"
 read -r x y _ _ < <(zel_geometry "$LIST_WIN")
 # Over the first place's strip, three notches away from the user.
 xdotool mousemove $((x + 200)) $((y + 45)) sleep 0.3 click 4 sleep 0.1 click 4 sleep 0.1 click 4
-expect_times "16:20 01:20 18:20 " "three notches ahead"
+expect_times "16:20 01:20 18:20 22:05 12:20 02:20 " "three notches ahead"
 [ "$(distance)" = "+3:00" ] || zel_fail "the distance reads '$(distance)', expected +3:00"
 zel_log "three notches: $(times)($(distance))"
 
 xdotool windowfocus --sync "$LIST_WIN" 2>/dev/null || xdotool windowactivate "$LIST_WIN"
+xdotool key --window "$LIST_WIN" ctrl+c
+copied="Local  Wed 10 Jun 2026 16:20 (UTC+0)
+Tokyo  Thu 11 Jun 2026 01:20 (UTC+9)
+Bergen  Wed 10 Jun 2026 18:20 (UTC+2)
+Kathmandu  Wed 10 Jun 2026 22:05 (UTC+5:45)
+New York  Wed 10 Jun 2026 12:20 (UTC-4)
+Sydney  Thu 11 Jun 2026 02:20 (UTC+10)"
+clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$copied" ]; }
+zel_poll 10 clipboard_is ||
+    zel_fail "Ctrl+C put '$(xclip -o -selection clipboard 2>&1)' on the clipboard"
+zel_log "Ctrl+C: $(xclip -o -selection clipboard | wc -l) lines on the clipboard"
 xdotool key --window "$LIST_WIN" Escape
-expect_times "13:20 22:20 15:20 " "after Escape"
+expect_times "13:20 22:20 15:20 19:05 09:20 23:20 " "after Escape"
 [ -z "$(distance)" ] || zel_fail "the distance stays after Escape"
 zel_log "Escape: $(times)"
 
 # "9" and Enter with the pointer on Bergen's row: 09:00 there tomorrow, 07:00 UTC.
 xdotool mousemove $((x + 500)) $((y + 61)) sleep 0.3 type --delay 100 9
 xdotool sleep 0.3 key Return
-expect_times "07:00 16:00 09:00 " "9 typed on Bergen's row"
+expect_times "07:00 16:00 09:00 12:45 03:00 17:00 " "9 typed on Bergen's row"
 zel_log "typed 9 on Bergen: $(times)"
 kill "$LIST_PID"
 echo "looking ahead end to end: all checks passed"

@@ -291,8 +291,14 @@ private slots:
         QTest::mouseClick(f.control<QLabel>("lblTime", 0), Qt::LeftButton);
         QCOMPARE(f.text("lblTime", 1), QStringLiteral("00:10 "));
 
+        // The chosen row's name is marked by a line under it, inside the border.
+        auto* name = f.control<DisplayLabel>("lblPlace", 1);
+        const QImage unmarked = name->grab().toImage();
         QTest::keyClick(&w, Qt::Key_Up); // from none to the last row
-        QVERIFY(f.control<QLabel>("lblPlace", 1)->font().underline());
+        QVERIFY(name->marked() && name->grab().toImage() != unmarked);
+        QTest::mouseClick(f.control<QLabel>("lblPlace", 0), Qt::LeftButton);
+        QVERIFY(!name->marked() && f.control<DisplayLabel>("lblPlace", 0)->marked());
+        QTest::keyClick(&w, Qt::Key_Down);
         QTest::keyClick(&w, Qt::Key_2);
         auto* editor = w.findChild<QLineEdit*>("edTime");
         QCOMPARE(editor->geometry(), time->geometry());

@@ -163,6 +163,12 @@ private slots:
                                   << "........................";
         QTest::newRow("into Monday")
             << QStringList{} << utcAt(2026, 6, 14, 23, 0) << "..........#########.....";
+        // Tel Aviv's Friday is a weekend day; Berlin's is not.
+        QTest::newRow("Friday in Tel Aviv")
+            << QStringList{"Asia/Jerusalem"} << utcAt(2026, 6, 12, 0, 0)
+            << "........................";
+        QTest::newRow("Friday in Berlin") << QStringList{"Europe/Berlin"}
+                                          << utcAt(2026, 6, 12, 0, 0) << ".........#######........";
     }
     void allAwakeColumns()
     {
@@ -175,12 +181,131 @@ private slots:
             QCOMPARE(f.awake(strips, r), columns);
     }
 
+    // A column's tool tip is the moment it begins at each place, minutes and all, whatever the
+    // minute of now; "Local" runs at UTC here.
+    void stripToolTips_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("tips"); // local, Tokyo, Kathmandu, Lord Howe, Chatham
+        const QDateTime tokyoMidnight = utcAt(2026, 6, 10, 15, 0);
+        QTest::newRow("on the hour") << tokyoMidnight << 0
+                                     << "Jun 10 15:00|Jun 11 00:00|Jun 10 20:45|Jun 11 01:30|"
+                                        "Jun 11 03:45";
+        QTest::newRow("into the hour") << tokyoMidnight.addSecs(35 * 60) << 0
+                                       << "Jun 10 15:00|Jun 11 00:00|Jun 10 20:45|Jun 11 01:30|"
+                                          "Jun 11 03:45";
+        QTest::newRow("a day on") << tokyoMidnight.addSecs(50 * 60) << 23
+                                  << "Jun 11 14:00|Jun 11 23:00|Jun 11 19:45|Jun 12 00:30|"
+                                     "Jun 12 02:45";
+    }
+    void stripToolTips()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(int, column);
+        QFETCH(QString, tips);
+        Fixture f({"Asia/Tokyo", "Asia/Kathmandu", "Australia/Lord_Howe", "Pacific/Chatham"}, now);
+        QStringList got;
+        for (const StripRow& row : f.list.strips())
+            got << row[std::size_t(column)].toolTip;
+        QCOMPARE(got.join(u'|'), tips);
+    }
+
+    // A country's weekend from its week data, Monday first.
+    void workingDays_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("days");
+        QTest::newRow("Germany") << "Europe/Berlin"
+                                 << "#####..";
+        QTest::newRow("Israel") << "Asia/Jerusalem"
+                                << "####..#";
+        QTest::newRow("Iran") << "Asia/Tehran"
+                              << "####.##";
+        QTest::newRow("no country") << "Etc/UTC"
+                                    << "#####..";
+    }
+    void workingDays()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, days);
+        const WorkWeek week = WorkWeek::ofZone(zone.toLatin1());
+        QString got;
+        for (QDate d(2026, 6, 8); d.dayOfWeek() != Qt::Monday || got.isEmpty(); d = d.addDays(1))
+            got += week.isWorkday(d) ? u'#' : u'.';
+        QCOMPARE(got, days);
+    }
+
+    // N looks at the next half hour when everyone is at work, Shift+N at the one before.
+    void nextCommonHour_data()
+    {
+        QTest::addColumn<QStringList>("zones");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<QString>("found"); // UTC, or empty
+        const QStringList berlinNy{"Europe/Berlin", "America/New_York"};
+        const QDateTime wed = utcAt(2026, 6, 10, 0, 10);
+        QTest::newRow("ahead") << berlinNy << wed << true << "Wed 13:00";
+        QTest::newRow("back") << berlinNy << wed << false << "Tue 15:30";
+        QTest::newRow("from within") << berlinNy << wed.addSecs(13 * 3600) << true << "Wed 13:30";
+        // Tel Aviv's Friday and Sunday are off for one or the other.
+        QTest::newRow("over a weekend") << QStringList{"Asia/Jerusalem", "Europe/Berlin"}
+                                        << utcAt(2026, 6, 12, 0, 10) << true << "Mon 09:00";
+        QTest::newRow("never") << QStringList{"Asia/Tokyo", "America/Los_Angeles"} << wed << true
+                               << "";
+    }
+    void nextCommonHour()
+    {
+        QFETCH(QStringList, zones);
+        QFETCH(QDateTime, now);
+        QFETCH(bool, forward);
+        QFETCH(QString, found);
+        Fixture f(zones, now);
+        QCOMPARE(f.list.lookAtCommonHour(forward), !found.isEmpty());
+        QCOMPARE(f.list.isLooking(), !found.isEmpty());
+        if (f.list.isLooking())
+            QCOMPARE(QLocale(QLocale::English).toString(f.list.moment(), "ddd HH:mm"), found);
+    }
+
+    // What leaves the clock: the lines to copy, and the same as a calendar event.
+    void momentToShare()
+    {
+        Fixture f({"Asia/Tokyo", "Asia/Kathmandu", "America/St_Johns"}, utcAt(2026, 6, 9, 21, 7));
+        f.list.step(3, Step::Hour);
+        QCOMPARE(f.list.momentLines(),
+                 QStringList({"Local  Wed 10 Jun 2026 00:07 (UTC+0)",
+                              "Asia/Tokyo  Wed 10 Jun 2026 09:07 (UTC+9)",
+                              "Asia/Kathmandu  Wed 10 Jun 2026 05:52 (UTC+5:45)",
+                              "America/St_Johns  Tue 9 Jun 2026 21:37 (UTC-2:30)"}));
+        CalendarEvent event = f.list.momentEvent();
+        QCOMPARE(event.description, f.list.momentLines().join(u'\n'));
+        event.summary = QStringLiteral("a;b,c\\d\r\ne");
+        // A wide letter that would straddle the 75th octet goes to the next line whole.
+        event.description = QString(62, u'x') + QString(30, u'Ａ');
+        event.uid = QStringLiteral("u1");
+        const QStringList lines =
+            QString::fromUtf8(event.toICalendar()).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.mid(5, 7),
+                 QStringList({"UID:u1", "DTSTAMP:20260609T210700Z", "DTSTART:20260610T000700Z",
+                              "DTEND:20260610T010700Z", "SUMMARY:a\\;b\\,c\\\\d\\ne",
+                              "DESCRIPTION:" + QString(62, u'x'), " " + QString(24, u'Ａ')}));
+        QCOMPARE(lines.mid(12),
+                 QStringList({" " + QString(6, u'Ａ'), "END:VEVENT", "END:VCALENDAR", ""}));
+        for (const QString& l : lines)
+            QVERIFY(l.toUtf8().size() <= 75);
+    }
+
     void workingHoursFromTheStore()
     {
         Fixture f({"Europe/Oslo"}, utcAt(2026, 6, 10, 5, 10));
         f.store.set(StoreKeys::WorkStart, 7 * 60);
         f.store.set(StoreKeys::WorkEnd, 10 * 60 + 30); // UTC 07-10:29, Oslo 05-08:29 UTC
         f.store.set(StoreKeys::Change, 1);
+        QCOMPARE(f.awake(*f.list.tick().strips), "..##....................");
+        // Oslo's own hours, 09:00 to 13:00 there, 07-10:59 UTC.
+        QVERIFY(f.list.setWorkingHours(1, WorkingHours::Span{9 * 60, 13 * 60}));
+        QCOMPARE(f.awake(*f.list.tick().strips), "..####..................");
+        QVERIFY(f.list.setWorkingHours(1, std::nullopt)); // the common ones again
         QCOMPARE(f.awake(*f.list.tick().strips), "..##....................");
         f.store.set(StoreKeys::WorkEnd, 7 * 60); // no hours at all
         f.store.set(StoreKeys::Change, 1);
