@@ -59,13 +59,13 @@ QByteArray CalendarEvent::toICalendar() const
 {
     const auto text = [](const QString& s) { return escaped(s).toUtf8(); };
     QByteArray out;
-    for (const QByteArray& l : {QByteArray("BEGIN:VCALENDAR"), QByteArray("VERSION:2.0"),
-                                QByteArray("PRODID:-//ZelClock//ZelClock//EN"),
-                                QByteArray("METHOD:PUBLISH"), QByteArray("BEGIN:VEVENT"),
-                                "UID:" + text(uid), "DTSTAMP:" + utcText(stamp),
-                                "DTSTART:" + utcText(start), "DTEND:" + utcText(end),
-                                "SUMMARY:" + text(summary), "DESCRIPTION:" + text(description),
-                                QByteArray("END:VEVENT"), QByteArray("END:VCALENDAR")})
+    for (const QByteArray& l :
+         {QByteArray("BEGIN:VCALENDAR"), QByteArray("VERSION:2.0"),
+          QByteArray("PRODID:-//ZelClock//ZelClock//EN"), QByteArray("METHOD:PUBLISH"),
+          QByteArray("BEGIN:VEVENT"), "UID:" + text(uid), "DTSTAMP:" + utcText(stamp),
+          "DTSTART:" + utcText(start), "DTEND:" + utcText(end), "SUMMARY:" + text(summary),
+          "DESCRIPTION:" + text(description), QByteArray("END:VEVENT"),
+          QByteArray("END:VCALENDAR")})
         out += folded(l);
     return out;
 }

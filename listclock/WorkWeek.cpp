@@ -23,8 +23,8 @@ QByteArray WorkWeek::regionOf(const QByteArray& zoneId)
     UErrorCode status = U_ZERO_ERROR;
     std::array<char, kRegionRoom> region{};
     const int32_t length =
-        icu::TimeZone::getRegion(icu::UnicodeString::fromUTF8(zoneId.toStdString()),
-                                 region.data(), int32_t(region.size()), status);
+        icu::TimeZone::getRegion(icu::UnicodeString::fromUTF8(zoneId.toStdString()), region.data(),
+                                 int32_t(region.size()), status);
     if (U_FAILURE(status) || length != kCountryLetters)
         return {};
     return QByteArray(region.data(), length);
