@@ -6,6 +6,7 @@
 #include "StoreKeys.h"
 #include "Twips.h"
 #include "WindowDrag.h"
+#include "platform/ToolWindow.h"
 
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -16,6 +17,7 @@ BandListWindow::BandListWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("fBandList"));
     setWindowTitle(tr("zelband list")); // the tray icon's own window is "zelband"
+    ToolWindow::keepOffTaskbar(*this);
     ClockLook::apply(*this);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(2, 2, 2, 2);

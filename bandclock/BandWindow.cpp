@@ -146,13 +146,17 @@ void BandWindow::toggleList()
     frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()));
     frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));
     m_list->move(frame.topLeft());
+    // Opened by a click to be read and closed at once: it takes the keyboard, so that Escape
+    // reaches it.
+    m_list->setAttribute(Qt::WA_ShowWithoutActivating, false);
     m_list->show();
     m_list->raise();
-    m_list->activateWindow(); // so that Escape reaches it
+    m_list->activateWindow();
 }
 
 void BandWindow::showFallbackWindow()
 {
+    m_list->setAttribute(Qt::WA_ShowWithoutActivating); // a window beside the others' work
     m_list->setToolTip(BandClock::noTrayReason());
     m_loads = -1; // the rows afresh
     onTick();

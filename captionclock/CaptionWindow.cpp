@@ -6,6 +6,7 @@
 #include "SettingsStore.h"
 #include "Twips.h"
 #include "platform/ForegroundWindow.h"
+#include "platform/ToolWindow.h"
 #include "platform/TopMost.h"
 
 #include <QContextMenuEvent>
@@ -42,7 +43,7 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
     setObjectName(QStringLiteral("fCaption"));
     setWindowTitle(QStringLiteral("zelcaption"));
     // Shown and moved without ever being activated: the window underneath keeps the keyboard.
-    setAttribute(Qt::WA_ShowWithoutActivating);
+    ToolWindow::keepOffTaskbar(*this);
     setAttribute(Qt::WA_X11DoNotAcceptFocus);
     setFocusPolicy(Qt::NoFocus);
 

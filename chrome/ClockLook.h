@@ -22,6 +22,12 @@ inline QColor dateHighlight()
     return {128, 64, 0};
 }
 
+// The clock window's own thin border: dark on any title bar.
+inline QColor border()
+{
+    return {64, 64, 64};
+}
+
 // Behind a time in the night hours.
 inline QColor nightHighlight()
 {

@@ -2,9 +2,11 @@
 
 #include "ClockLook.h"
 #include "DisplayLabel.h"
+#include "DrawnFrame.h"
 #include "SettingsStore.h"
 #include "WindowDrag.h"
 #include "WindowPlacer.h"
+#include "platform/ToolWindow.h"
 
 #include <QCloseEvent>
 #include <algorithm>
@@ -12,7 +14,7 @@
 ClockWindow::ClockWindow(const QString& objectName, const QString& title, SettingsStore& store,
                          const Clock& clock, ProgramStarter& starter, QString programFolder,
                          const PlacementKeys& placement, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store),
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_store(store),
       m_switch(store, starter, std::move(programFolder), *this, title), m_placement(placement),
       m_ticks(clock, store.filePath()), m_placer(new WindowPlacer(*this))
 {
@@ -21,10 +23,11 @@ ClockWindow::ClockWindow(const QString& objectName, const QString& title, Settin
     ClockLook::apply(*this);
     // The clock is hardly ever the active window; its tool tips show all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
-    // Shown, moved or raised, it leaves the keyboard where the user types; a click into it
-    // gives it the keyboard, and Tab then goes through its buttons.
-    setAttribute(Qt::WA_ShowWithoutActivating);
+    // Shown, moved or raised, it leaves the keyboard where the user types, and stays out of the
+    // task bar; a click into it gives it the keyboard, and Tab then goes through its buttons.
+    ToolWindow::keepOffTaskbar(*this);
     setFocusPolicy(Qt::ClickFocus);
+    new DrawnFrame(*this); // owned by the window
     connect(&m_ticks, &TickTimer::tick, this, [this] { onTick(); });
 }
 

@@ -20,7 +20,8 @@ class ProgramStarter;
 class SettingsStore;
 class WindowPlacer;
 
-// What the list and panel clocks' windows share: a tool window with a row of image buttons over
+// What the list and panel clocks' windows share: a tool window without the window manager's
+// decoration, with a frame of its own, kept out of the task bar, and a row of image buttons over
 // the picture store, text labels that drag the window and give the buttons their normal looks,
 // a tick timer that calls onTick, a place kept in the store, and switches to the other
 // programs. Closing saves the place and ends the display.

@@ -6,14 +6,19 @@
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
-// Pointer-following move for platforms without a system move: lives until the button goes up.
+// Pointer-following move or resize for platforms without the system's own: lives until the
+// button goes up.
 class PointerFollower final : public QObject {
 public:
-    explicit PointerFollower(QWidget* window)
-        : QObject(window), m_window(window), m_offset(QCursor::pos() - window->pos())
+    // No edge: the whole window moves.
+    PointerFollower(QWidget* window, std::optional<Qt::Edge> edge)
+        : QObject(window), m_window(window), m_edge(edge), m_start(QCursor::pos()),
+          m_pos(window->pos()), m_geometry(window->geometry())
     {
         qApp->installEventFilter(this);
     }
@@ -24,7 +29,7 @@ protected:
         if (m_window.isNull())
             return false;
         if (event->type() == QEvent::MouseMove) {
-            m_window->move(QCursor::pos() - m_offset);
+            follow(QCursor::pos() - m_start);
         } else if (event->type() == QEvent::MouseButtonRelease) {
             qApp->removeEventFilter(this);
             deleteLater();
@@ -33,31 +38,79 @@ protected:
     }
 
 private:
+    void follow(const QPoint& by)
+    {
+        if (!m_edge) {
+            m_window->move(m_pos + by);
+            return;
+        }
+        const int min = m_window->minimumWidth();
+        const int max = m_window->maximumWidth();
+        if (*m_edge == Qt::RightEdge) {
+            m_window->resize(std::clamp(m_geometry.width() + by.x(), min, max), m_window->height());
+        } else {
+            const int width = std::clamp(m_geometry.width() - by.x(), min, max);
+            m_window->setGeometry(m_geometry.right() + 1 - width, m_geometry.y(), width,
+                                  m_window->height());
+        }
+    }
+
     QPointer<QWidget> m_window;
-    QPoint m_offset;
+    std::optional<Qt::Edge> m_edge;
+    QPoint m_start;
+    QPoint m_pos;     // what move() takes: the frame's corner
+    QRect m_geometry; // the inside
 };
+
+// The top-level window of `widget` when the left button is held and no move or resize of the
+// pointer's own runs already.
+QWidget* windowToFollow(QWidget* widget, Qt::MouseButtons buttons)
+{
+    if (widget == nullptr || !(buttons & Qt::LeftButton))
+        return nullptr;
+    QWidget* window = widget->window();
+    // Not findChild: without its own meta-object a PointerFollower would match any child.
+    for (const QObject* child : window->children()) {
+        if (dynamic_cast<const PointerFollower*>(child) != nullptr)
+            return nullptr; // already following
+    }
+    return window;
+}
+
+// The window system takes the pointer and the button's release with it; end the toolkit's
+// press here, or the next click would still go to the widget pressed now.
+void endToolkitPress(QWindow* handle)
+{
+    const QPointF global = QCursor::pos();
+    QMouseEvent release(QEvent::MouseButtonRelease, handle->mapFromGlobal(global), global,
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &release);
+}
 
 } // namespace
 
 void startWindowDrag(QWidget* widget, Qt::MouseButtons buttons)
 {
-    if (widget == nullptr || !(buttons & Qt::LeftButton))
+    QWidget* window = windowToFollow(widget, buttons);
+    if (window == nullptr)
         return;
-    QWidget* window = widget->window();
-    // Not findChild: without its own meta-object a PointerFollower would match any child.
-    for (const QObject* child : window->children()) {
-        if (dynamic_cast<const PointerFollower*>(child) != nullptr)
-            return; // already following
-    }
     QWindow* handle = window->windowHandle();
     if (handle != nullptr && handle->startSystemMove()) {
-        // The window system takes the pointer and the button's release with it; end the
-        // toolkit's press here, or the next click would still go to the widget pressed now.
-        const QPointF global = QCursor::pos();
-        QMouseEvent release(QEvent::MouseButtonRelease, handle->mapFromGlobal(global), global,
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(handle, &release);
+        endToolkitPress(handle);
         return;
     }
-    new PointerFollower(window); // owned by the window, gone at button release
+    new PointerFollower(window, std::nullopt); // owned by the window, gone at button release
+}
+
+void startWindowResize(QWidget* widget, Qt::Edge edge, Qt::MouseButtons buttons)
+{
+    QWidget* window = windowToFollow(widget, buttons);
+    if (window == nullptr)
+        return;
+    QWindow* handle = window->windowHandle();
+    if (handle != nullptr && handle->startSystemResize(edge)) {
+        endToolkitPress(handle);
+        return;
+    }
+    new PointerFollower(window, edge);
 }

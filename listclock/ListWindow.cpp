@@ -6,7 +6,6 @@
 #include "Twips.h"
 #include "WindowDrag.h"
 #include "WindowPlacer.h"
-#include "platform/SizingFrame.h"
 #include "platform/TopMost.h"
 
 #include <QCheckBox>
@@ -126,7 +125,6 @@ void ListWindow::start()
 {
     loadPlaces();
     TopMost::keepOnTop(*this);
-    SizingFrame::request(this);
     openAtStoredPlace(height(), minimumWidth());
     m_modeLabel->display(m_list.modeCaption(), false);
     repaintStrips();

@@ -9,7 +9,6 @@
 #include "Twips.h"
 #include "WindowPlacer.h"
 #include "platform/ForegroundWindow.h"
-#include "platform/SizingFrame.h"
 #include "platform/TopMost.h"
 
 #include <QTimer>
@@ -63,7 +62,6 @@ void PanelWindow::buildControls()
 void PanelWindow::start()
 {
     TopMost::keepOnTop(*this);
-    SizingFrame::request(this); // resizable in width; the height is held
     openAtStoredPlace(px(PanelLayout::kHeight), minimumWidth());
     if (!m_foreground.canFollow()) {
         m_panel.followingUnavailable();

@@ -68,7 +68,7 @@ zel_log() {
 # zel_x_logs: the X server's and the window manager's logs, for a failure message.
 zel_x_logs() {
     local f
-    for f in "$ZEL_TMP/xvfb.log" "$ZEL_TMP/openbox.log" "$ZEL_TMP/icewm.log" "$ZEL_TMP/weston.log"; do
+    for f in "$ZEL_TMP"/{xvfb,openbox,icewm,xfwm4,weston}.log; do
         echo "---- $(basename "$f"):" >&2
         cat "$f" >&2 2>/dev/null || echo "(none)" >&2
     done
@@ -110,7 +110,7 @@ zel_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'win
 ZEL_X_START_LIMIT=${ZEL_X_START_LIMIT:-30}
 
 # zel_start_x [WIDTHxHEIGHT] [WINDOW-MANAGER]: a private Xvfb display and openbox (or the
-# window manager named, run with its usual arguments) on it.
+# window manager named: openbox, icewm, xfwm4, each as its desktop runs it) on it.
 zel_start_x() {
     local size=${1:-1280x800} wm=${2:-openbox}
     local fifo="$ZEL_TMP/displayfd"
@@ -122,6 +122,16 @@ zel_start_x() {
     export DISPLAY=":$n"
     case $wm in
     openbox) openbox --sm-disable >"$ZEL_TMP/openbox.log" 2>&1 & ;;
+    xfwm4)
+        # Its settings come from xfconf, a service on the session bus: a bus of its own, which
+        # takes xfconf with it when it ends.
+        local bus
+        bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) ||
+            zel_x_fail "no D-Bus session for xfwm4"
+        ZEL_PIDS+=("${bus##*$'\n'}")
+        DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*} NO_AT_BRIDGE=1 xfwm4 --sm-client-disable \
+            >"$ZEL_TMP/xfwm4.log" 2>&1 &
+        ;;
     *) "$wm" >"$ZEL_TMP/$wm.log" 2>&1 & ;;
     esac
     ZEL_PIDS+=($!)

@@ -195,6 +195,10 @@ private slots:
         for (int r = 0; r < 7; ++r)
             QCOMPARE(f.control<QLabel>("lblPlace", r)->width(), client - 6960 / 15);
         QCOMPARE(w.findChild<QLabel*>("lblDW")->width(), client - 6360 / 15);
+        // Its own frame, not the window manager's: the edges at the right and left resize it.
+        QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(w.childAt(client - 1, 30), w.findChild<QWidget*>("frameRight"));
+        QCOMPARE(w.childAt(0, 30), w.findChild<QWidget*>("frameLeft"));
     }
 
     void stripShowsTheComingHoursInBothModes()

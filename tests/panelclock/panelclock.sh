@@ -1,8 +1,10 @@
-# The panel clock as a real process under a real window manager: following the foreground
-# window's title bar, the follow toggle, dragging by a label, the saved position, the reload
-# flag, and the end of the display.
+# The panel clock as a real process under a real window manager (openbox, or the one named as
+# the argument): started by the launcher over the window in front without taking its keyboard,
+# following that window's title bar with no frame of its own and out of the task bar, the follow
+# toggle, dragging by a label, the saved position, the reload flag, and the end of the display.
 source "$ZEL_E2E_LIB"
-zel_start_x 1024x600
+wm=${1:-openbox}
+zel_start_x 1024x600 "$wm"
 
 # expect_near WHAT GOT WANT: equal within one pixel.
 expect_near() {
@@ -32,26 +34,40 @@ panel_frame_width() {
     echo $((r - l))
 }
 
-zel_store_set Settings Start 1
-zel_store_set Data PlcCount 0
-zel_store_set Data WP0 "Tokyo"
-zel_store_set Data WD0 9
-zel_run zelpane
-panel=$(zel_wait_window zelpane 20) || zel_fail "no panel window"
-pane_pid=$ZEL_LAST_PID
-
 xmessage -geometry 420x160+300+200 "another window" &
 ZEL_PIDS+=($!)
 other=$(zel_wait_window xmessage 10) || zel_fail "no xmessage window"
-
-# Following: the panel's right edge 60 pixels left of the other window's, 2.48 (so 2) below its top.
 xdotool windowactivate --sync "$other"
+
+zel_store_set Settings Kind 1
+zel_store_set Data PlcCount 0
+zel_store_set Data WP0 "Tokyo"
+zel_store_set Data WD0 9
+zel_run zelhome
+panel=$(zel_wait_window zelpane 20) || zel_fail "the launcher started no panel"
+pane_pid=$(zel_display_pids zelpane)
+
+# Following at once: the panel's right edge 60 pixels left of the window's in front, 2.48 (so 2)
+# below its top, and that window keeps the keyboard.
 read -r fl ft fr fb < <(zel_frame_of "$other")
 read -r px py pw ph < <(zel_geometry "$panel")
 pw=$(panel_frame_width)
 await_panel_at $((fr - 60 - pw)) $((ft + 2))
 [ "$ph" = 24 ] || zel_fail "panel height $ph, expected 24 (360 twips)"
 zel_log "panel over the title bar at $((fr - 60 - pw)),$((ft + 2)) of frame $fl,$ft-$fr,$fb"
+active=$(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //; s/,.*//')
+[ $((active)) = $((other)) ] || zel_fail "the window in front lost the keyboard to $active"
+# A tool window: no frame from the window manager, out of the task bar and the pager, and never
+# asking for attention.
+extents=$(xprop -id "$panel" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')
+[ -z "$extents" ] || [ "$extents" = "0, 0, 0, 0" ] || zel_fail "$wm framed the panel: $extents"
+states=$(xprop -id "$panel" _NET_WM_STATE)
+for state in SKIP_TASKBAR SKIP_PAGER; do
+    [[ $states == *_NET_WM_STATE_$state* ]] || zel_fail "the panel is not $state: $states"
+done
+[[ $states != *DEMANDS_ATTENTION* ]] || zel_fail "the panel demands attention: $states"
+read -r pl pt pr pb < <(zel_frame_of "$panel")
+zel_log "$wm: panel frame extents '${extents:-none}', $((pt - ft)) px below the top, $((fr - pr)) px left of the right end"
 mkdir -p "$ZEL_TMP/shots"
 zel_screenshot "$ZEL_TMP/shots/following.png"
 [ -z "${ZEL_KEEP_SCREENSHOT:-}" ] || cp "$ZEL_TMP/shots/following.png" "$ZEL_KEEP_SCREENSHOT"

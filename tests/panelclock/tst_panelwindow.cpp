@@ -8,9 +8,11 @@
 #include "ShownPicture.h"
 #include "UiTexts.h"
 
+#include <QCursor>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
+#include <tuple>
 
 namespace {
 
@@ -213,6 +215,23 @@ private slots:
         w->resize(50, 24); // narrower than buttons, date and time: the place has no room
         QCOMPARE(label(*w, "lblPlace")->width(), 0);
         QVERIFY(w->width() >= 120);
+        // No window manager's decoration: the window's own edges resize it, wider, not taller.
+        QVERIFY(w->windowFlags().testFlags(Qt::Tool | Qt::FramelessWindowHint));
+        QVERIFY(w->testAttribute(Qt::WA_ShowWithoutActivating));
+        w->resize(400, 24);
+        for (const auto& [name, x, by, want] :
+             {std::tuple{"frameLeft", 0, -30, QRect(70, 20, 430, 24)},
+              std::tuple{"frameRight", 429, 50, QRect(70, 20, 480, 24)}}) {
+            auto* grip = w->findChild<QWidget*>(name);
+            QCOMPARE(w->childAt(x, 5), grip); // above the button and label at the edge
+            QCursor::setPos(w->mapToGlobal(QPoint(x, 5)));
+            QTest::mousePress(grip, Qt::LeftButton, {}, grip->mapFrom(w.get(), QPoint(x, 5)));
+            QCursor::setPos(QCursor::pos() + QPoint(by, 40));
+            moveOver(grip, Qt::LeftButton);
+            QTest::mouseRelease(grip, Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(w->geometry(), want);
+        }
     }
 
     void followsTheForegroundTitleBarUntilToggled()
