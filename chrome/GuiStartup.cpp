@@ -56,6 +56,9 @@ void setUpApplication()
         QStringLiteral("Times New Roman"),
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(windowIcon())));
+    // A Wayland compositor names and icons a window by its desktop entry, which each program
+    // has under its own file name; X window managers read the window's class and icon instead.
+    QGuiApplication::setDesktopFileName(QCoreApplication::applicationName());
     // The system's locale is LC_ALL, else LC_MESSAGES, else LANG.
     UiLanguage::install(QLocale::system());
     if (g_platformChosenHere)

@@ -19,7 +19,8 @@ std::optional<int> choosePlatform(const char* program, PlatformNeed need);
 QImage windowIcon();
 
 // Fonts named by the suite that this system may lack fall back to installed ones of the same
-// kind; the application icon is set for every window; the texts speak the system's language.
+// kind; the application icon is set for every window, and the desktop entry named after the
+// program's file; the texts speak the system's language.
 // The platform chosen for this program is no longer passed on to the programs it starts: each
 // chooses its own.
 void setUpApplication();

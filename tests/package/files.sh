@@ -14,8 +14,8 @@ arch=$(dpkg --print-architecture)
     for program in zelband zelcaption zelhome zelpane zelroll zelsetup; do
         echo "usr/bin/$program"
         echo "usr/share/man/man1/$program.1.gz"
+        echo "usr/share/applications/$program.desktop"
     done
-    echo usr/share/applications/zelhome.desktop
     echo usr/share/icons/hicolor/32x32/apps/zelclock.png
     echo usr/share/icons/hicolor/scalable/apps/zelclock.svg
     echo "usr/share/metainfo/$ZEL_APPSTREAM_ID.metainfo.xml"

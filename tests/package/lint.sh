@@ -19,8 +19,14 @@ echo "-- lintian: no error, no warning"
 
 root="$tmp/root"
 dpkg-deb -x "$ZEL_DEB" "$root"
-desktop-file-validate "$root/usr/share/applications/zelhome.desktop" ||
-    zel_pkg_fail "the desktop entry does not validate"
+for entry in "$root"/usr/share/applications/*.desktop; do
+    desktop-file-validate "$entry" || zel_pkg_fail "${entry##*/} does not validate"
+    # Only the launcher is in the menus; the others name the windows of their programs.
+    hidden=$(sed -n 's/^NoDisplay=//p' "$entry")
+    want=true
+    [ "${entry##*/}" != zelhome.desktop ] || want=
+    [ "$hidden" = "$want" ] || zel_pkg_fail "${entry##*/} has NoDisplay '$hidden'"
+done
 appstreamcli validate --no-net --strict \
     "$root/usr/share/metainfo/$ZEL_APPSTREAM_ID.metainfo.xml" ||
     zel_pkg_fail "the AppStream data do not validate"
