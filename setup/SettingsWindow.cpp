@@ -436,6 +436,17 @@ void SettingsWindow::buildButtons()
     connect(cancel, &QPushButton::clicked, this, [this] { finish(false); });
 }
 
+void SettingsWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_F1 || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QWidget* focused = focusWidget();
+    HelpViewer::showTopic(this, focused != nullptr ? HelpFile::topicOf(focused->objectName())
+                                                   : QString());
+}
+
 void SettingsWindow::refresh()
 {
     m_interval->setText(m_model.intervalCaption());

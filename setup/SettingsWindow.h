@@ -11,6 +11,7 @@ class ChooserLabel;
 class ProgramStarter;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -44,6 +45,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // F1: the help, at the section about the control that has the keyboard.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildFrame();

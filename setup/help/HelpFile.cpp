@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <array>
 
 namespace HelpFile {
 
@@ -37,11 +38,48 @@ Request locate(const QString& programDir, const QString& helpDir, const QString&
     return request;
 }
 
-Request locateConfigured()
+Request locateConfigured(const QString& page)
 {
     return locate(QCoreApplication::applicationDirPath(),
                   QString::fromUtf16(HelpConfig::kHelpDirFromPrograms),
-                  QString::fromUtf16(HelpConfig::kHelpFile), UiLanguage::current());
+                  page.isEmpty() ? QString::fromUtf16(HelpConfig::kHelpFile) : page,
+                  UiLanguage::current());
+}
+
+QString topicOf(const QString& objectName)
+{
+    struct Topic {
+        QStringView control; // the objectName, without the index of a control array
+        QStringView section;
+    };
+    static constexpr std::array kTopics{
+        Topic{u"optClock", u"setup.html#slots"},
+        Topic{u"lblClock", u"setup.html#slots"},
+        Topic{u"lblTime", u"setup.html#slots"},
+        Topic{u"lstCountryName", u"setup.html#slots"},
+        Topic{u"lstCityName", u"setup.html#slots"},
+        Topic{u"lstCountryNameJ", u"setup.html#slots"},
+        Topic{u"lstCityNameJ", u"setup.html#slots"},
+        Topic{u"txtSearch", u"setup.html#slots"},
+        Topic{u"lstFound", u"setup.html#slots"},
+        Topic{u"txtClock", u"setup.html#slots"},
+        Topic{u"lblSummer", u"setup.html#summer"},
+        Topic{u"lblCT", u"setup.html#frame"},
+        Topic{u"lblCltp", u"setup.html#frame"},
+        Topic{u"optJE", u"setup.html#frame"},
+        Topic{u"optSelectPattern", u"setup.html#frame"},
+        Topic{u"imgWorld", u"setup.html#details"},
+        Topic{u"imgFlag", u"setup.html#details"},
+        Topic{u"cmdOK", u"setup.html#buttons"},
+        Topic{u"cmdHelp", u"setup.html#buttons"},
+        Topic{u"cmdAbout", u"setup.html#buttons"},
+    };
+    const QStringView control = QStringView(objectName).left(objectName.indexOf(u'_'));
+    for (const Topic& t : kTopics) {
+        if (t.control == control)
+            return t.section.toString();
+    }
+    return {};
 }
 
 QString errorText(const Request& request)

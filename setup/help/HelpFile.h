@@ -24,8 +24,13 @@ Request locate(const QString& programDir, const QString& helpDir, const QString&
                const QString& language = {});
 
 // The same for this program as built: its own folder, the installed help folder beside it, the
-// help file name of the build's settings and the language of the windows.
-Request locateConfigured();
+// help file name of the build's settings (or `page` of the same folder) and the language of the
+// windows.
+Request locateConfigured(const QString& page = {});
+
+// The page, with the anchor of its section, that tells of the settings window's control of that
+// objectName ("setup.html#slots" for "optClock_2"); empty for a control no section is about.
+QString topicOf(const QString& objectName);
 
 // The description shown when the page cannot be opened: which file, and why.
 QString errorText(const Request& request);

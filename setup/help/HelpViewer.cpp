@@ -13,6 +13,22 @@ void showContents(QWidget* window)
     showContents(window, HelpFile::locateConfigured());
 }
 
+void showTopic(QWidget* window, const QString& topic)
+{
+    const HelpFile::Request contents = HelpFile::locateConfigured();
+    showContents(window, contents);
+    if (contents.outcome != HelpFile::Outcome::Show || topic.isEmpty() || window == nullptr)
+        return;
+    const QUrl url(topic);
+    const HelpFile::Request page = HelpFile::locateConfigured(url.path());
+    auto* help = window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (page.outcome != HelpFile::Outcome::Show || help == nullptr)
+        return;
+    QUrl target = QUrl::fromLocalFile(page.path);
+    target.setFragment(url.fragment());
+    help->browser()->setSource(target);
+}
+
 void showContents(QWidget* window, const HelpFile::Request& request)
 {
     switch (request.outcome) {

@@ -14,4 +14,9 @@ void showContents(QWidget* window);
 // The same for an already located help file.
 void showContents(QWidget* window, const HelpFile::Request& request);
 
+// Shows the help at `topic` (a page of the help's folder and the anchor of a section, as
+// HelpFile::topicOf gives it), with the contents page to go back to; the contents alone where
+// the topic is empty or its page cannot be opened.
+void showTopic(QWidget* window, const QString& topic);
+
 } // namespace HelpViewer

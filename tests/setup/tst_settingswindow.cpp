@@ -4,6 +4,7 @@
 // with a store that cannot be written.
 #include "FakeClock.h"
 #include "GuiStartup.h"
+#include "HelpFile.h"
 #include "IniFileBackend.h"
 #include "PlaceTable.h"
 #include "RecordingStarter.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -114,6 +116,8 @@ private slots:
     void failedStartKeepsTheWindow();
     void failedSaveKeepsTheWindowAndStartsNothing();
     void helpAndAbout();
+    void f1OpensTheHelpAtTheFocusedControl_data();
+    void f1OpensTheHelpAtTheFocusedControl();
 };
 
 void TestSettingsWindow::layoutInTwips()
@@ -628,6 +632,39 @@ void TestSettingsWindow::helpAndAbout()
                                         [](QWidget* w) { return w->isWindow() && w->isVisible(); });
     QVERIFY(helpWindow || !modal.isEmpty());
     QVERIFY(f.window->isVisible());
+}
+
+void TestSettingsWindow::f1OpensTheHelpAtTheFocusedControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("section"); // page and anchor
+    QTest::newRow("slot") << "optClock_2"
+                          << "en-setup.html#slots";
+    QTest::newRow("pick list") << "lstCountryName"
+                               << "en-setup.html#slots";
+    QTest::newRow("language") << "optJE_1"
+                              << "en-setup.html#frame";
+    QTest::newRow("cancel") << "cmdOK_1"
+                            << "en-setup.html#buttons";
+}
+
+void TestSettingsWindow::f1OpensTheHelpAtTheFocusedControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, section);
+    UiTexts::useLocale("en_US.UTF-8");
+    Fixture f;
+    if (HelpFile::locateConfigured().outcome != HelpFile::Outcome::Show)
+        QSKIP("built without help");
+    f.child(control)->setFocus();
+    QTest::keyClick(f.child(control), Qt::Key_F1);
+    auto* browser = f.window->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    QVERIFY(browser != nullptr && browser->window()->isVisible());
+    const QUrl shown = browser->source();
+    QCOMPARE(shown.fileName() + u'#' + shown.fragment(), section);
+    // Back leads to the contents.
+    browser->backward();
+    QCOMPARE(browser->source().fileName(), QStringLiteral("en-index.html"));
 }
 
 QTEST_MAIN(TestSettingsWindow)
