@@ -62,20 +62,21 @@ for try in 1 2 3; do
 done
 zel_log "unmoved panel keeps MainLeft 1000, MainTop 1507, MainWidth 4995 over three closes"
 
-# 2. A frame of a thin border and no title bar; the width may change, the height may not.
+# 2. No frame from the window manager (the panel draws its own border); the width may change,
+# the height may not.
 start_panel
 read -r l r t b < <(frame_extents "$panel")
-[ "$l" = "$t" ] && [ "$l" -ge 1 ] && [ "$l" -le 4 ] ||
-    zel_fail "panel frame extents $l $r $t $b: expected a thin border without a title bar"
+[ "$l $r $t $b" = "0 0 0 0" ] ||
+    zel_fail "panel frame extents $l $r $t $b: expected none, the panel draws its own border"
 hints=$(xprop -id "$panel" WM_NORMAL_HINTS)
 min_h=$(sed -n 's/.*minimum size: [0-9]* by \([0-9]*\).*/\1/p' <<<"$hints")
 max_h=$(sed -n 's/.*maximum size: [0-9]* by \([0-9]*\).*/\1/p' <<<"$hints")
 max_w=$(sed -n 's/.*maximum size: \([0-9]*\) by.*/\1/p' <<<"$hints")
 [ "$min_h" = 24 ] && [ "$max_h" = 24 ] || zel_fail "panel height not held at 24: $hints"
 [ "${max_w:-0}" -gt 1024 ] || zel_fail "panel width cannot grow: $hints"
-# Drag the right border outwards by 80 pixels.
+# Drag the right border (the panel's own last column) outwards by 80 pixels.
 read -r x y w h < <(client_geometry "$panel")
-edge=$((x + w))
+edge=$((x + w - 1))
 xdotool mousemove "$edge" $((y + 12)) sleep 0.3 mousedown 1 sleep 0.3 \
     mousemove $((edge + 40)) $((y + 12)) sleep 0.3 mousemove $((edge + 80)) $((y + 12)) sleep 0.3 \
     mouseup 1
