@@ -1,19 +1,19 @@
 #pragma once
 
 #include "PlaceRotation.h"
+#include "TitleBarStyle.h"
 #include "platform/ForegroundWindow.h"
 
 #include <QPoint>
 #include <QSize>
-#include <algorithm>
 #include <optional>
 
 class Clock;
 class SettingsStore;
 
 // What the title-bar clock shows and where, without a window: the rotating place's date, time
-// and name, and the spot in the foreground window's title bar where the clock's right end sits
-// the same distance left of the title bar's buttons as the panel clock's.
+// and name, and the spot in the foreground window's title bar between its title and its
+// buttons.
 class CaptionClock {
 public:
     CaptionClock(SettingsStore& store, const Clock& clock, const QLocale& locale = QLocale());
@@ -22,34 +22,45 @@ public:
     RowText onTick() { return m_rotation.onTick(); }
     const PlaceRotation& rotation() const { return m_rotation; }
 
-    // Room kept free at the title bar's right end for its buttons, whatever the gap says: three
-    // buttons of 32 pixels, as wide as common themes' groups.
-    static constexpr int kButtonsRoom = 3 * 32;
+    // What the clock needs in a title bar: its height, its width without the place name, the
+    // place name's whole width and the least of it worth showing ("…"), and the title's width.
+    struct Measure {
+        int height = 0;
+        int fixedWidth = 0;
+        int placeWidth = 0;
+        int leastPlaceWidth = 0;
+        int titleWidth = 0;
+    };
+    // Where the clock stands in a title bar, how wide its place name may be, and the gap it
+    // keeps to the title bar's right end.
+    struct Fit {
+        QPoint topLeft;
+        int placeWidth = 0;
+        int gap = 0;
+        bool operator==(const Fit&) const = default;
+    };
 
-    // The top left corner, in pixels, of a clock of `size` laid into the title bar of the
-    // window framed by `foreground`, its right end `gap` pixels left of the title bar's. The gap
-    // is kept between the buttons' room and the title bar's left end, so that a gap set on a
-    // wide window puts the clock at the left end of a narrower one. Nothing when there is no
-    // foreground window, or it is too narrow to hold the clock clear of its buttons, which
-    // hides the clock.
-    static std::optional<QPoint> placeIn(const std::optional<WindowRect>& foreground, QSize size,
-                                         int gap);
+    // The clock laid into the title bar (`barHeight` high, its title and buttons as `theme`
+    // places them) of the window framed by `foreground`: centred on the bar's height, its right
+    // end `gap` pixels left of the frame's right end, and clear of the title, the place name
+    // shortened first. The gap is kept between the buttons' room and the leftmost spot clear of
+    // the title, so that a gap set on a wide window puts the clock at the left end of a
+    // narrower one. Nothing when there is no window to sit on or no room between its title and
+    // its buttons, which hides the clock.
+    static std::optional<Fit> fitIn(const std::optional<WindowRect>& foreground, int barHeight,
+                                    const Measure& clock, int gap, const TitleBarTheme& theme);
+    // The gap that clears the buttons of `theme` on a bar `barHeight` high: the default, and
+    // the least a dragged clock keeps.
+    static int buttonGap(const TitleBarTheme& theme, int barHeight);
     // Where a clock `width` wide dragged to `left` may go on the title bar of `frame`: from
-    // clear of the buttons to its left end.
-    static int leftOnTitleBar(const WindowRect& frame, int left, int width);
-    // The gap that a clock at `left` leaves to the title bar's right end, kept as placeIn
-    // keeps it.
+    // `buttonGap` left of its right end to its left end.
+    static int leftOnTitleBar(const WindowRect& frame, int left, int width, int buttonGap);
+    // The gap that a clock at `left` leaves to the title bar's right end.
     static int gapAt(const WindowRect& frame, int left, int width)
     {
-        return keptGap(frame, frame.right - (left + width), width);
+        return frame.right - (left + width);
     }
 
 private:
-    static int keptGap(const WindowRect& frame, int gap, int width)
-    {
-        const int widest = frame.right - frame.left - width; // the clock at the left end
-        return std::max(kButtonsRoom, std::min(gap, widest));
-    }
-
     PlaceRotation m_rotation;
 };

@@ -6,6 +6,9 @@
 #include "TickTimer.h"
 #include "platform/ForegroundWindow.h"
 
+#include <QBrush>
+#include <QPalette>
+#include <QTimer>
 #include <QWidget>
 
 class Clock;
@@ -43,6 +46,13 @@ protected:
 private:
     void followTitleBar();
     void end();
+    // The title bar's height, title or owner changed: the font, the title's width and the theme
+    // follow it.
+    void takeTitleBar(const TitleBar& bar);
+    CaptionClock::Measure measure() const;
+    // The title bar's colours, read from its pixels once the clock stands in it.
+    void takeColours();
+    void showColours();
 
     SettingsStore& m_store;
     ForegroundWindow& m_foreground;
@@ -53,8 +63,20 @@ private:
     DisplayLabel* m_placeLabel;
     QMenu* m_menu;
     TickTimer m_ticks;
-    bool m_followsEvents = false;      // told of the foreground window's changes, not asking
-    int m_gap;                         // pixels between the clock's and the title bar's right ends
+    bool m_followsEvents = false; // told of the foreground window's changes, not asking
+    bool m_compositing = false;   // drawn as text alone on a see-through ground
+    // Pixels between the clock's and the title bar's right ends, where the user dragged it;
+    // otherwise the window manager's buttons decide.
+    std::optional<int> m_gap;
     std::optional<WindowRect> m_frame; // the window whose title bar the clock sits in
-    std::optional<int> m_grab;         // while dragged: the pointer's x less the clock's left
+    std::optional<TitleBar> m_bar;     // and that title bar
+    TitleBarTheme m_theme;
+    int m_titleWidth = 0;
+    int m_placeWidth = -1; // how wide the place name may be, when it was last laid out
+    QString m_place;
+    // Until the title bar's own are read, the desktop's window colours.
+    QBrush m_ground{QPalette().color(QPalette::Window)};
+    QColor m_text{TitleBarStyle::contrasting(QPalette().color(QPalette::Window))};
+    QTimer m_lookAgain;        // reads the title bar's colours once it has been drawn
+    std::optional<int> m_grab; // while dragged: the pointer's x less the clock's left
 };

@@ -48,15 +48,25 @@ endfunction()
 #
 # An end-to-end test: a bash script that drives the real programs under Xvfb with a window
 # manager (tests/e2e/lib.sh gives it a private display and a private settings folder).
+# WMS: the window managers to run the script under, once each, as e2e.<name>.<manager> with
+# ZEL_WM naming it (tests/e2e/lib.sh starts it); without, one e2e.<name> under openbox.
 function(zel_add_e2e name)
-    cmake_parse_arguments(ARG "" "SCRIPT" "ARGS" ${ARGN})
+    cmake_parse_arguments(ARG "" "SCRIPT" "ARGS;WMS" ${ARGN})
     if(NOT ZEL_GUI OR ZEL_SANITIZE)
         return()
     endif()
-    add_test(NAME e2e.${name} COMMAND bash ${ARG_SCRIPT} ${ARG_ARGS})
-    set_tests_properties(e2e.${name} PROPERTIES
-        LABELS e2e
-        ENVIRONMENT "${ZEL_TEST_ENV};ZEL_E2E_LIB=${PROJECT_SOURCE_DIR}/tests/e2e/lib.sh"
-        TIMEOUT 300
-        SKIP_RETURN_CODE 77)
+    set(runs e2e.${name})
+    set(wms openbox)
+    if(ARG_WMS)
+        list(TRANSFORM ARG_WMS PREPEND e2e.${name}. OUTPUT_VARIABLE runs)
+        set(wms ${ARG_WMS})
+    endif()
+    foreach(run wm IN ZIP_LISTS runs wms)
+        add_test(NAME ${run} COMMAND bash ${ARG_SCRIPT} ${ARG_ARGS})
+        set_tests_properties(${run} PROPERTIES
+            LABELS e2e
+            ENVIRONMENT "${ZEL_TEST_ENV};ZEL_E2E_LIB=${PROJECT_SOURCE_DIR}/tests/e2e/lib.sh;ZEL_WM=${wm}"
+            TIMEOUT 300
+            SKIP_RETURN_CODE 77)
+    endforeach()
 endfunction()

@@ -4,6 +4,10 @@
 #include <memory>
 #include <optional>
 
+#include <QImage>
+#include <QRect>
+#include <QString>
+
 class QWidget;
 
 // A window's outer rectangle, decoration included, in screen pixels; right and bottom lie just
@@ -14,6 +18,14 @@ struct WindowRect {
     int right = 0;
     int bottom = 0;
     bool operator==(const WindowRect&) const = default;
+};
+
+// How the window manager decorates the foreground window: the height of its title bar (the top
+// of its frame), in the same pixels as WindowRect, and the name it shows there.
+struct TitleBar {
+    int height = 0;
+    QString title;
+    bool operator==(const TitleBar&) const = default;
 };
 
 // Which window of the desktop is in the foreground, and where. One implementation per window
@@ -42,6 +54,22 @@ public:
     {
         return false;
     }
+
+    // The title bar of the window that frameUnlessOwn() last gave; nothing where the window
+    // system does not tell.
+    virtual std::optional<TitleBar> titleBar() { return std::nullopt; }
+
+    // What the title bar shows within `area` of that window's frame (relative to its top left
+    // corner, in the same pixels as WindowRect); a null image where it cannot be read, as under a
+    // compositor that draws the decorations itself.
+    virtual QImage titleBarPixels(const QRect& /*area*/) { return {}; }
+
+    // The window manager's own name ("Openbox", "KWin"); empty where there is none or it is not
+    // told.
+    virtual QString windowManagerName() { return {}; }
+
+    // Whether a compositor runs, so that a window with an alpha channel shows what lies below it.
+    virtual bool compositing() { return false; }
 
     static std::unique_ptr<ForegroundWindow> create();
 };

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -23,6 +24,7 @@ public:
         int screenNumber = 0;
         m_connection = xcb_connect(nullptr, &screenNumber);
         m_root = Xcb::rootWindow(m_connection, screenNumber);
+        m_screenNumber = screenNumber;
         if (m_root == XCB_WINDOW_NONE)
             return;
         m_activeAtom = Xcb::atom(m_connection, "_NET_ACTIVE_WINDOW");
@@ -58,6 +60,7 @@ public:
                 m_settle->start();
         }
         std::optional<WindowRect> frame;
+        m_titleBar.reset();
         if (active != XCB_WINDOW_NONE && !m_lastActiveIsOwn)
             frame = frameOf(active);
         // Replies read the events that came before them into the queue, where the socket no
@@ -69,6 +72,54 @@ public:
 
     // Our windows and the others' must both be X windows for one to be laid over the other.
     bool canFollow() const override { return usable() && Xcb::toolkitConnection() != nullptr; }
+
+    std::optional<TitleBar> titleBar() override { return m_titleBar; }
+
+    QImage titleBarPixels(const QRect& area) override
+    {
+        if (!usable() || !m_titleBar || m_lastActive == XCB_WINDOW_NONE || m_scale <= 0)
+            return {};
+        // Looked up now: a window manager may have framed the window since it was activated.
+        const xcb_window_t frame = topLevelOf(m_lastActive);
+        const QRect device((QPointF(area.topLeft()) * m_scale).toPoint(),
+                           (QSizeF(area.size()) * m_scale).toSize());
+        if (device.isEmpty())
+            return {};
+        // The frame's own contents: the same with a compositor, which paints the root instead.
+        const auto cookie =
+            xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, frame, std::int16_t(device.x()),
+                          std::int16_t(device.y()), std::uint16_t(device.width()),
+                          std::uint16_t(device.height()), ~0U);
+        const auto image = Xcb::reply(xcb_get_image_reply(m_connection, cookie, nullptr));
+        const auto pixels = std::size_t(device.width()) * std::size_t(device.height());
+        if (!image || (image->depth != 24 && image->depth != 32) ||
+            std::size_t(xcb_get_image_data_length(image.get())) != pixels * 4)
+            return {};
+        return QImage(xcb_get_image_data(image.get()), device.width(), device.height(),
+                      device.width() * 4, QImage::Format_RGB32)
+            .copy();
+    }
+
+    QString windowManagerName() override
+    {
+        if (!usable())
+            return {};
+        const xcb_window_t check = windowProperty(m_root, "_NET_SUPPORTING_WM_CHECK");
+        return check == XCB_WINDOW_NONE ? QString() : textProperty(check);
+    }
+
+    bool compositing() override
+    {
+        if (!usable())
+            return false;
+        const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(m_screenNumber);
+        const xcb_atom_t selection = Xcb::atom(m_connection, name.constData(), true);
+        if (selection == XCB_ATOM_NONE)
+            return false;
+        const auto owner = Xcb::reply(xcb_get_selection_owner_reply(
+            m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
+        return owner && owner->owner != XCB_WINDOW_NONE;
+    }
 
     bool watch(std::function<void()> changed) override
     {
@@ -189,14 +240,47 @@ private:
         return XCB_WINDOW_NONE;
     }
 
-    xcb_window_t activeWindow()
+    xcb_window_t activeWindow() { return windowProperty(m_root, m_activeAtom); }
+
+    xcb_window_t windowProperty(xcb_window_t window, const char* name)
     {
+        return windowProperty(window, Xcb::atom(m_connection, name, true));
+    }
+
+    xcb_window_t windowProperty(xcb_window_t window, xcb_atom_t property)
+    {
+        if (property == XCB_ATOM_NONE)
+            return XCB_WINDOW_NONE;
         const auto cookie =
-            xcb_get_property(m_connection, 0, m_root, m_activeAtom, XCB_ATOM_WINDOW, 0, 1);
+            xcb_get_property(m_connection, 0, window, property, XCB_ATOM_WINDOW, 0, 1);
         const auto reply = Xcb::reply(xcb_get_property_reply(m_connection, cookie, nullptr));
         if (!reply || xcb_get_property_value_length(reply.get()) < int(sizeof(xcb_window_t)))
             return XCB_WINDOW_NONE;
         return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
+    }
+
+    // A window's name as its title bar shows it: the UTF-8 _NET_WM_NAME, else the older WM_NAME.
+    QString textProperty(xcb_window_t window)
+    {
+        const xcb_atom_t utf8 = Xcb::atom(m_connection, "UTF8_STRING", true);
+        const xcb_atom_t netName = Xcb::atom(m_connection, "_NET_WM_NAME", true);
+        if (utf8 != XCB_ATOM_NONE && netName != XCB_ATOM_NONE) {
+            const QByteArray text = property(window, netName, utf8);
+            if (!text.isEmpty())
+                return QString::fromUtf8(text);
+        }
+        return QString::fromLatin1(property(window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY));
+    }
+
+    QByteArray property(xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
+    {
+        constexpr std::uint32_t kLongs = 256; // a title bar shows far less than 1 KiB
+        const auto cookie = xcb_get_property(m_connection, 0, window, name, type, 0, kLongs);
+        const auto reply = Xcb::reply(xcb_get_property_reply(m_connection, cookie, nullptr));
+        if (!reply || reply->format != 8)
+            return {};
+        return {static_cast<const char*>(xcb_get_property_value(reply.get())),
+                xcb_get_property_value_length(reply.get())};
     }
 
     bool madeByUs(xcb_window_t window) const
@@ -256,9 +340,16 @@ private:
         }
         const int left = origin->dst_x;
         const int top = origin->dst_y;
-        return DevicePixels::toLogical(WindowRect{left - int(e[0]), top - int(e[2]),
-                                                  left + geometry->width + int(e[1]),
-                                                  top + geometry->height + int(e[3])});
+        const WindowRect device{left - int(e[0]), top - int(e[2]),
+                                left + geometry->width + int(e[1]),
+                                top + geometry->height + int(e[3])};
+        const WindowRect logical = DevicePixels::toLogical(device);
+        m_scale = logical.right > logical.left
+                      ? double(device.right - device.left) / (logical.right - logical.left)
+                      : 0;
+        if (m_scale > 0)
+            m_titleBar = TitleBar{int(std::lround(e[2] / m_scale)), textProperty(window)};
+        return logical;
     }
 
     xcb_connection_t* m_connection = nullptr;
@@ -267,7 +358,10 @@ private:
     xcb_atom_t m_extentsAtom = XCB_ATOM_NONE;
     std::uint32_t m_ownIdBase = 0;
     std::uint32_t m_ownIdMask = 0;
+    int m_screenNumber = 0;
     xcb_window_t m_lastActive = XCB_WINDOW_NONE;
+    std::optional<TitleBar> m_titleBar;
+    double m_scale = 0; // device pixels per logical one where the followed window is
     xcb_window_t m_lastOwnClient = XCB_WINDOW_NONE;
     bool m_lastActiveIsOwn = false;
     xcb_window_t m_followedFrame = XCB_WINDOW_NONE;

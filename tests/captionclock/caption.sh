@@ -1,26 +1,39 @@
-# The title-bar clock as a real process under a real window manager: the start check, waiting
-# hidden on an empty desktop, sitting inside a real xterm's title bar and following it and the
-# foreground, never taking the focus, the reload flag, the menu's hand-over to the list clock,
-# and the launcher's "Kind" 0.
+# The title-bar clock as a real process under a real window manager (each of those the test is
+# run under): the start check, waiting hidden on an empty desktop, sitting inside a real xterm's
+# title bar, left of its first button and in its colours, and following it and the foreground,
+# never taking the focus, the reload flag, the menu's hand-over to the list clock, and the
+# launcher's "Kind" 0.
 source "$ZEL_E2E_LIB"
 zel_start_x 1024x600
 
-# await_inside WINDOW: the caption lies in WINDOW's title bar, right end 96 pixels left of the
-# frame's right end (the default gap, three 32-pixel buttons), within two seconds.
+# Where this window manager's first button stands, read from a frame that nothing covers.
+env -u ENV xterm -geometry 100x12+150+120 -title probe -e sh &
+probe=$!
+probe_window=$(zel_wait_window probe 20) || zel_fail "no xterm"
+sleep 0.5
+button=$(zel_first_button "$probe_window")
+kill "$probe"
+zel_log "$ZEL_WM: the first button's left edge $button pixels left of the frame's right end"
+
+# inside WINDOW: the caption lies wholly in WINDOW's title bar, centred on its height within a
+# pixel, its right end left of the first button.
+inside() {
+    local fl ft fr fb title cx cy cw ch
+    read -r fl ft fr fb < <(zel_frame_of "$1")
+    title=$(zel_title_height "$1")
+    read -r cx cy cw ch < <(zel_geometry "$caption")
+    [ "$cx" -ge "$fl" ] && [ $((cx + cw)) -le $((fr - button)) ] && [ "$cy" -ge "$ft" ] &&
+        [ $((cy + ch)) -le $((ft + title)) ] && [ $((2 * cy + ch - 2 * ft - title)) -le 2 ] &&
+        [ $((2 * cy + ch - 2 * ft - title)) -ge -2 ]
+}
 await_inside() {
-    local i fl ft fr fb title cx cy cw ch
-    for i in $(seq 20); do
-        read -r fl ft fr fb < <(zel_frame_of "$1")
-        title=$(zel_title_height "$1")
-        read -r cx cy cw ch < <(zel_geometry "$caption")
-        if [ $((cx + cw)) = $((fr - 96)) ] && [ "$cy" = $((ft + 2)) ]; then
-            [ $((cy + ch)) -le $((ft + title)) ] ||
-                zel_fail "caption bottom $((cy + ch)) below the title bar's $((ft + title))"
-            return 0
-        fi
-        sleep 0.1
-    done
-    zel_fail "caption at $cx,$cy ${cw}x$ch, expected right end $((fr - 96)) and top $((ft + 2))"
+    zel_poll 10 inside "$1" ||
+        zel_fail "caption at $(zel_geometry "$caption"), frame $(zel_frame_of "$1"), title bar $(zel_title_height "$1") high, first button $button from its right end"
+}
+
+# pixel WINDOW X Y: the colour at X,Y of WINDOW's own pixels, as #RRGGBB.
+pixel() {
+    import -window "$1" -crop "1x1+$2+$3" txt:- | sed -n 's/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p' | tail -n1
 }
 
 # No hand-over: the program ends at once without a window and leaves "Start" alone.
@@ -47,13 +60,27 @@ zel_log "empty desktop: running, hidden"
 
 # A plain sh without start-up files: the typing check below must not wait on the user's shell
 # set-up (a .bashrc that runs version managers can take a minute).
-env -u ENV xterm -geometry 70x12+150+120 -title "xterm one" -e sh &
+env -u ENV xterm -geometry 100x12+150+120 -title "xterm one" -e sh &
 ZEL_PIDS+=($!)
-xt=$(zel_wait_window xterm 10) || zel_fail "no xterm"
+xt=$(zel_wait_window "xterm one" 20) || zel_fail "no xterm"
 xdotool windowactivate --sync "$xt"
 caption=$(zel_wait_window zelcaption 10) || zel_fail "no caption over the xterm"
 await_inside "$xt"
-zel_log "inside the xterm's title bar: $(zel_geometry "$caption") of frame $(zel_frame_of "$xt")"
+read -r fl ft fr fb < <(zel_frame_of "$xt")
+read -r cx cy cw ch < <(zel_geometry "$caption")
+zel_log "inside the xterm's title bar: $cx $cy ${cw}x$ch of frame $fl $ft $fr $fb, $((fr - button - cx - cw)) pixels left of the first button"
+xprop -id "$caption" _NET_WM_STATE | grep -q DEMANDS_ATTENTION && zel_fail "the caption demands attention"
+
+# Its ground is the title bar's, or the title bar itself shows through under a compositor.
+sleep 0.5
+frame=$(zel_frame_window "$xt")
+bar=$(pixel "$frame" $((cx - fl - 3)) $((cy - ft + ch / 2)))
+ground=$(pixel "$caption" 0 $((ch / 2)))
+zel_log "$ZEL_WM: title bar $bar, caption ground $ground"
+# A window of depth 32 draws only its text, on a transparent ground.
+if xwininfo -id "$caption" | grep -q 'Depth: 24'; then
+    [ "$ground" = "$bar" ] || zel_fail "caption ground $ground on a title bar of $bar"
+fi
 
 # The xterm keeps the focus, and the caption is drawn above it.
 sleep 0.5
@@ -69,12 +96,12 @@ zel_screenshot "$ZEL_TMP/shots/caption.png"
 
 # The xterm moves and grows: the caption goes with it.
 xdotool windowmove --sync "$xt" 300 300
-xdotool windowsize --sync "$xt" 600 200
+xdotool windowsize --sync "$xt" 700 200
 await_inside "$xt"
 zel_log "followed the xterm to $(zel_geometry "$caption")"
 
 # Another window comes to the foreground: the caption moves to its title bar, and back.
-xterm -geometry 50x8+40+30 -title "xterm two" &
+xterm -geometry 100x8+10+10 -title "xterm two" &
 ZEL_PIDS+=($!)
 for i in $(seq 100); do
     xt2=$(xdotool search --onlyvisible --name "^xterm two\$" 2>/dev/null | head -n1 || true)

@@ -82,6 +82,17 @@ private slots:
     {
         Fixture f;
         f.foreground.rect = WindowRect{100, 50, 700, 450};
+        // A grey title bar shaded from top to bottom with a dark title, as the window manager
+        // drew it.
+        f.foreground.bar = TitleBar{24, QStringLiteral("xterm")};
+        f.foreground.manager = QStringLiteral("Xfwm4"); // the title centred
+        f.foreground.pixels = QImage(600, 24, QImage::Format_RGB32);
+        for (int y = 0; y < 24; ++y) {
+            for (int x = 0; x < 600; ++x)
+                f.foreground.pixels.setPixel(x, y, qRgb(0xd6, 0xd6, 0xd6 - y));
+        }
+        for (int x = 290; x < 310; ++x)
+            f.foreground.pixels.setPixel(x, 12, qRgb(0x2e, 0x34, 0x36));
         CaptionWindow w(f.store, f.clock, f.starter, f.foreground, f.folder());
         const auto* date = w.findChild<DisplayLabel*>("lblDate");
         const auto* time = w.findChild<DisplayLabel*>("lblTime");
@@ -93,14 +104,24 @@ private slots:
         QVERIFY(!date->opaque());
         QCOMPARE(place->frameShape(), QFrame::NoFrame);
 
-        QCOMPARE(w.palette().color(QPalette::Window),
-                 w.palette().color(QPalette::Active, QPalette::Highlight));
-        QCOMPARE(place->palette().color(QPalette::WindowText),
-                 w.palette().color(QPalette::Active, QPalette::HighlightedText));
+        // The clock's ground repeats the bar's rows beside it.
+        QTRY_VERIFY(!w.palette().brush(QPalette::Window).textureImage().isNull());
+        const QImage ground = w.palette().brush(QPalette::Window).textureImage();
+        QCOMPARE(ground.size(), QSize(1, w.height()));
+        QCOMPARE(ground.pixelColor(0, 3), QColor(0xd6, 0xd6, 0xd6 - (w.y() - 50) - 3));
+        QCOMPARE(date->palette().color(QPalette::WindowText), QColor(0x2e, 0x34, 0x36));
+        QCOMPARE(place->palette().color(QPalette::WindowText), QColor(0x2e, 0x34, 0x36));
+        // The night time keeps its dark ground, and a text that stands out on it.
+        QCOMPARE(time->palette().color(QPalette::WindowText), QColor(Qt::white));
         QVERIFY(w.font().bold());
-        // One line of the title bar's font, no taller than the panel clock's strip.
+        // One line of the title bar's font, inside the bar and centred on it.
         QVERIFY(w.height() >= QFontMetrics(w.font()).height());
         QVERIFY(w.height() <= 24);
+        QCOMPARE(w.y(), 50 + (24 - w.height()) / 2);
+        // Half as high a bar: a smaller font, still inside.
+        f.foreground.bar.height = 12;
+        w.onTick();
+        QVERIFY(w.height() <= 12);
         QVERIFY(w.width() >= QFontMetrics(w.font()).horizontalAdvance("22:00 Tokyo"));
 
         QVERIFY(w.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
@@ -115,9 +136,9 @@ private slots:
     {
         QTest::addColumn<int>("dx");
         QTest::addColumn<int>("gap");
-        QTest::newRow("40 to the left") << -40 << 136;
-        QTest::newRow("right onto the buttons: no nearer than their room") << 60 << 96;
-        QTest::newRow("past the right end") << 500 << 96;
+        QTest::newRow("40 to the left") << -40 << 105;
+        QTest::newRow("right onto the buttons: no nearer than their room") << 60 << 65;
+        QTest::newRow("past the right end") << 500 << 65;
         QTest::newRow("past the left end: at the title bar's") << -900 << -1;
     }
 
@@ -138,15 +159,15 @@ private slots:
         QTest::mouseMove(window, from + QPoint(dx, 30));
         // Released where the pointer is, over the clock that has moved along the title bar.
         QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(pointer));
-        QCOMPARE(w.y(), 52); // along the title bar only
-        if (gap < 0)         // the clock's left end on the window's
+        QCOMPARE(w.y(), 50 + (20 - w.height()) / 2); // along the title bar only
+        if (gap < 0)                                 // the clock's left end on the window's
             gap = 700 - (100 + w.frameGeometry().width());
         QCOMPARE(f.store.get(StoreKeys::CaptionGap, StoreReader::Clocks), float(gap * 15));
         f.foreground.rect = WindowRect{0, 300, 1000, 600};
         w.onTick();
         QCOMPARE(w.frameGeometry().right() + 1, 1000 - gap);
         // On a window narrower than the gap asks, the clock stays on it, as far left as it goes.
-        constexpr int kSpare = 96 + 30;
+        constexpr int kSpare = 65 + 30; // the buttons' room and some
         f.foreground.rect->right = w.frameGeometry().width() + kSpare;
         w.onTick();
         QVERIFY(w.isVisible());
@@ -162,19 +183,38 @@ private slots:
         f.foreground.rect = WindowRect{100, 50, 700, 450};
         w.onTick();
         QVERIFY(w.isVisible());
-        QCOMPARE(w.frameGeometry().right() + 1, 700 - 96); // three 32-pixel buttons
-        QCOMPARE(w.y(), 52);
+        QCOMPARE(w.frameGeometry().right() + 1, 700 - 65); // three square buttons and air
+        QCOMPARE(w.y(), 50 + (20 - w.height()) / 2);
 
+        // Under icewm, a taller bar: its five buttons cleared.
         f.foreground.rect = WindowRect{0, 300, 1000, 600};
+        f.foreground.manager = QStringLiteral("IceWM 3.3.1 (Linux/x86_64)");
+        f.foreground.bar.height = 24;
         w.onTick();
-        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 96);
-        QCOMPARE(w.y(), 302);
+        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 116);
+        QCOMPARE(w.y(), 300 + (24 - w.height()) / 2);
 
         // A longer name keeps the right end where it was.
         f.backend->write(u"Data", u"WP0", "Ulaanbaatar, Mongolia");
         f.backend->write(u"Data", u"Change", "1");
         w.onTick();
-        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 96);
+        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 116);
+
+        // A centred title reaching past the clock's place: the name goes before the clock.
+        const auto titleTo = [&](int right) {
+            QString title;
+            while (500 + QFontMetrics(w.font()).horizontalAdvance(title) / 2 < right)
+                title += u'x';
+            f.foreground.bar.title = title;
+            w.onTick();
+        };
+        titleTo(w.x() + 10);
+        QVERIFY(w.isVisible());
+        const auto* place = w.findChild<DisplayLabel*>("lblPlace");
+        QVERIFY(place->text().endsWith(u'…'));
+        QCOMPARE(w.frameGeometry().right() + 1, 1000 - 116);
+        titleTo(1000 - 116);
+        QVERIFY(!w.isVisible());
 
         f.foreground.rect.reset();
         w.onTick();

@@ -68,7 +68,7 @@ zel_log() {
 # zel_x_logs: the X server's and the window manager's logs, for a failure message.
 zel_x_logs() {
     local f
-    for f in "$ZEL_TMP"/{xvfb,openbox,icewm,xfwm4,weston}.log; do
+    for f in "$ZEL_TMP/xvfb.log" "$ZEL_TMP/$ZEL_WM.log" "$ZEL_TMP/weston.log"; do
         echo "---- $(basename "$f"):" >&2
         cat "$f" >&2 2>/dev/null || echo "(none)" >&2
     done
@@ -109,10 +109,14 @@ zel_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'win
 # installing them loads fonts and libraries from disk for many seconds.
 ZEL_X_START_LIMIT=${ZEL_X_START_LIMIT:-30}
 
-# zel_start_x [WIDTHxHEIGHT] [WINDOW-MANAGER]: a private Xvfb display and openbox (or the
-# window manager named: openbox, icewm, xfwm4, each as its desktop runs it) on it.
+# The window manager of this run: a test registered for several (zel_add_e2e ... WMS) runs once
+# under each, named in ZEL_WM; openbox otherwise.
+ZEL_WM=${ZEL_WM:-openbox}
+
+# zel_start_x [WIDTHxHEIGHT] [WINDOW-MANAGER]: a private Xvfb display and the window manager
+# named (by default this run's), with its usual arguments, on it.
 zel_start_x() {
-    local size=${1:-1280x800} wm=${2:-openbox}
+    local size=${1:-1280x800} wm=${2:-$ZEL_WM}
     local fifo="$ZEL_TMP/displayfd"
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >"$ZEL_TMP/xvfb.log" 2>&1 &
@@ -273,14 +277,19 @@ zel_screenshot() {
     import -window root "$1"
 }
 
-# zel_start_atspi: a private D-Bus session with the accessibility bus, so that zel_atspi_texts
-# can read the windows' texts. Programs started afterwards expose their widgets on it.
-zel_start_atspi() {
+# zel_start_session_bus: a private D-Bus session bus for what this test starts from now on.
+zel_start_session_bus() {
     local out
     out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) ||
         zel_fail "no D-Bus session"
     export DBUS_SESSION_BUS_ADDRESS=${out%%$'\n'*}
     ZEL_PIDS+=("${out##*$'\n'}")
+}
+
+# zel_start_atspi: a private D-Bus session with the accessibility bus, so that zel_atspi_texts
+# can read the windows' texts. Programs started afterwards expose their widgets on it.
+zel_start_atspi() {
+    zel_start_session_bus
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$ZEL_TMP/atspi.log" 2>&1 &
     ZEL_PIDS+=($!)
     # Qt offers its widgets only when told that a reader is there.
@@ -360,4 +369,50 @@ zel_await_frame_at() {
     zel_poll 10 zel_frame_at "$2" "$3" "$4" && return 0
     read -r l t r b < <(zel_frame_of "$2")
     zel_fail "$1 at $l,$t, expected $3,$4"
+}
+
+# zel_frame_window WINDOW: the window manager's frame around WINDOW (its ancestor below the root).
+zel_frame_window() {
+    local w=$1 parent root
+    root=$(xwininfo -root | awk '/Window id:/{print $4}')
+    while parent=$(xwininfo -children -id "$w" | awk '/Parent window id:/{print $4}') &&
+        [ -n "$parent" ] && [ $((parent)) != $((root)) ]; do
+        w=$parent
+    done
+    echo "$w"
+}
+
+# zel_first_button WINDOW: how far the left edge of the first button of WINDOW's title bar lies
+# from its frame's right end, read from the frame's own pixels (right of the title, the first
+# column that differs from the bar's ground, with no wider stretch of ground than half the bar's
+# height inside the button group). Read it while nothing else covers that title bar.
+zel_first_button() {
+    local frame t
+    frame=$(zel_frame_window "$1")
+    t=$(zel_title_height "$1")
+    import -window "$frame" -crop "x$((t - 4))+0+2" +repage txt:- | awk -F'[,: ]+' -v t="$t" '
+        /^[0-9]/ {
+            x = $1; y = $2; c = $0; sub(/.*#/, "", c); c = substr(c, 1, 6)
+            px[x, y] = c; count[y, c]++; if (x > w) w = x; if (y > h) h = y
+        }
+        function hex(s) { s = tolower(s); return 16 * (index("0123456789abcdef", substr(s, 1, 1)) - 1) + index("0123456789abcdef", substr(s, 2, 1)) - 1 }
+        function dist(a, b,   i, d, m) {
+            m = 0
+            for (i = 1; i <= 5; i += 2) {
+                d = hex(substr(a, i, 2)) - hex(substr(b, i, 2))
+                if (d < 0) d = -d; if (d > m) m = d
+            }
+            return m
+        }
+        END {
+            for (k in count) { split(k, p, SUBSEP); if (count[k] > best[p[1]]) { best[p[1]] = count[k]; ground[p[1]] = p[2] } }
+            for (x = 0; x <= w; x++) { ink[x] = 0; for (y = 0; y <= h; y++) if (dist(px[x, y], ground[y]) > 40) ink[x] = 1 }
+            x = w; while (x > 0 && ink[x]) x--            # the right border
+            while (x > 0 && !ink[x]) x--                  # the ground right of the buttons
+            first = x; run = 0
+            for (; x >= 0; x--) {
+                if (ink[x]) { first = x; run = 0 } else if (++run > t / 2) break
+            }
+            print w + 1 - first
+        }'
 }
