@@ -113,7 +113,10 @@ void CaptionWindow::onTick()
     // place in the title bar with it.
     if (changed) {
         m_placeWidth = -1;
-        showColours(); // a highlight may have come or gone
+        // A highlight may have come or gone; and the title bar is read again, in case the window
+        // manager had not drawn it yet when the clock came.
+        takeColours();
+        showColours();
     }
     if (changed || !m_followsEvents || !isVisible())
         followTitleBar();

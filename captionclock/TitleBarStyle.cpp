@@ -40,12 +40,17 @@ int distance(QRgb a, QRgb b)
                      std::abs(qBlue(a) - qBlue(b))});
 }
 
-QHash<QRgb, int> histogram(const QImage& image)
+// How many pixels of `image` have each colour; rows of one colour left out where `skipPlainRows`
+// says so.
+QHash<QRgb, int> histogram(const QImage& image, bool skipPlainRows = false)
 {
     QHash<QRgb, int> counts;
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        if (skipPlainRows &&
+            std::all_of(line, line + rgb.width(), [first = line[0]](QRgb c) { return c == first; }))
+            continue;
         for (int x = 0; x < rgb.width(); ++x)
             ++counts[line[x] | 0xff000000U];
     }
@@ -76,7 +81,9 @@ QColor text(const QImage& title, const QColor& background)
 {
     // Farther from the ground than anti-aliased edges and gradients go.
     constexpr int kTextDistance = 96;
-    const QHash<QRgb, int> counts = histogram(title);
+    // A row of one colour is ground or a border line (openbox's runs under its title), never
+    // the title's strokes.
+    const QHash<QRgb, int> counts = histogram(title, true);
     const QRgb ground = background.rgb();
     std::optional<QRgb> best;
     int bestCount = 0;

@@ -106,6 +106,8 @@ private slots:
             bar.setPixel(x, 5, qRgb(0x90, 0x90, 0x90)); // anti-aliased edges, more of them
             bar.setPixel(x, 6, qRgb(0x90, 0x90, 0x90));
         }
+        for (int x = 0; x < 40; ++x) // a dark border line under it, longer than the strokes
+            bar.setPixel(x, 9, qRgb(0x58, 0x5a, 0x5d));
         QCOMPARE(TitleBarStyle::background(bar), QColor(0xd6, 0xd6, 0xd6));
         QCOMPARE(TitleBarStyle::text(bar, QColor(0xd6, 0xd6, 0xd6)), QColor(0x2e, 0x34, 0x36));
         QVERIFY(!TitleBarStyle::plain(bar));
