@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run package test lint format-check test-nogui test-asan bench format clean
+.PHONY: all deps build run package test test-desktops lint format-check test-nogui test-asan bench format clean
 
 all: build
 
@@ -24,6 +24,14 @@ test: format-check build
 	ctest --preset default
 	$(MAKE) --no-print-directory test-nogui
 	$(MAKE) --no-print-directory test-asan
+
+# The panel and title-bar clocks' end-to-end checks under GNOME Shell's mutter and KDE Plasma's
+# KWin, each with XWayland in a window of Xvfb. Not part of `make test`: the two compositors are
+# several hundred packages, which tools/install-desktops installs first. One at a time, as each
+# compositor draws in software.
+test-desktops: build
+	@tools/install-desktops
+	ctest --preset desktops
 
 # clang-tidy with the checks of .clang-tidy over every source the build compiles (generated
 # files left out). Not part of `make test`: over the whole tree it takes about fourteen minutes of

@@ -44,14 +44,16 @@ function(zel_add_qtest name)
         TIMEOUT 300)
 endfunction()
 
-# zel_add_e2e(<name> SCRIPT <file> [ARGS <arguments...>])
+# zel_add_e2e(<name> SCRIPT <file> [ARGS <arguments...>] [WMS <managers...>] [DESKTOPS <...>])
 #
 # An end-to-end test: a bash script that drives the real programs under Xvfb with a window
 # manager (tests/e2e/lib.sh gives it a private display and a private settings folder).
 # WMS: the window managers to run the script under, once each, as e2e.<name>.<manager> with
 # ZEL_WM naming it (tests/e2e/lib.sh starts it); without, one e2e.<name> under openbox.
+# DESKTOPS: the same under the heavy desktop compositors (mutter, kwin), labelled "desktops"
+# and left out of the default test run: `make test-desktops` installs them and runs these.
 function(zel_add_e2e name)
-    cmake_parse_arguments(ARG "" "SCRIPT" "ARGS;WMS" ${ARGN})
+    cmake_parse_arguments(ARG "" "SCRIPT" "ARGS;WMS;DESKTOPS" ${ARGN})
     if(NOT ZEL_GUI OR ZEL_SANITIZE)
         return()
     endif()
@@ -61,12 +63,21 @@ function(zel_add_e2e name)
         list(TRANSFORM ARG_WMS PREPEND e2e.${name}. OUTPUT_VARIABLE runs)
         set(wms ${ARG_WMS})
     endif()
+    list(TRANSFORM ARG_DESKTOPS PREPEND e2e.${name}. OUTPUT_VARIABLE desktop_runs)
     foreach(run wm IN ZIP_LISTS runs wms)
-        add_test(NAME ${run} COMMAND bash ${ARG_SCRIPT} ${ARG_ARGS})
-        set_tests_properties(${run} PROPERTIES
-            LABELS e2e
-            ENVIRONMENT "${ZEL_TEST_ENV};ZEL_E2E_LIB=${PROJECT_SOURCE_DIR}/tests/e2e/lib.sh;ZEL_WM=${wm}"
-            TIMEOUT 300
-            SKIP_RETURN_CODE 77)
+        zel_add_e2e_run(${run} ${wm} e2e ${ARG_SCRIPT} ${ARG_ARGS})
     endforeach()
+    foreach(run wm IN ZIP_LISTS desktop_runs ARG_DESKTOPS)
+        zel_add_e2e_run(${run} ${wm} desktops ${ARG_SCRIPT} ${ARG_ARGS})
+    endforeach()
+endfunction()
+
+# One run of an end-to-end script under the window manager `wm`, with the label given.
+function(zel_add_e2e_run run wm label script)
+    add_test(NAME ${run} COMMAND bash ${script} ${ARGN})
+    set_tests_properties(${run} PROPERTIES
+        LABELS ${label}
+        ENVIRONMENT "${ZEL_TEST_ENV};ZEL_E2E_LIB=${PROJECT_SOURCE_DIR}/tests/e2e/lib.sh;ZEL_WM=${wm}"
+        TIMEOUT 300
+        SKIP_RETURN_CODE 77)
 endfunction()

@@ -35,16 +35,20 @@ protected:
         // Sent before the native window is mapped.
         if (watched == &m_window && event->type() == QEvent::Show) {
             addSkipStates(c);
-            if (m_window.testAttribute(Qt::WA_ShowWithoutActivating) &&
-                !m_window.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus)) {
+            m_keyboardOnClick = m_window.testAttribute(Qt::WA_ShowWithoutActivating) &&
+                                !m_window.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus);
+            if (m_keyboardOnClick)
                 setTakesKeyboard(c, false);
-                m_window.windowHandle()->installEventFilter(this);
-            }
+            m_window.windowHandle()->installEventFilter(this);
         } else if (watched == m_window.windowHandle() && event->type() == QEvent::Expose &&
                    m_window.windowHandle()->isExposed()) {
             // Mapped, and its manager has decided: a click into it may give it the keyboard.
             m_window.windowHandle()->removeEventFilter(this);
-            setTakesKeyboard(c, true);
+            if (m_keyboardOnClick)
+                setTakesKeyboard(c, true);
+            // A window manager that maps a window without the keyboard over the one that has it
+            // may mark it as asking for the user (mutter does): a clock never asks.
+            dropDemandsAttention(c);
         }
         return false;
     }
@@ -78,6 +82,29 @@ private:
                             std::uint32_t(states.size()), states.data());
     }
 
+    // Asks the window manager to take the state off, as a pager would (EWMH's _NET_WM_STATE
+    // message to the root: remove, the state, none, from an application).
+    void dropDemandsAttention(xcb_connection_t* c) const
+    {
+        const xcb_atom_t state = Xcb::atom(c, "_NET_WM_STATE");
+        const xcb_atom_t demands = Xcb::atom(c, "_NET_WM_STATE_DEMANDS_ATTENTION");
+        const xcb_window_t root = Xcb::rootWindow(c);
+        if (state == XCB_ATOM_NONE || demands == XCB_ATOM_NONE || root == XCB_WINDOW_NONE)
+            return;
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = kBits;
+        message.window = id();
+        message.type = state;
+        message.data.data32[0] = kStateRemove;
+        message.data.data32[1] = demands;
+        message.data.data32[3] = kFromApplication;
+        xcb_send_event(c, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&message));
+        xcb_flush(c);
+    }
+
     // The input field of WM_HINTS, the rest as Qt wrote it.
     void setTakesKeyboard(xcb_connection_t* c, bool takes) const
     {
@@ -96,7 +123,10 @@ private:
     static constexpr std::size_t kFlags = 0;
     static constexpr std::size_t kInput = 1;
     static constexpr std::uint32_t kInputHint = 1;
+    static constexpr std::uint32_t kStateRemove = 0;
+    static constexpr std::uint32_t kFromApplication = 1;
     QWidget& m_window;
+    bool m_keyboardOnClick = false; // mapped without the keyboard, given it back once shown
 };
 
 } // namespace

@@ -7,7 +7,7 @@ source "$ZEL_E2E_LIB"
 zel_start_x 1024x600
 
 # Where this window manager's first button stands, read from a frame that nothing covers.
-env -u ENV xterm -geometry 100x12+150+120 -title probe -e sh &
+env -u ENV xterm -geometry 120x12+150+120 -title probe -e sh &
 probe=$!
 probe_window=$(zel_wait_window probe 20) || zel_fail "no xterm"
 sleep 0.5
@@ -29,11 +29,6 @@ inside() {
 await_inside() {
     zel_poll 10 inside "$1" ||
         zel_fail "caption at $(zel_geometry "$caption"), frame $(zel_frame_of "$1"), title bar $(zel_title_height "$1") high, first button $button from its right end"
-}
-
-# pixel WINDOW X Y: the colour at X,Y of WINDOW's own pixels, as #RRGGBB.
-pixel() {
-    import -window "$1" -crop "1x1+$2+$3" txt:- | sed -n 's/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p' | tail -n1
 }
 
 # No hand-over: the program ends at once without a window and leaves "Start" alone.
@@ -60,7 +55,7 @@ zel_log "empty desktop: running, hidden"
 
 # A plain sh without start-up files: the typing check below must not wait on the user's shell
 # set-up (a .bashrc that runs version managers can take a minute).
-env -u ENV xterm -geometry 100x12+150+120 -title "xterm one" -e sh &
+env -u ENV xterm -geometry 120x12+150+120 -title "xterm one" -e sh &
 ZEL_PIDS+=($!)
 xt=$(zel_wait_window "xterm one" 20) || zel_fail "no xterm"
 xdotool windowactivate --sync "$xt"
@@ -71,16 +66,21 @@ read -r cx cy cw ch < <(zel_geometry "$caption")
 zel_log "inside the xterm's title bar: $cx $cy ${cw}x$ch of frame $fl $ft $fr $fb, $((fr - button - cx - cw)) pixels left of the first button"
 xprop -id "$caption" _NET_WM_STATE | grep -q DEMANDS_ATTENTION && zel_fail "the caption demands attention"
 
-# Its ground is the title bar's, or the title bar itself shows through under a compositor.
-sleep 0.5
-frame=$(zel_frame_window "$xt")
-bar=$(pixel "$frame" $((cx - fl - 3)) $((cy - ft + ch / 2)))
-ground=$(pixel "$caption" 0 $((ch / 2)))
-zel_log "$ZEL_WM: title bar $bar, caption ground $ground"
-# A window of depth 32 draws only its text, on a transparent ground.
-if xwininfo -id "$caption" | grep -q 'Depth: 24'; then
-    [ "$ground" = "$bar" ] || zel_fail "caption ground $ground on a title bar of $bar"
-fi
+# No box of another colour: on the screen, the caption's ground (its margin) is the title bar's
+# beside it, painted in it or, under a compositor, the title bar itself seen through.
+grounds_match() {
+    bar=$(zel_screen_colour $((cx - 3)) $((cy + ch / 2)))
+    ground=$(zel_screen_colour "$cx" $((cy + ch / 2)))
+    [ "$ground" = "$bar" ]
+}
+zel_poll 3 grounds_match || true
+title=$(zel_title_height "$xt")
+# The title's strokes between the frame's left end and the caption, and the place name's.
+title_ink=$(zel_screen_ink "$fl" "$ft" $((cx - fl - 3)) "$title" "$bar")
+place_ink=$(zel_screen_ink $((cx + cw * 2 / 3)) "$cy" $((cw / 3)) "$ch" "$ground")
+zel_log "$ZEL_WM: title bar ${title} px high, ground $bar, title $title_ink; caption ${ch} px high, ground $ground, place $place_ink, $((fr - button - cx - cw)) px left of the first button"
+[ "$ground" = "$bar" ] || zel_fail "caption ground $ground on a title bar of $bar"
+[ -n "$place_ink" ] || zel_fail "the place name does not stand out from the caption's ground"
 
 # The xterm keeps the focus, and the caption is drawn above it.
 sleep 0.5
@@ -101,7 +101,7 @@ await_inside "$xt"
 zel_log "followed the xterm to $(zel_geometry "$caption")"
 
 # Another window comes to the foreground: the caption moves to its title bar, and back.
-xterm -geometry 100x8+10+10 -title "xterm two" &
+xterm -geometry 120x8+10+10 -title "xterm two" &
 ZEL_PIDS+=($!)
 for i in $(seq 100); do
     xt2=$(xdotool search --onlyvisible --name "^xterm two\$" 2>/dev/null | head -n1 || true)

@@ -121,10 +121,15 @@ zel_start_x() {
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >"$ZEL_TMP/xvfb.log" 2>&1 &
     ZEL_PIDS+=($!)
+    ZEL_DISPLAY_PID=$!
     local n
     read -r -t "$ZEL_X_START_LIMIT" n <"$fifo" || zel_x_fail "Xvfb did not start"
     export DISPLAY=":$n"
     case $wm in
+    mutter | kwin)
+        zel_start_compositor "$wm" "$size"
+        return
+        ;;
     openbox) openbox --sm-disable >"$ZEL_TMP/openbox.log" 2>&1 & ;;
     xfwm4)
         # Its settings come from xfconf, a service on the session bus: a bus of its own, which
@@ -139,6 +144,62 @@ zel_start_x() {
     *) "$wm" >"$ZEL_TMP/$wm.log" 2>&1 & ;;
     esac
     ZEL_PIDS+=($!)
+    zel_poll "$ZEL_X_START_LIMIT" zel_wm_ready ||
+        zel_x_fail "$wm did not start within $ZEL_X_START_LIMIT s"
+}
+
+# The X server of the display the programs run on (Xvfb, or a compositor's XWayland): ending it
+# takes their display away.
+ZEL_DISPLAY_PID=
+
+# Where the screen is seen: the X display whose root shows what the user sees. Under a Wayland
+# compositor that is the Xvfb display it draws into, not XWayland's, whose root shows nothing.
+ZEL_SCREEN_DISPLAY=
+
+# zel_start_compositor mutter|kwin WIDTHxHEIGHT: GNOME Shell's or KDE Plasma's compositor as a
+# window of this test's Xvfb display (as large as the display, at its top left), with XWayland.
+# DISPLAY then names XWayland's display, where the clocks run as they do on those desktops.
+# Skips the test where the compositor is not installed (tools/install-desktops installs it).
+zel_start_compositor() {
+    local wm=$1 size=$2 pid
+    local program=${wm/#kwin/kwin_wayland}
+    command -v "$program" >/dev/null || {
+        echo "SKIP: $program is not installed (tools/install-desktops)"
+        exit 77
+    }
+    ZEL_SCREEN_DISPLAY=$DISPLAY
+    zel_start_session_bus
+    export XDG_RUNTIME_DIR="$ZEL_TMP/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    case $wm in
+    mutter)
+        MUTTER_DEBUG_DUMMY_MODE_SPECS=$size mutter --nested --wayland \
+            --wayland-display=wayland-zel >"$ZEL_TMP/mutter.log" 2>&1 &
+        ;;
+    kwin)
+        # A copy without the file capability that lets it raise its priority, which a container
+        # may refuse to honour by refusing to run it at all.
+        cp "$(command -v kwin_wayland)" "$ZEL_TMP/kwin_wayland"
+        "$ZEL_TMP/kwin_wayland" --x11-display "$DISPLAY" --xwayland --socket wayland-zel \
+            --width "${size%x*}" --height "${size#*x}" >"$ZEL_TMP/kwin.log" 2>&1 &
+        ;;
+    esac
+    pid=$!
+    ZEL_PIDS+=("$pid")
+    # XWayland, the compositor's child, names its display (and any key to it) on its command line.
+    local i args=
+    for i in $(seq $((ZEL_X_START_LIMIT * 5))); do
+        args=$(ps -o pid=,args= --ppid "$pid" | grep -m1 Xwayland || true)
+        [ -n "$args" ] && break
+        sleep 0.2
+    done
+    [[ $args =~ \ (:[0-9]+)\  ]] || zel_x_fail "$wm started no XWayland"
+    read -r ZEL_DISPLAY_PID _ <<<"$args"
+    export DISPLAY=${BASH_REMATCH[1]}
+    if [[ $args =~ -auth\ ([^ ]+) ]]; then
+        export XAUTHORITY=${BASH_REMATCH[1]}
+    fi
+    unset WAYLAND_DISPLAY
     zel_poll "$ZEL_X_START_LIMIT" zel_wm_ready ||
         zel_x_fail "$wm did not start within $ZEL_X_START_LIMIT s"
 }
@@ -274,7 +335,21 @@ zel_store_six_places() {
 }
 
 zel_screenshot() {
-    import -window root "$1"
+    DISPLAY=${ZEL_SCREEN_DISPLAY:-$DISPLAY} import -window root "$1"
+}
+
+# zel_pointer XDOTOOL-COMMANDS...: the user's own pointer and buttons. Under a Wayland compositor
+# XWayland's pointer (which plain xdotool moves) never reaches the compositor, so what it does
+# itself, such as moving a window for it, takes the pointer of the display it draws into.
+zel_pointer() {
+    DISPLAY=${ZEL_SCREEN_DISPLAY:-$DISPLAY} xdotool "$@"
+}
+
+# zel_screen_pixels X Y WIDTH HEIGHT: the screen's pixels there as ImageMagick's text, one line
+# a pixel ("x,y: (...) #RRGGBB ..."), as the user sees them: title bars drawn by a compositor
+# included, and windows above others covering them.
+zel_screen_pixels() {
+    DISPLAY=${ZEL_SCREEN_DISPLAY:-$DISPLAY} import -window root -crop "$3x$4+$1+$2" +repage txt:-
 }
 
 # zel_start_session_bus: a private D-Bus session bus for what this test starts from now on.
@@ -371,26 +446,38 @@ zel_await_frame_at() {
     zel_fail "$1 at $l,$t, expected $3,$4"
 }
 
-# zel_frame_window WINDOW: the window manager's frame around WINDOW (its ancestor below the root).
-zel_frame_window() {
-    local w=$1 parent root
-    root=$(xwininfo -root | awk '/Window id:/{print $4}')
-    while parent=$(xwininfo -children -id "$w" | awk '/Parent window id:/{print $4}') &&
-        [ -n "$parent" ] && [ $((parent)) != $((root)) ]; do
-        w=$parent
-    done
-    echo "$w"
+# zel_screen_colour X Y: the screen's colour at X,Y as #RRGGBB.
+zel_screen_colour() {
+    zel_screen_pixels "$1" "$2" 1 1 | sed -n 's/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p' | tail -n1
+}
+
+# zel_screen_ink X Y WIDTH HEIGHT GROUND: the commonest colour there that stands well apart from
+# GROUND (#RRGGBB), as a text's strokes do from anti-aliased edges; nothing when none does.
+zel_screen_ink() {
+    zel_screen_pixels "$1" "$2" "$3" "$4" | awk -v g="${5#\#}" '
+        function hex(s) { s = tolower(s); return 16 * (index("0123456789abcdef", substr(s, 1, 1)) - 1) + index("0123456789abcdef", substr(s, 2, 1)) - 1 }
+        function dist(a, b,   i, d, m) {
+            m = 0
+            for (i = 1; i <= 5; i += 2) {
+                d = hex(substr(a, i, 2)) - hex(substr(b, i, 2))
+                if (d < 0) d = -d; if (d > m) m = d
+            }
+            return m
+        }
+        /^[0-9]/ { c = $0; sub(/.*#/, "", c); c = substr(c, 1, 6); if (dist(c, g) > 96) n[c]++ }
+        END { for (c in n) if (n[c] > best) { best = n[c]; ink = c } if (ink != "") print "#" ink }'
 }
 
 # zel_first_button WINDOW: how far the left edge of the first button of WINDOW's title bar lies
 # from its frame's right end, read from the frame's own pixels (right of the title, the first
 # column that differs from the bar's ground, with no wider stretch of ground than half the bar's
-# height inside the button group). Read it while nothing else covers that title bar.
+# height inside the button group). Read from the screen, where compositors draw title bars too,
+# while nothing else covers that title bar.
 zel_first_button() {
-    local frame t
-    frame=$(zel_frame_window "$1")
-    t=$(zel_title_height "$1")
-    import -window "$frame" -crop "x$((t - 4))+0+2" +repage txt:- | awk -F'[,: ]+' -v t="$t" '
+    local l t r b h
+    read -r l t r b < <(zel_frame_of "$1")
+    h=$(zel_title_height "$1")
+    zel_screen_pixels "$l" $((t + 2)) $((r - l)) $((h - 4)) | awk -F'[,: ]+' -v t="$h" '
         /^[0-9]/ {
             x = $1; y = $2; c = $0; sub(/.*#/, "", c); c = substr(c, 1, 6)
             px[x, y] = c; count[y, c]++; if (x > w) w = x; if (y > h) h = y

@@ -1,10 +1,10 @@
-# The panel clock as a real process under a real window manager (openbox, or the one named as
-# the argument): started by the launcher over the window in front without taking its keyboard,
+# The panel clock as a real process under a real window manager (each of those the test is run
+# under): started by the launcher over the window in front without taking its keyboard,
 # following that window's title bar with no frame of its own and out of the task bar, the follow
 # toggle, dragging by a label, the saved position, the reload flag, and the end of the display.
 source "$ZEL_E2E_LIB"
-wm=${1:-openbox}
-zel_start_x 1024x600 "$wm"
+wm=$ZEL_WM
+zel_start_x 1024x600
 
 # expect_near WHAT GOT WANT: equal within one pixel.
 expect_near() {
@@ -91,12 +91,12 @@ zel_log "idle while following: $w wake-ups in 4 s"
 # Clicking the panel itself (a label) makes it the foreground window: it stays put.
 read -r px py pw ph < <(zel_geometry "$panel")
 read -r fx fy fr2 fb2 < <(zel_frame_of "$panel")
-xdotool mousemove $((px + 200)) $((py + 8)) click 1
+zel_pointer mousemove $((px + 200)) $((py + 8)) click 1
 sleep 0.5
 await_panel_at "$fx" "$fy"
 
 # Following off: the panel stays where it is when the other window moves.
-xdotool mousemove $((px + 28)) $((py + 8)) click 1
+zel_pointer mousemove $((px + 28)) $((py + 8)) click 1
 sleep 0.3
 xdotool windowactivate --sync "$other"
 xdotool windowmove --sync "$other" 400 100
@@ -106,15 +106,15 @@ zel_log "following off: panel stays at $px,$py"
 
 # Dragging by a label moves the window with the pointer: the window system's move starts at the
 # first small move with the left button held and follows the pointer from there.
-xdotool mousemove $((px + 200)) $((py + 8)) mousedown 1
+zel_pointer mousemove $((px + 200)) $((py + 8)) mousedown 1
 sleep 0.2
-xdotool mousemove $((px + 202)) $((py + 10))
+zel_pointer mousemove $((px + 202)) $((py + 10))
 sleep 0.3
-xdotool mousemove $((px + 232)) $((py + 60))
+zel_pointer mousemove $((px + 232)) $((py + 60))
 sleep 0.2
-xdotool mousemove $((px + 262)) $((py + 110))
+zel_pointer mousemove $((px + 262)) $((py + 110))
 sleep 0.3
-xdotool mouseup 1
+zel_pointer mouseup 1
 sleep 0.3
 read -r nx ny nw nh < <(zel_geometry "$panel")
 d=$((nx - px - 60)); [ "${d#-}" -le 3 ] || zel_fail "dragged to x $nx, expected about $((px + 60))"
@@ -136,9 +136,9 @@ zel_log "Change reset after $((($(date +%s%N) - start) / 1000000)) ms (store too
 # back there.
 read -r px py pw ph < <(zel_geometry "$panel")
 read -r fx fy fr2 fb2 < <(zel_frame_of "$panel")
-xdotool mousemove $((px + 36)) $((py + 8))
+zel_pointer mousemove $((px + 36)) $((py + 8))
 sleep 0.2
-xdotool click 1
+zel_pointer click 1
 zel_wait_exit "$pane_pid" 5 || zel_fail "zelpane did not end on imgend"
 zel_expect_store Settings MainLeft $((fx * 15))
 zel_expect_store Settings MainTop $((fy * 15))
@@ -165,7 +165,7 @@ pane_pid=$ZEL_LAST_PID
 panel=$(zel_wait_window zelpane 20) || zel_fail "no panel window from its own folder"
 zel_poll 10 panel_frame_at "$fx" "$fy" || zel_fail "the lone panel did not open at $fx,$fy"
 read -r rx ry rw rh < <(zel_geometry "$panel")
-xdotool mousemove $((rx + 4)) $((ry + 8)) click 1
+zel_pointer mousemove $((rx + 4)) $((ry + 8)) click 1
 zel_wait_window "zelpane" 3 >/dev/null
 zel_poll 10 bash -c "[ \$(xdotool search --onlyvisible --name zelpane 2>/dev/null | wc -l) -ge 2 ]" || true
 msg=$(xdotool search --onlyvisible --name "zelpane" 2>/dev/null | wc -l)
@@ -176,7 +176,7 @@ zel_expect_store Settings Kind 1
 zel_log "missing zelcaption: panel stays, message shown, Start 0"
 
 # The display goes away: a clear exit, not a crash.
-kill "${ZEL_PIDS[0]}"
+kill "$ZEL_DISPLAY_PID"
 zel_wait_exit "$pane_pid" 10 || zel_fail "zelpane outlived its display"
 set +e
 wait "$pane_pid"
