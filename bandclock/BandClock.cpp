@@ -16,10 +16,10 @@ std::vector<RowText> BandClock::rows() const
     const PlaceTable& table = m_rotation.places();
     std::vector<RowText> rows;
     rows.reserve(std::size_t(table.count()) + 1);
-    rows.push_back(PlaceTime::localRow(local, m_rotation.locale()));
+    rows.push_back(PlaceTime::localRow(local, m_rotation.locale(), table.hourCycle));
     for (int i = 0; i < table.count(); ++i)
-        rows.push_back(
-            PlaceTime::placeRow(table.places[std::size_t(i)], utc, local, m_rotation.locale()));
+        rows.push_back(PlaceTime::placeRow(table.places[std::size_t(i)], utc, local,
+                                           m_rotation.locale(), table.hourCycle));
     return rows;
 }
 
@@ -33,8 +33,19 @@ QString BandClock::toolTip() const
 
 TrayFace BandClock::face(const RowText& row)
 {
-    const QString time = row.time.trimmed(); // "hh:mm"
-    return {time.left(2), time.mid(3, 2), row.nightHighlight};
+    // The first two runs of digits: "09:05", "9:05 PM" and "午後9:05" alike.
+    QStringList numbers;
+    QString digits;
+    for (const QChar c : row.time + u' ') {
+        if (c.isDigit()) {
+            digits += c;
+        } else if (!digits.isEmpty()) {
+            numbers << digits;
+            digits.clear();
+        }
+    }
+    numbers.resize(2);
+    return {numbers[0], numbers[1], row.nightHighlight};
 }
 
 QPoint BandClock::cornerPosition(QSize window, const QRect& available)

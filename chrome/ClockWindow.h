@@ -78,6 +78,7 @@ protected:
     void openAtStoredPlace(int heightPx, int minWidthPx);
 
     TickTimer& ticks() { return m_ticks; }
+    SettingsStore& store() const { return m_store; }
     WindowPlacer& placer() const { return *m_placer; }
 
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "DisplaySwitch.h"
 
 #include "BusyCursor.h"
+#include "HourCycleAction.h"
 #include "LoginStartAction.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,7 @@ void DisplaySwitch::fillMenu(QMenu& menu, Program self, const std::function<void
     }
     QAction* endAction = addAction(menu, "actEnd", QT_TRANSLATE_NOOP("ClockButtons", "End"));
     QObject::connect(endAction, &QAction::triggered, &menu, end);
+    addHourCycleAction(menu, m_store, endAction);
     addLoginStartAction(menu, endAction,
                         HandOver::withTrailingSeparator(m_folder) +
                             HandOver::fileName(Program::Launcher));

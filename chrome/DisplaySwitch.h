@@ -25,10 +25,10 @@ public:
     // True when the other program started and the display is to end.
     [[nodiscard]] bool switchTo(const SwitchTarget& target) const;
 
-    // The right-click menu of the clock `self`: every other clock, the settings, "Start at
-    // login" and "End". A clock chosen writes its own "Kind", so that the launcher next starts
-    // what the user chose last; the task-bar clock, which the launcher never starts, and the
-    // settings leave "Kind" alone. "End", and a switch that started, call `end`.
+    // The right-click menu of the clock `self`: every other clock, the settings, the 12-hour
+    // clock, "Start at login" and "End". A clock chosen writes its own "Kind", so that the launcher
+    // next starts what the user chose last; the task-bar clock, which the launcher never starts,
+    // and the settings leave "Kind" alone. "End", and a switch that started, call `end`.
     void fillMenu(QMenu& menu, Program self, const std::function<void()>& end) const;
 
 private:

@@ -44,8 +44,8 @@ std::optional<double> PlaceRotation::nextRotationAt() const
 RowText PlaceRotation::shownRow() const
 {
     const Place& place = m_places.places[std::size_t(m_shown)];
-    return PlaceTime::placeRow(place, PlaceTime::utcSnapshot(m_clock), m_clock.localNow(),
-                               m_locale);
+    return PlaceTime::placeRow(place, PlaceTime::utcSnapshot(m_clock), m_clock.localNow(), m_locale,
+                               m_places.hourCycle);
 }
 
 RowText PlaceRotation::onTick()

@@ -11,6 +11,7 @@ void PlaceTable::load(SettingsStore& store)
     // a damaged store is kept inside the table instead of reading past it.
     plcCount = std::clamp(store.get(StoreKeys::PlcCount, StoreReader::Clocks), -1,
                           StoreKeys::kSlotCount - 1);
+    hourCycle = HourCycles::load(store);
     for (int i = 0; i <= plcCount; ++i) {
         Place& p = places[std::size_t(i)];
         p.name = store.get(StoreKeys::WP, i, StoreReader::Clocks);

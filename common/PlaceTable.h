@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HourCycle.h"
 #include "StoreKeys.h"
 #include "ZoneOffset.h"
 
@@ -34,6 +35,8 @@ struct Place {
 struct PlaceTable {
     int plcCount = 0; // index of the last place: -1 none, up to StoreKeys::kSlotCount - 1
     std::array<Place, StoreKeys::kSlotCount> places{};
+    // Read with the places, so that a display shows a new cycle on the same "Change".
+    HourCycle hourCycle = HourCycle::TwentyFour;
 
     // Resets "Change", then reads "PlcCount" (missing: 1; taken into -1..5) and the places
     // 0..PlcCount (missing: "Japan", +9 hours, 0 minutes, no summer hour, no zone).

@@ -38,6 +38,13 @@ QString timeText(const QDateTime& dt)
         .arg(t.minute(), 2, 10, QLatin1Char('0'));
 }
 
+QString timeText(const QDateTime& dt, const QLocale& locale, HourCycle cycle)
+{
+    if (cycle == HourCycle::TwentyFour)
+        return timeText(dt);
+    return locale.toString(dt.time(), HourCycles::twelveHourFormat(locale)) + u' ';
+}
+
 bool dateHighlight(const QDateTime& place, const QDateTime& localNow)
 {
     return place.date().day() != localNow.date().day();
@@ -50,16 +57,16 @@ bool nightHighlight(const QDateTime& place)
 }
 
 RowText placeRow(const Place& place, const QDateTime& utc, const QDateTime& localNow,
-                 const QLocale& locale)
+                 const QLocale& locale, HourCycle cycle)
 {
     const QDateTime dt = placeDateTime(utc, place);
-    return {dateText(dt, locale), timeText(dt), place.name, dateHighlight(dt, localNow),
-            nightHighlight(dt)};
+    return {dateText(dt, locale), timeText(dt, locale, cycle), place.name,
+            dateHighlight(dt, localNow), nightHighlight(dt)};
 }
 
-RowText localRow(const QDateTime& localNow, const QLocale& locale)
+RowText localRow(const QDateTime& localNow, const QLocale& locale, HourCycle cycle)
 {
-    return {dateText(localNow, locale), timeText(localNow),
+    return {dateText(localNow, locale), timeText(localNow, locale, cycle),
             QCoreApplication::translate("PlaceTime", "Local"), false, false};
 }
 

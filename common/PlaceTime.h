@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HourCycle.h"
 #include "PlaceTable.h"
 
 #include <QDateTime>
@@ -34,6 +35,8 @@ QDateTime placeDateTime(const QDateTime& utc, const Place& place);
 QString dateText(const QDateTime& dt, const QLocale& locale);
 // "hh:mm ": 24-hour clock, trailing blank, no seconds.
 QString timeText(const QDateTime& dt);
+// The same in the given cycle: in 12 hours by the locale ("9:05 PM ", "午後9:05 ").
+QString timeText(const QDateTime& dt, const QLocale& locale, HourCycle cycle);
 
 // The place's day of month differs from the computer's own.
 bool dateHighlight(const QDateTime& place, const QDateTime& localNow);
@@ -41,8 +44,9 @@ bool dateHighlight(const QDateTime& place, const QDateTime& localNow);
 bool nightHighlight(const QDateTime& place);
 
 RowText placeRow(const Place& place, const QDateTime& utc, const QDateTime& localNow,
-                 const QLocale& locale);
+                 const QLocale& locale, HourCycle cycle = HourCycle::TwentyFour);
 // The computer's own time, named "Local", never highlighted.
-RowText localRow(const QDateTime& localNow, const QLocale& locale);
+RowText localRow(const QDateTime& localNow, const QLocale& locale,
+                 HourCycle cycle = HourCycle::TwentyFour);
 
 } // namespace PlaceTime

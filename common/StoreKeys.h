@@ -129,6 +129,8 @@ inline constexpr StoreKey<qint32> WorkStart{
     S::Settings, u"WorkStart", {.clocks = 9 * 60}, kMinutesOfDay};
 inline constexpr StoreKey<qint32> WorkEnd{
     S::Settings, u"WorkEnd", {.clocks = 18 * 60}, kMinutesOfDay};
+// The clocks' times in 12 hours with the locale's AM/PM ("9:05 PM", "午後9:05") at 1, in 24 at 0.
+inline constexpr StoreKey<qint32> Clock12{S::Settings, u"Clock12", {.clocks = 0}, {0, 1}};
 
 // Section "Data"
 // A place's own working hours, in minutes after midnight there; missing or -1 takes "WorkStart"

@@ -78,10 +78,10 @@ ListClock::Tick ListClock::tick()
     const QDateTime shown = at.value_or(utc);
     const QDateTime local = at ? PlaceTime::placeDateTime(*at, localPlace()) : m_clock.localNow();
     out.rows.reserve(std::size_t(m_places.count()) + 1);
-    out.rows.push_back(PlaceTime::localRow(local, m_locale));
+    out.rows.push_back(PlaceTime::localRow(local, m_locale, m_places.hourCycle));
     for (int i = 0; i <= m_places.plcCount; ++i)
-        out.rows.push_back(
-            PlaceTime::placeRow(m_places.places[std::size_t(i)], shown, local, m_locale));
+        out.rows.push_back(PlaceTime::placeRow(m_places.places[std::size_t(i)], shown, local,
+                                               m_locale, m_places.hourCycle));
     if (at) {
         out.looking = true;
         out.distance = LookedAtInstant::distanceText(presentMinute(utc).secsTo(*at));
@@ -162,7 +162,7 @@ QDateTime ListClock::moment() const
 
 QStringList ListClock::momentLines() const
 {
-    return MomentText::lines(shownPlaces(), moment(), m_locale);
+    return MomentText::lines(shownPlaces(), moment(), m_locale, m_places.hourCycle);
 }
 
 CalendarEvent ListClock::momentEvent() const

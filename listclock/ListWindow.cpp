@@ -2,6 +2,7 @@
 
 #include "ClockLook.h"
 #include "DisplayLabel.h"
+#include "HourCycleAction.h"
 #include "StripWidget.h"
 #include "Twips.h"
 #include "WindowDrag.h"
@@ -383,6 +384,8 @@ void ListWindow::contextMenuEvent(QContextMenuEvent* event)
         menu.addAction(hours, this, [this, row] { editWorkingHours(row); })
             ->setObjectName(QStringLiteral("actHours"));
     }
+    menu.addSeparator();
+    addHourCycleAction(menu, store());
     menu.exec(event->globalPos());
 }
 

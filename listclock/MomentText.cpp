@@ -18,7 +18,7 @@ QString offsetText(int offsetSeconds)
     return out;
 }
 
-QString line(const Place& place, const QDateTime& utc, const QLocale& locale)
+QString line(const Place& place, const QDateTime& utc, const QLocale& locale, HourCycle cycle)
 {
     const QDateTime wall = PlaceTime::placeDateTime(utc, place);
     //: The date of a copied moment, as a QDate format: weekday, day, month, year
@@ -26,14 +26,16 @@ QString line(const Place& place, const QDateTime& utc, const QLocale& locale)
     //: One place of a copied moment: %1 name, %2 date, %3 time, %4 offset from UTC
     return QCoreApplication::translate("MomentText", "%1  %2 %3 (%4)")
         .arg(place.name, locale.toString(wall.date(), dateFormat),
-             PlaceTime::timeText(wall).trimmed(), offsetText(place.offsetSecondsAt(utc)));
+             PlaceTime::timeText(wall, locale, cycle).trimmed(),
+             offsetText(place.offsetSecondsAt(utc)));
 }
 
-QStringList lines(const std::vector<Place>& places, const QDateTime& utc, const QLocale& locale)
+QStringList lines(const std::vector<Place>& places, const QDateTime& utc, const QLocale& locale,
+                  HourCycle cycle)
 {
     QStringList out;
     for (const Place& p : places)
-        out << line(p, utc, locale);
+        out << line(p, utc, locale, cycle);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HourCycle.h"
 #include "PlaceTable.h"
 
 #include <QDateTime>
@@ -15,7 +16,9 @@ namespace MomentText {
 // "UTC+9", "UTC+5:45", "UTC-3:30", "UTC+0".
 QString offsetText(int offsetSeconds);
 
-QString line(const Place& place, const QDateTime& utc, const QLocale& locale);
-QStringList lines(const std::vector<Place>& places, const QDateTime& utc, const QLocale& locale);
+QString line(const Place& place, const QDateTime& utc, const QLocale& locale,
+             HourCycle cycle = HourCycle::TwentyFour);
+QStringList lines(const std::vector<Place>& places, const QDateTime& utc, const QLocale& locale,
+                  HourCycle cycle = HourCycle::TwentyFour);
 
 } // namespace MomentText

@@ -309,6 +309,13 @@
     </message>
 </context>
 <context>
+    <name>HourCycle</name>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12時間表示</translation>
+    </message>
+</context>
+<context>
     <name>LoginStart</name>
     <message>
         <source>Start at login</source>

@@ -74,6 +74,10 @@ private slots:
         QVERIFY(!rows[0].nightHighlight && !rows[0].dateHighlight); // "Local" never
         QVERIFY(rows[1].dateHighlight && rows[1].nightHighlight);
         QVERIFY(!rows[2].dateHighlight && !rows[2].nightHighlight);
+        // In 12 hours the list and the tray picture alike.
+        QVERIFY(HourCycles::save(f.store, HourCycle::Twelve));
+        QCOMPARE(BandClock::face(band.onTick()), (TrayFace{"1", "05", true}));
+        QVERIFY(band.toolTip().startsWith("Jun 30 6:05 PM Local\nJul 01 1:05 AM Tokyo\n"));
 
         // Fewer places after a reload: the list shrinks with them.
         f.set("PlcCount", "0");

@@ -80,12 +80,14 @@ private slots:
         QTest::addColumn<QStringList>("menu");
         QTest::addColumn<QString>("listTip");
         QTest::newRow("ja_JP")
-            << QByteArray("ja_JP.UTF-8") << QStringList{QStringLiteral("タイトルバーの中に入れる"),
-                                                        QStringLiteral("独立した時計で表示"),
-                                                        QStringLiteral("時差を絵で表示"),
-                                                        QStringLiteral("環境設定"),
-                                                        QStringLiteral("ログイン時に起動"),
-                                                        QStringLiteral("終了")}
+            << QByteArray("ja_JP.UTF-8")
+            << QStringList{QStringLiteral("タイトルバーの中に入れる"),
+                           QStringLiteral("独立した時計で表示"),
+                           QStringLiteral("時差を絵で表示"),
+                           QStringLiteral("環境設定"),
+                           QStringLiteral("12時間表示"),
+                           QStringLiteral("ログイン時に起動"),
+                           QStringLiteral("終了")}
             << QStringLiteral("このデスクトップにはシステムトレイがないため、タスクバー時計は"
                               "このウィンドウに場所を表示します。");
         QTest::newRow("en_US") << QByteArray("en_US.UTF-8")
@@ -93,6 +95,7 @@ private slots:
                                               QStringLiteral("Show as a separate clock"),
                                               QStringLiteral("Show time differences as a picture"),
                                               QStringLiteral("Settings"),
+                                              QStringLiteral("12-hour clock"),
                                               QStringLiteral("Start at login"),
                                               QStringLiteral("End")}
                                << QStringLiteral("This desktop has no system tray, so the "
@@ -122,7 +125,8 @@ private slots:
         QCOMPARE(trayIcon(band)->toolTip(), expectedToolTip(f));
         QVERIFY(trayIcon(band)->toolTip().contains("22:00 Tokyo"));
         QCOMPARE(trayIcon(band)->contextMenu(), bandMenu());
-        QCOMPARE(bandMenu()->actions().size(), 6); // with "Start at login" before "End"
+        // With the 12-hour clock and "Start at login" before "End".
+        QCOMPARE(bandMenu()->actions().size(), 7);
         QCOMPARE(bandMenu()->actions().front()->objectName(), QStringLiteral("actTitleBar"));
 
         BandListWindow* list = listWindow();

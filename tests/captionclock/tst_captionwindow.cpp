@@ -46,6 +46,7 @@ private slots:
                                               QStringLiteral("時差を絵で表示"),
                                               QStringLiteral("タスクバーに表示"),
                                               QStringLiteral("環境設定"),
+                                              QStringLiteral("12時間表示"),
                                               QStringLiteral("ログイン時に起動"),
                                               QStringLiteral("終了")};
         QTest::newRow("en_US") << QByteArray("en_US.UTF-8")
@@ -53,6 +54,7 @@ private slots:
                                               QStringLiteral("Show time differences as a picture"),
                                               QStringLiteral("Show in the task bar"),
                                               QStringLiteral("Settings"),
+                                              QStringLiteral("12-hour clock"),
                                               QStringLiteral("Start at login"),
                                               QStringLiteral("End")};
     }
@@ -231,7 +233,14 @@ private slots:
         for (const QAction* a : menuOf(w)->actions())
             names.push_back(a->objectName());
         QCOMPARE(names, (QStringList{"actPanel", "actList", "actTaskBar", "actSettings",
-                                     "actLoginStart", "actEnd"}));
+                                     "actClock12", "actLoginStart", "actEnd"}));
+        // The 12-hour clock for every display: the key and the reload flag in one write.
+        f.backend->writes.clear();
+        const int rounds = f.backend->rounds;
+        menuOf(w)->findChild<QAction*>("actClock12")->trigger();
+        QCOMPARE(f.backend->writes, (QStringList{"Settings/Clock12=1", "Data/Change=1"}));
+        QCOMPARE(f.backend->rounds, rounds + 1);
+        QVERIFY(menuOf(w)->findChild<QAction*>("actClock12")->isChecked());
 
         // The panel clock is missing: a message, and the clock stays.
         f.backend->writes.clear();

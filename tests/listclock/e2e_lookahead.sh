@@ -1,7 +1,7 @@
 # Looking ahead in the running list clock, its texts read over AT-SPI: three wheel notches over a
 # strip move every row's time by three hours, Ctrl+C then puts the looked-at moment on the X
-# clipboard, Escape brings back the present, and "9" typed on a row with Enter shows 09:00 in
-# that row.
+# clipboard, Escape brings back the present, "9" typed on a row with Enter shows 09:00 in that
+# row, and "Clock12" shows 12 hours.
 source "$ZEL_E2E_LIB"
 zel_start_x
 zel_start_atspi
@@ -60,5 +60,10 @@ xdotool mousemove $((x + 500)) $((y + 61)) sleep 0.3 type --delay 100 9
 xdotool sleep 0.3 key Return
 expect_times "07:00 16:00 09:00 12:45 03:00 17:00 " "9 typed on Bergen's row"
 zel_log "typed 9 on Bergen: $(times)"
+# "Clock12" from another program: the rows turn to 12 hours on "Change".
+shows() { zel_atspi_texts "$1" | cut -d' ' -f3- | grep -qx "$2 *"; } # PROGRAM TEXT
+zel_store_set Settings Clock12 1
+zel_store_set Data Change 1
+zel_poll 10 shows zelroll "7:00 AM" || zel_fail "Clock12 1: no 7:00 AM in $(zel_atspi_texts zelroll)"
 kill "$LIST_PID"
 echo "looking ahead end to end: all checks passed"

@@ -267,6 +267,43 @@ private slots:
             QCOMPARE(QLocale(QLocale::English).toString(f.list.moment(), "ddd HH:mm"), found);
     }
 
+    // "Clock12" turns every row and copied line to the locale's 12 hours; the strips keep 0-23.
+    void twelveHourTimes_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QTime>("utc");
+        QTest::addColumn<QString>("times"); // Local (UTC), then Tokyo (UTC+9)
+        const QLocale en(QLocale::English, QLocale::UnitedStates);
+        const QLocale ja(QLocale::Japanese, QLocale::Japan);
+        QTest::newRow("en evening") << en << QTime(21, 5) << "9:05 PM 6:05 AM";
+        QTest::newRow("en midnight, noon") << en << QTime(3, 0) << "3:00 AM 12:00 PM";
+        QTest::newRow("en noon, night") << en << QTime(12, 0) << "12:00 PM 9:00 PM";
+        QTest::newRow("ja evening") << ja << QTime(21, 5) << "午後9:05 午前6:05";
+        QTest::newRow("ja midnight") << ja << QTime(15, 0) << "午後3:00 午前12:00";
+        QTest::newRow("en-GB takes AM/PM after")
+            << QLocale(QLocale::English, QLocale::UnitedKingdom) << QTime(21, 5)
+            << "9:05 PM 6:05 AM";
+    }
+    void twelveHourTimes()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QTime, utc);
+        QFETCH(QString, times);
+        Fixture f({"Asia/Tokyo"}, QDateTime(QDate(2026, 6, 10), utc, Qt::UTC));
+        ListClock list(f.store, f.clock, locale);
+        list.loadPlaces();
+        QVERIFY(HourCycles::save(f.store, HourCycle::Twelve));
+        QStringList shown;
+        const ListClock::Tick t = list.tick();
+        for (const RowText& r : t.rows)
+            shown << r.time.trimmed();
+        QCOMPARE(shown.join(u' '), times);
+        QVERIFY(list.momentLines()[1].contains(shown[1] + " (UTC+9)"));
+        QCOMPARE((*t.strips)[1][0].cell.hour, (utc.hour() + 9) % 24);
+        QVERIFY(HourCycles::save(f.store, HourCycle::TwentyFour));
+        QCOMPARE(list.tick().rows[0].time.trimmed(), utc.toString("HH:mm"));
+    }
+
     // What leaves the clock: the lines to copy, and the same as a calendar event.
     void momentToShare()
     {
