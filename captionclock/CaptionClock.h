@@ -21,6 +21,8 @@ public:
     void start() { m_rotation.start(); }
     RowText onTick() { return m_rotation.onTick(); }
     const PlaceRotation& rotation() const { return m_rotation; }
+    // The window in front, for the place tied to it; true when the shown place is to change.
+    bool setFront(const std::optional<WindowNames>& front) { return m_rotation.setFront(front); }
 
     // What the clock needs in a title bar: its height, its width without the place name, the
     // place name's whole width and the least of it worth showing ("…"), and the title's width.

@@ -92,7 +92,12 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
     TopMost::keepOnTop(*this);
     connect(&m_ticks, &TickTimer::tick, this, &CaptionWindow::onTick);
     m_ticks.setNextDue([this] { return m_caption.rotation().nextRotationAt(); });
-    m_followsEvents = m_foreground.watch([this] { followTitleBar(); });
+    m_followsEvents = m_foreground.watch([this] {
+        if (m_caption.setFront(m_foreground.frontNames(*this)))
+            onTick(); // which follows the title bar too
+        else
+            followTitleBar();
+    });
     // Without the window system's word, following means asking every 100 ms.
     m_ticks.setPolling(!m_followsEvents);
     m_caption.start();
@@ -104,6 +109,7 @@ CaptionWindow::~CaptionWindow() = default;
 
 void CaptionWindow::onTick()
 {
+    m_caption.setFront(m_foreground.frontNames(*this));
     const RowText row = m_caption.onTick();
     bool changed = m_dateLabel->display(row.date, row.dateHighlight);
     changed = m_timeLabel->display(row.time, row.nightHighlight) || changed;

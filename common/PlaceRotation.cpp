@@ -21,10 +21,16 @@ void PlaceRotation::loadPlaces()
     if (m_shown > m_places.plcCount)
         m_shown = 0;
     ++m_loads;
+    applyTie(); // the words may be new
 }
 
 void PlaceRotation::rotate()
 {
+    if (m_tied) {
+        // The tied place gets its whole interval once the tie ends.
+        m_lastChange = m_clock.seconds();
+        return;
+    }
     // Strict: with CT 5 the place changes at the first tick after five whole seconds.
     if (m_lastChange + m_changeInterval < m_clock.seconds()) {
         ++m_shown;
@@ -39,6 +45,38 @@ std::optional<double> PlaceRotation::nextRotationAt() const
     if (m_places.plcCount <= 0)
         return std::nullopt;
     return m_lastChange + m_changeInterval;
+}
+
+bool PlaceRotation::setFront(const std::optional<WindowNames>& front)
+{
+    if (!front)
+        return false;
+    const std::optional<int> before = m_tied;
+    m_front = *front;
+    applyTie();
+    return m_tied != before;
+}
+
+void PlaceRotation::applyTie()
+{
+    m_tied = tiedSlot(m_places, m_front);
+    if (m_tied)
+        m_shown = *m_tied;
+}
+
+std::optional<int> PlaceRotation::tiedSlot(const PlaceTable& places, const WindowNames& front)
+{
+    std::optional<int> found;
+    qsizetype longest = 0;
+    for (int i = 0; i <= places.plcCount; ++i) {
+        const QString& word = places.places[std::size_t(i)].showWhile;
+        if (word.size() > longest && (front.title.contains(word, Qt::CaseInsensitive) ||
+                                      front.windowClass.contains(word, Qt::CaseInsensitive))) {
+            found = i;
+            longest = word.size();
+        }
+    }
+    return found;
 }
 
 RowText PlaceRotation::shownRow() const

@@ -2,6 +2,7 @@
 
 #include "PlaceTable.h"
 #include "PlaceTime.h"
+#include "WindowNames.h"
 
 #include <QLocale>
 #include <optional>
@@ -33,6 +34,15 @@ public:
     std::optional<double> nextRotationAt() const;
     RowText shownRow() const;
 
+    // The window in front, or nothing while there is none that this program may see (one of
+    // its own, or none at all), which changes nothing. While a place's "ShowWhile" word is in
+    // the front window's names, that place is shown and the rotation holds; when another
+    // window comes to the front it goes on from there. True when the tie changed.
+    bool setFront(const std::optional<WindowNames>& front);
+    // The slot whose word the names hold, ignoring case: the longest word, for the more
+    // particular tie, then the first slot. An empty word never matches.
+    static std::optional<int> tiedSlot(const PlaceTable& places, const WindowNames& front);
+
     const PlaceTable& places() const { return m_places; }
     const QLocale& locale() const { return m_locale; }
     // Counts the loads, so that a display can tell that the places changed.
@@ -47,4 +57,8 @@ private:
     int m_shown = 0;
     double m_lastChange = 0;
     int m_loads = 0;
+    WindowNames m_front;
+    std::optional<int> m_tied;
+
+    void applyTie();
 };

@@ -19,6 +19,7 @@ void PlaceTable::load(SettingsStore& store)
         p.minutes = store.get(StoreKeys::WDM, i, StoreReader::Clocks);
         p.summer = store.get(StoreKeys::SA, i, StoreReader::Clocks) == 1;
         p.zone = ZoneOffset(store.get(StoreKeys::TZ, i, StoreReader::Clocks).toUtf8());
+        p.showWhile = store.get(StoreKeys::ShowWhile, i, StoreReader::Clocks).trimmed();
     }
 }
 

@@ -20,6 +20,7 @@ struct Place {
     int minutes = 0;
     bool summer = false; // "SA" is "1": one hour ahead, where no zone decides
     ZoneOffset zone{};
+    QString showWhile{}; // "ShowWhile": the word of the windows it is shown for
 
     // The offset without a zone: the stored hours and minutes, plus the summer hour.
     int offsetMinutes() const { return 60 * hours + minutes + (summer ? 60 : 0); }

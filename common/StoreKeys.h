@@ -140,6 +140,9 @@ inline constexpr StoreSlotKey<qint32> WorkStartAt{
     S::Data, u"WorkStart", {.clocks = -1}, {}, kOwnMinutesOfDay};
 inline constexpr StoreSlotKey<qint32> WorkEndAt{
     S::Data, u"WorkEnd", {.clocks = -1}, {}, kOwnMinutesOfDay};
+// A word that ties the slot's place to windows: while the window in front has it in its title or
+// class, ignoring case, the rotating clocks show that place. Empty (the default): never.
+inline constexpr StoreSlotKey<QString> ShowWhile{S::Data, u"ShowWhile", {}};
 inline constexpr StoreKey<qint32> PlcCount{
     S::Data, u"PlcCount", {.settingsProgram = 0, .clocks = 1}};
 // Seconds each place is shown by the rotating clocks. The settings program offers 1 to 10; a

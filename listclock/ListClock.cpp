@@ -124,6 +124,13 @@ WriteResult ListClock::setWorkingHours(int row, const std::optional<WorkingHours
     return written;
 }
 
+WriteResult ListClock::setShowWhile(int row, const QString& word)
+{
+    StoreBatch batch;
+    batch.set(StoreKeys::ShowWhile, row - 1, word.trimmed()).set(StoreKeys::Change, 1);
+    return m_store.write(batch);
+}
+
 ListClock::StripBasis ListClock::stripBasis(const QDateTime& utc) const
 {
     return {utc.toSecsSinceEpoch() / kQuarterSecs, m_look.at(), m_mode, m_loads};

@@ -76,6 +76,10 @@ public:
     [[nodiscard]] WriteResult setWorkingHours(int row,
                                               const std::optional<WorkingHours::Span>& span);
 
+    // Ties a place row's place to the windows whose title or class holds `word` (empty: to
+    // none), for the rotating clocks, which read it on "Change".
+    [[nodiscard]] WriteResult setShowWhile(int row, const QString& word);
+
     // "Local" and every place, as shown top to bottom.
     std::vector<Place> shownPlaces() const;
     // The looked-at instant, or the present minute.

@@ -19,6 +19,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -383,6 +384,9 @@ void ListWindow::contextMenuEvent(QContextMenuEvent* event)
                      : tr("Working hours of %1…").arg(m_list.shownPlaces()[std::size_t(row)].name);
         menu.addAction(hours, this, [this, row] { editWorkingHours(row); })
             ->setObjectName(QStringLiteral("actHours"));
+        if (row > 0)
+            menu.addAction(tr("Show while…"), this, [this, row] { editShowWhile(row); })
+                ->setObjectName(QStringLiteral("actShowWhile"));
     }
     menu.addSeparator();
     addHourCycleAction(menu, store());
@@ -453,6 +457,24 @@ void ListWindow::editWorkingHours(int row)
     if (!written)
         QMessageBox::warning(this, dialog.windowTitle(), written.error()->message());
     onTick();
+}
+
+void ListWindow::editShowWhile(int row)
+{
+    const Place& place = m_list.places().places[std::size_t(row - 1)];
+    const QString title = tr("Show %1 while").arg(place.name);
+    bool accepted = false;
+    const QString word = QInputDialog::getText(
+        this, title,
+        tr("While the window in front has this word in its title or class name, the panel and "
+           "title-bar clocks show %1. Empty: never.")
+            .arg(place.name),
+        QLineEdit::Normal, place.showWhile, &accepted);
+    if (!accepted)
+        return;
+    const WriteResult written = m_list.setShowWhile(row, word);
+    if (!written)
+        QMessageBox::warning(this, title, written.error()->message());
 }
 
 void ListWindow::copyMoment()

@@ -58,6 +58,7 @@ private:
     void copyMoment();
     void lookAtCommonHour(bool forward);
     void editWorkingHours(int row);
+    void editShowWhile(int row);
     void saveMoment();
 
     ListClock m_list;

@@ -19,6 +19,8 @@ public:
     // One tick: reload check, rotation, and the shown place's row.
     RowText onTick() { return m_rotation.onTick(); }
     const PlaceRotation& rotation() const { return m_rotation; }
+    // The window in front, for the place tied to it; true when the shown place is to change.
+    bool setFront(const std::optional<WindowNames>& front) { return m_rotation.setFront(front); }
 
     // Following the foreground window's title bar: on at every start, not stored.
     bool following() const { return m_following; }

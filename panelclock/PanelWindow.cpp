@@ -69,6 +69,8 @@ void PanelWindow::start()
         m_followButton->setToolTip(m_panel.followToolTip());
     }
     m_followsEvents = m_foreground.watch([this] {
+        if (m_panel.setFront(m_foreground.frontNames(*this)))
+            onTick();
         if (m_panel.following())
             followTitleBar();
     });
@@ -82,6 +84,7 @@ void PanelWindow::start()
 
 void PanelWindow::onTick()
 {
+    m_panel.setFront(m_foreground.frontNames(*this));
     const RowText row = m_panel.onTick();
     m_dateLabel->display(row.date, row.dateHighlight);
     m_timeLabel->display(row.time, row.nightHighlight);

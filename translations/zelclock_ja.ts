@@ -307,6 +307,18 @@
         <source>%1 could not be saved: %2</source>
         <translation>%1 を保存できませんでした: %2</translation>
     </message>
+    <message>
+        <source>Show while…</source>
+        <translation>表示するウィンドウ…</translation>
+    </message>
+    <message>
+        <source>Show %1 while</source>
+        <translation>%1 を表示するウィンドウ</translation>
+    </message>
+    <message>
+        <source>While the window in front has this word in its title or class name, the panel and title-bar clocks show %1. Empty: never.</source>
+        <translation>前面のウィンドウのタイトルかクラス名にこの語があるあいだ、パネルとタイトルバーの時計は %1 を表示します。空欄なら表示しません。</translation>
+    </message>
 </context>
 <context>
     <name>HourCycle</name>

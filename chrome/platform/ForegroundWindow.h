@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowNames.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -70,6 +72,11 @@ public:
 
     // Whether a compositor runs, so that a window with an alpha channel shows what lies below it.
     virtual bool compositing() { return false; }
+
+    // The title and class of the foreground window, asked anew each time, as a title changes
+    // with what the window shows; nothing when there is none, it is one of this program's as
+    // for frameUnlessOwn(), or the window system does not tell.
+    virtual std::optional<WindowNames> frontNames(const QWidget& /*own*/) { return std::nullopt; }
 
     static std::unique_ptr<ForegroundWindow> create();
 };

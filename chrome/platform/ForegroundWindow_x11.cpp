@@ -49,16 +49,7 @@ public:
         if (!usable())
             return std::nullopt;
         const xcb_window_t active = activeWindow();
-        // Walk the window tree only when the active window changed.
-        const auto ownClient = xcb_window_t(own.winId());
-        if (active != m_lastActive || ownClient != m_lastOwnClient) {
-            m_lastActive = active;
-            m_lastOwnClient = ownClient;
-            m_lastActiveIsOwn = active != XCB_WINDOW_NONE && isOwn(active, ownClient);
-            follow(active);
-            if (m_settle)
-                m_settle->start();
-        }
+        noteActive(active, own);
         std::optional<WindowRect> frame;
         m_titleBar.reset();
         if (active != XCB_WINDOW_NONE && !m_lastActiveIsOwn)
@@ -68,6 +59,24 @@ public:
         if (takeQueuedEvents())
             notifyLater();
         return frame;
+    }
+
+    std::optional<WindowNames> frontNames(const QWidget& own) override
+    {
+        if (!usable())
+            return std::nullopt;
+        const xcb_window_t active = activeWindow();
+        noteActive(active, own);
+        if (active == XCB_WINDOW_NONE || m_lastActiveIsOwn)
+            return std::nullopt;
+        // WM_CLASS holds two strings, each ended by a zero byte.
+        QByteArray classes = property(active, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
+        classes.replace('\0', ' ');
+        const auto names =
+            WindowNames{textProperty(active), QString::fromLatin1(classes.trimmed())};
+        if (takeQueuedEvents())
+            notifyLater();
+        return names;
     }
 
     // Our windows and the others' must both be X windows for one to be laid over the other.
@@ -238,6 +247,20 @@ private:
             w = tree->parent;
         }
         return XCB_WINDOW_NONE;
+    }
+
+    // Walks the window tree only when the active window changed.
+    void noteActive(xcb_window_t active, const QWidget& own)
+    {
+        const auto ownClient = xcb_window_t(own.winId());
+        if (active == m_lastActive && ownClient == m_lastOwnClient)
+            return;
+        m_lastActive = active;
+        m_lastOwnClient = ownClient;
+        m_lastActiveIsOwn = active != XCB_WINDOW_NONE && isOwn(active, ownClient);
+        follow(active);
+        if (m_settle)
+            m_settle->start();
     }
 
     xcb_window_t activeWindow() { return windowProperty(m_root, m_activeAtom); }

@@ -1,7 +1,8 @@
 # Looking ahead in the running list clock, its texts read over AT-SPI: three wheel notches over a
 # strip move every row's time by three hours, Ctrl+C then puts the looked-at moment on the X
 # clipboard, Escape brings back the present, "9" typed on a row with Enter shows 09:00 in that
-# row, and "Clock12" shows 12 hours.
+# row, and "Clock12" shows 12 hours; then the panel clock holds a place tied to the window in
+# front.
 source "$ZEL_E2E_LIB"
 zel_start_x
 zel_start_atspi
@@ -66,4 +67,28 @@ zel_store_set Settings Clock12 1
 zel_store_set Data Change 1
 zel_poll 10 shows zelroll "7:00 AM" || zel_fail "Clock12 1: no 7:00 AM in $(zel_atspi_texts zelroll)"
 kill "$LIST_PID"
+
+# Bergen tied to windows titled with its word: while one is in front the panel holds Bergen, in
+# 12 hours; with another window in front it rotates again (CT 1 s through five places).
+zel_store_set Data ShowWhile1 "bergen team"
+xmessage -title "Chat - Bergen Team" -geometry 300x100+100+300 tied &
+ZEL_PIDS+=($!)
+tied=$(zel_wait_window xmessage 10) || zel_fail "no tied xmessage window"
+xdotool windowactivate --sync "$tied"
+zel_store_set Settings Start 1
+zel_run zelpane faketime "2026-06-10 13:20:02"
+zel_poll 15 shows zelpane "Bergen" || zel_fail "the panel does not show Bergen for the tied window"
+for _ in 1 2 3 4; do
+    sleep 0.7
+    shows zelpane "Bergen" || zel_fail "the panel turned away from the tied window's place"
+done
+shows zelpane "3:20 PM" || zel_fail "the panel's time is not 3:20 PM: $(zel_atspi_texts zelpane)"
+xmessage -geometry 300x100+500+300 other &
+ZEL_PIDS+=($!)
+zel_poll 10 bash -c "[ \$(xdotool search --onlyvisible --classname xmessage | wc -l) -ge 2 ]" ||
+    zel_fail "no second xmessage window"
+other=$(xdotool search --onlyvisible --classname xmessage | grep -vx "$((tied))" | head -n1)
+xdotool windowactivate --sync "$other"
+zel_poll 10 shows zelpane "Tokyo" || zel_fail "the panel did not rotate again after the tie"
+zel_log "tied window in front: the panel held Bergen at 3:20 PM, and rotates again after it"
 echo "looking ahead end to end: all checks passed"

@@ -110,6 +110,69 @@ private slots:
         QCOMPARE(shown.last(), finalPlace);
     }
 
+    // A place tied to windows by a word holds the rotation while a window in front has it.
+    void tiedPlaceHoldsTheRotation_data()
+    {
+        QTest::addColumn<QStringList>("words"); // "ShowWhile" of slots 0 to 2
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<QString>("held"); // the place shown throughout, or empty: rotating
+        const QStringList tokyo{"", "", "Yuki"};
+        QTest::newRow("word in the title") << tokyo << "Chat with Yuki - Element"
+                                           << "element Element"
+                                           << "2";
+        QTest::newRow("word in the class") << QStringList{"", "Xmessage", ""} << "Hello"
+                                           << "xmessage Xmessage"
+                                           << "1";
+        QTest::newRow("case ignored") << tokyo << "YUKI"
+                                      << ""
+                                      << "2";
+        QTest::newRow("no match rotates") << tokyo << "Mail"
+                                          << "thunderbird"
+                                          << "";
+        QTest::newRow("empty word never") << QStringList{"", "", ""} << ""
+                                          << ""
+                                          << "";
+        QTest::newRow("blank word never") << QStringList{" ", "", ""} << "a b"
+                                          << ""
+                                          << "";
+        QTest::newRow("longest word wins") << QStringList{"chat", "", "chat yuki"} << "Chat Yuki"
+                                           << ""
+                                           << "2";
+        QTest::newRow("first slot among equals") << QStringList{"", "mail", "mail"} << "Mail"
+                                                 << ""
+                                                 << "1";
+    }
+    void tiedPlaceHoldsTheRotation()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, title);
+        QFETCH(QString, windowClass);
+        QFETCH(QString, held);
+        StoreClockFixture f;
+        f.set("PlcCount", "2");
+        nameSlots(f.store);
+        for (int i = 0; i < words.size(); ++i)
+            f.set(QStringLiteral("ShowWhile%1").arg(i), words[i]);
+        PanelClock panel(f.store, f.clock);
+        panel.start();
+        panel.setFront(WindowNames{title, windowClass});
+        const QStringList shown = run(panel, f.clock, 4.0);
+        if (held.isEmpty()) {
+            QCOMPARE(changeTicks(shown, "0").size(), 3);
+            return;
+        }
+        QCOMPARE(shown, QStringList(shown.size(), held));
+        // Nothing seen in front (this program's own window) changes nothing; another window
+        // in front lets the rotation go on from the held place after its interval.
+        QVERIFY(!panel.setFront(std::nullopt));
+        QCOMPARE(run(panel, f.clock, 1.0).last(), held);
+        QVERIFY(panel.setFront(WindowNames{"Terminal", "xterm XTerm"}));
+        const QStringList after = run(panel, f.clock, 1.125);
+        QCOMPARE(after.first(), held);
+        QCOMPARE(after.last(), QString::number((held.toInt() + 1) % 3));
+    }
+
     // The timer sleeps until the rotation is due and a millisecond more: that wake-up must
     // be the one that turns, since the turn needs strictly more than CT seconds.
     void rotationTurnsAtTheScheduledWakeUp()
