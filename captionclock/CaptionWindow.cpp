@@ -2,6 +2,7 @@
 
 #include "ClockLook.h"
 #include "DisplayLabel.h"
+#include "ElidedText.h"
 #include "SettingsStore.h"
 #include "Twips.h"
 #include "platform/ForegroundWindow.h"
@@ -29,6 +30,12 @@ constexpr int kLeastPixelSize = 6;
 constexpr int kGroundOffset = 4;
 // A window manager draws a newly followed title bar after the clock has moved: read it then.
 constexpr int kDrawnMs = 150;
+
+// The most a place name takes in any display; a title bar may leave it less.
+int nameRoom()
+{
+    return Twips::toPixels(ElidedText::kNameRoomTwips);
+}
 
 // The title bar's own font, bold as title bars draw it.
 QFont titleFont()
@@ -83,6 +90,7 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
         label->setFont(font());
         row->addWidget(label);
     }
+    m_placeLabel->elideBeyond(nameRoom());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     showColours();
 
@@ -118,6 +126,7 @@ void CaptionWindow::onTick()
     // The size follows the texts; laid out again only when one of them changed, and then the
     // place in the title bar with it.
     if (changed) {
+        adjustSize();
         m_placeWidth = -1;
         // A highlight may have come or gone; and the title bar is read again, in case the window
         // manager had not drawn it yet when the clock came.
@@ -155,7 +164,7 @@ void CaptionWindow::followTitleBar()
     if (fit->placeWidth != m_placeWidth) {
         m_placeWidth = fit->placeWidth;
         // The whole name where it fits: its own width, measured as the label measures it.
-        m_placeLabel->elideBeyond(m_placeWidth < clock.placeWidth ? m_placeWidth : QWIDGETSIZE_MAX);
+        m_placeLabel->elideBeyond(m_placeWidth < clock.placeWidth ? m_placeWidth : nameRoom());
         adjustSize();
     }
     // The right end exactly at the kept gap, whatever the laid-out width.
@@ -196,7 +205,7 @@ CaptionClock::Measure CaptionWindow::measure() const
     return {.height = m_timeLabel->sizeHint().height() + 2 * kMarginY,
             .fixedWidth =
                 m_dateLabel->sizeHint().width() + m_timeLabel->sizeHint().width() + 2 * kMarginX,
-            .placeWidth = metrics.horizontalAdvance(m_place),
+            .placeWidth = std::min(metrics.horizontalAdvance(m_place), nameRoom()),
             .leastPlaceWidth = metrics.horizontalAdvance(QStringLiteral("…")),
             .titleWidth = m_titleWidth};
 }
