@@ -152,7 +152,13 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* event)
 
 void WindowPlacer::moveFrameTo(const QPoint& target)
 {
-    const std::optional<QPoint> frame = SizingFrame::frameOrigin(&m_window);
+    // Without a decoration nothing shifts Qt's coordinates: the window goes where it is asked.
+    // Its origin read back from the window system is not needed then, and may be from before
+    // the window manager placed it (KWin's XWayland exposes a window still at 0,0), which would
+    // send it twice as far.
+    const bool frameless = m_window.windowFlags().testFlag(Qt::FramelessWindowHint);
+    const std::optional<QPoint> frame =
+        frameless ? std::nullopt : SizingFrame::frameOrigin(&m_window);
     if (!frame) {
         if (m_window.pos() != target)
             m_window.move(target);

@@ -151,8 +151,12 @@ xdotool windowminimize --sync "$other" || true # ...so nothing may be in the for
 zel_run_alone zelpane
 pane_pid=$ZEL_LAST_PID
 panel=$(zel_wait_window zelpane 10) || zel_fail "no panel window on restart"
-read -r rx ry rw rh < <(zel_geometry "$panel")
-[ "$rx $ry $rw" = "$px $py $pw" ] || zel_fail "restarted at $rx,$ry width $rw, expected $px,$py $pw"
+# Where the window system has put it once mapped (a compositor may take a moment).
+restored() {
+    read -r rx ry rw rh < <(zel_geometry "$panel")
+    [ "$rx $ry $rw" = "$px $py $pw" ]
+}
+zel_poll 5 restored || zel_fail "restarted at $rx,$ry width $rw, expected $px,$py $pw"
 zel_log "position restored: $rx,$ry width $rw"
 
 # A switch to a program that is not there (the panel runs alone in a folder of its own): the
