@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HourCycle.h"
 #include "StoreKeys.h"
 
 #include <algorithm>
@@ -51,10 +52,18 @@ constexpr int cellLeft(int column)
     return kStripLeft + kCellPitch * column;
 }
 
-// Labels that reach to the right edge; never negative.
-constexpr int placeLabelWidth(int clientWidth)
+// A 12-hour time ("12:55 PM") takes this much more room, and the place moves right by it.
+inline constexpr int kTwelveHourExtra = 525;
+
+constexpr int extraFor(HourCycle cycle)
 {
-    return std::max(0, clientWidth - kPlaceLeft);
+    return cycle == HourCycle::Twelve ? kTwelveHourExtra : 0;
+}
+
+// Labels that reach to the right edge; never negative.
+constexpr int placeLabelWidth(int clientWidth, HourCycle cycle = HourCycle::TwentyFour)
+{
+    return std::max(0, clientWidth - kPlaceLeft - extraFor(cycle));
 }
 
 constexpr int modeLabelWidth(int clientWidth)

@@ -145,7 +145,8 @@ void ListWindow::loadPlaces()
 void ListWindow::applyHeight()
 {
     const int h = Twips::toPixels(m_list.windowHeight());
-    setMinimumWidth(Twips::toPixels(ListLayout::kMinWidth));
+    setMinimumWidth(
+        Twips::toPixels(ListLayout::kMinWidth + ListLayout::extraFor(m_list.places().hourCycle)));
     setFixedHeight(h);
     // The height leaves the rows beyond the places just outside the frame; here the window's
     // inside is the full height, so the top edge of the next row would peek out below the
@@ -173,6 +174,7 @@ void ListWindow::onTick()
     const ListClock::Tick t = m_list.tick();
     if (t.reloaded) {
         applyHeight();
+        applyLayout(); // a new hour cycle widens or narrows the times
         if (m_chosenRow > m_list.places().count())
             setChosenRow(0);
     }
@@ -504,8 +506,13 @@ void ListWindow::applyLayout()
     if (px != size())
         resize(px);
     const int client = int(Twips::fromPixels(width()));
+    const HourCycle cycle = m_list.places().hourCycle;
+    const int extra = ListLayout::extraFor(cycle);
+    for (DisplayLabel* l : m_timeLabels)
+        l->resize(Twips::toPixels(ListLayout::kTimeWidth + extra), l->height());
     for (DisplayLabel* l : m_placeLabels)
-        l->resize(Twips::toPixels(ListLayout::placeLabelWidth(client)), l->height());
+        l->setGeometry(Twips::toPixels(ListLayout::kPlaceLeft + extra), l->y(),
+                       Twips::toPixels(ListLayout::placeLabelWidth(client, cycle)), l->height());
     m_modeLabel->resize(Twips::toPixels(ListLayout::modeLabelWidth(client)), m_modeLabel->height());
     placeDistance();
 }

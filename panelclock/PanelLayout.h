@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HourCycle.h"
+
 #include <algorithm>
 
 // Where everything of the panel clock sits, in twips: one line of buttons, date, time and the
@@ -16,9 +18,17 @@ inline constexpr int kPlaceLeft = 1800;
 // Narrower than the buttons, date and time leaves no room for the place: it vanishes.
 inline constexpr int kMinWidth = kPlaceLeft;
 
-constexpr int placeLabelWidth(int clientWidth)
+// A 12-hour time ("12:55 PM") takes this much more room, and the place moves right by it.
+inline constexpr int kTwelveHourExtra = 525;
+
+constexpr int extraFor(HourCycle cycle)
 {
-    return std::max(0, clientWidth - kPlaceLeft);
+    return cycle == HourCycle::Twelve ? kTwelveHourExtra : 0;
+}
+
+constexpr int placeLabelWidth(int clientWidth, HourCycle cycle = HourCycle::TwentyFour)
+{
+    return std::max(0, clientWidth - kPlaceLeft - extraFor(cycle));
 }
 
 } // namespace PanelLayout

@@ -86,6 +86,11 @@ void PanelWindow::onTick()
 {
     m_panel.setFront(m_foreground.frontNames(*this));
     const RowText row = m_panel.onTick();
+    if (const HourCycle cycle = m_panel.rotation().places().hourCycle; cycle != m_cycle) {
+        m_cycle = cycle;
+        setMinimumWidth(px(PanelLayout::kMinWidth + PanelLayout::extraFor(cycle)));
+        applyLayout();
+    }
     m_dateLabel->display(row.date, row.dateHighlight);
     m_timeLabel->display(row.time, row.nightHighlight);
     m_placeLabel->display(row.place, false);
@@ -126,8 +131,12 @@ void PanelWindow::holdHeight()
 
 void PanelWindow::applyLayout()
 {
+    using namespace PanelLayout;
     const int client = int(Twips::fromPixels(width()));
-    m_placeLabel->resize(px(PanelLayout::placeLabelWidth(client)), m_placeLabel->height());
+    const int extra = extraFor(m_cycle);
+    m_timeLabel->resize(px(kTimeWidth + extra), m_timeLabel->height());
+    m_placeLabel->setGeometry(px(kPlaceLeft + extra), m_placeLabel->y(),
+                              px(placeLabelWidth(client, m_cycle)), m_placeLabel->height());
 }
 
 void PanelWindow::resizeEvent(QResizeEvent* event)

@@ -44,6 +44,7 @@ private:
     ImageButton* m_followButton = nullptr;
     DisplayLabel* m_dateLabel = nullptr;
     DisplayLabel* m_timeLabel = nullptr;
+    HourCycle m_cycle = HourCycle::TwentyFour; // what the labels are laid out for
     DisplayLabel* m_placeLabel = nullptr;
     bool m_followsEvents = false; // told of the foreground window's changes, not asking
 };

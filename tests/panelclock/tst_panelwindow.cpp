@@ -196,6 +196,13 @@ private slots:
         f.clock.local = f.clock.local.addSecs(60);
         w->onTick();
         QTRY_VERIFY(paints.count > 0);
+        // The widest 12-hour time fits: the time is wider, the place moves right.
+        QVERIFY(HourCycles::save(f.store, HourCycle::Twelve));
+        f.clock.utc = QDateTime(QDate(2026, 1, 1), QTime(3, 58), Qt::UTC);
+        w->onTick();
+        QCOMPARE(time->text(), QStringLiteral("12:58 PM "));
+        QVERIFY(time->textFits());
+        QCOMPARE(label(*w, "lblPlace")->x(), time->geometry().right()); // borders overlap
     }
 
     void layoutAndResize()
