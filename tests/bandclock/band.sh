@@ -37,7 +37,7 @@ zel_store_set Data Change 1
 for i in $(seq 50); do [ "$(zel_store_get Data Change)" = 0 ] && break; sleep 0.02; done
 zel_expect_store Data Change 0
 
-# "Start at login", the fifth entry, writes the desktop's login entry for the launcher beside
+# "Start at login", the sixth entry (after "12-hour clock"), writes the desktop's login entry for the launcher beside
 # the programs, which desktop-file-validate accepts; chosen again, it removes it.
 xdotool windowmove --sync "$list" 200 150
 read -r mx my mw mh < <(zel_geometry "$list")
@@ -47,7 +47,7 @@ login_item() {
     sleep 0.2
     xdotool click 3
     sleep 0.5
-    xdotool key Down Down Down Down Down Return
+    xdotool key Down Down Down Down Down Down Return
 }
 login_item
 zel_poll 5 test -f "$entry" || zel_fail "no login entry at $entry"
@@ -57,12 +57,12 @@ login_item
 zel_poll 5 test ! -e "$entry" || zel_fail "the login entry is still there"
 zel_log "start at login: $entry written, valid, and removed"
 
-# Moved, then ended from its menu (the sixth entry): the position is kept for the next start.
+# Moved, then ended from its menu (the seventh entry): the position is kept for the next start.
 xdotool mousemove $((mx + 10)) $((my + 8))
 sleep 0.2
 xdotool click 3
 sleep 0.5
-xdotool key Down Down Down Down Down Down Return
+xdotool key Down Down Down Down Down Down Down Return
 zel_wait_exit "$band_pid" 5 || zel_fail "zelband did not end from its menu"
 zel_expect_store Settings BandLeft $((mx * 15))
 zel_expect_store Settings BandTop $((my * 15))
