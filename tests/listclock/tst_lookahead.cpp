@@ -347,6 +347,10 @@ private slots:
         f.store.set(StoreKeys::WorkEnd, 7 * 60); // no hours at all
         f.store.set(StoreKeys::Change, 1);
         QCOMPARE(f.awake(*f.list.tick().strips), "........................");
+        // A place tied to windows: its word trimmed, with "Change" for the rotating clocks.
+        QVERIFY(f.list.setShowWhile(1, QStringLiteral(" Yuki ")));
+        QCOMPARE(f.store.get(StoreKeys::ShowWhile, 0, StoreReader::Clocks), "Yuki");
+        QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 1);
     }
 
     // The strips follow the present: new places at once, and every turned hour.
