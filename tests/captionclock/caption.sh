@@ -73,10 +73,14 @@ grounds_match() {
     ground=$(zel_screen_colour "$cx" $((cy + ch / 2)))
     [ "$ground" = "$bar" ]
 }
+# A window manager may draw the bar as active a moment after the clock came; the clock reads it
+# again as it moves on to the next place (every second here).
+sleep 1.2
 zel_poll 3 grounds_match || true
 title=$(zel_title_height "$xt")
-# The title's strokes between the frame's left end and the caption, and the place name's.
-title_ink=$(zel_screen_ink "$fl" "$ft" $((cx - fl - 3)) "$title" "$bar")
+# The title's strokes (centred by each of these window managers' default themes, and narrower
+# than 100 pixels), and the place name's.
+title_ink=$(zel_screen_ink $(((fl + fr) / 2 - 50)) "$ft" 100 "$title" "$bar")
 place_ink=$(zel_screen_ink $((cx + cw * 2 / 3)) "$cy" $((cw / 3)) "$ch" "$ground")
 zel_log "$ZEL_WM: title bar ${title} px high, ground $bar, title $title_ink; caption ${ch} px high, ground $ground, place $place_ink, $((fr - button - cx - cw)) px left of the first button"
 [ "$ground" = "$bar" ] || zel_fail "caption ground $ground on a title bar of $bar"
