@@ -446,6 +446,15 @@ zel_await_frame_at() {
     zel_fail "$1 at $l,$t, expected $3,$4"
 }
 
+# For awk over ImageMagick's text of pixels: a colour's channel from its hex digits, and how far
+# apart two colours ("RRGGBB") look, the largest of the channel differences.
+ZEL_AWK_COLOURS='
+    function hex(s) { s = tolower(s); return 16 * (index("0123456789abcdef", substr(s, 1, 1)) - 1) + index("0123456789abcdef", substr(s, 2, 1)) - 1 }
+    function dist(a, b,   i, d, m) {
+        for (i = 1; i <= 5; i += 2) { d = hex(substr(a, i, 2)) - hex(substr(b, i, 2)); if (d < 0) d = -d; if (d > m) m = d }
+        return m
+    }'
+
 # zel_screen_colour X Y: the screen's colour at X,Y as #RRGGBB.
 zel_screen_colour() {
     zel_screen_pixels "$1" "$2" 1 1 | sed -n 's/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p' | tail -n1
@@ -454,16 +463,7 @@ zel_screen_colour() {
 # zel_screen_ink X Y WIDTH HEIGHT GROUND: the commonest colour there that stands well apart from
 # GROUND (#RRGGBB), as a text's strokes do from anti-aliased edges; nothing when none does.
 zel_screen_ink() {
-    zel_screen_pixels "$1" "$2" "$3" "$4" | awk -v g="${5#\#}" '
-        function hex(s) { s = tolower(s); return 16 * (index("0123456789abcdef", substr(s, 1, 1)) - 1) + index("0123456789abcdef", substr(s, 2, 1)) - 1 }
-        function dist(a, b,   i, d, m) {
-            m = 0
-            for (i = 1; i <= 5; i += 2) {
-                d = hex(substr(a, i, 2)) - hex(substr(b, i, 2))
-                if (d < 0) d = -d; if (d > m) m = d
-            }
-            return m
-        }
+    zel_screen_pixels "$1" "$2" "$3" "$4" | awk -v g="${5#\#}" "$ZEL_AWK_COLOURS"'
         /^[0-9]/ { c = $0; sub(/.*#/, "", c); c = substr(c, 1, 6); if (dist(c, g) > 96) n[c]++ }
         END { for (c in n) if (n[c] > best) { best = n[c]; ink = c } if (ink != "") print "#" ink }'
 }
@@ -477,19 +477,10 @@ zel_first_button() {
     local l t r b h
     read -r l t r b < <(zel_frame_of "$1")
     h=$(zel_title_height "$1")
-    zel_screen_pixels "$l" $((t + 2)) $((r - l)) $((h - 4)) | awk -F'[,: ]+' -v t="$h" '
+    zel_screen_pixels "$l" $((t + 2)) $((r - l)) $((h - 4)) | awk -F'[,: ]+' -v t="$h" "$ZEL_AWK_COLOURS"'
         /^[0-9]/ {
             x = $1; y = $2; c = $0; sub(/.*#/, "", c); c = substr(c, 1, 6)
             px[x, y] = c; count[y, c]++; if (x > w) w = x; if (y > h) h = y
-        }
-        function hex(s) { s = tolower(s); return 16 * (index("0123456789abcdef", substr(s, 1, 1)) - 1) + index("0123456789abcdef", substr(s, 2, 1)) - 1 }
-        function dist(a, b,   i, d, m) {
-            m = 0
-            for (i = 1; i <= 5; i += 2) {
-                d = hex(substr(a, i, 2)) - hex(substr(b, i, 2))
-                if (d < 0) d = -d; if (d > m) m = d
-            }
-            return m
         }
         END {
             for (k in count) { split(k, p, SUBSEP); if (count[k] > best[p[1]]) { best[p[1]] = count[k]; ground[p[1]] = p[2] } }
