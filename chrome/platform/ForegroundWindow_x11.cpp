@@ -104,9 +104,12 @@ public:
         if (!image || (image->depth != 24 && image->depth != 32) ||
             std::size_t(xcb_get_image_data_length(image.get())) != pixels * 4)
             return {};
-        return QImage(xcb_get_image_data(image.get()), device.width(), device.height(),
-                      device.width() * 4, QImage::Format_RGB32)
-            .copy();
+        QImage shown = QImage(xcb_get_image_data(image.get()), device.width(), device.height(),
+                              device.width() * 4, QImage::Format_RGB32)
+                           .copy();
+        // Drawn back as it was read, one screen pixel for one, at any scale.
+        shown.setDevicePixelRatio(m_scale);
+        return shown;
     }
 
     QString windowManagerName() override
