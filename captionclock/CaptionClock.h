@@ -2,7 +2,7 @@
 
 #include "PlaceRotation.h"
 #include "TitleBarStyle.h"
-#include "platform/ForegroundWindow.h"
+#include "WindowRect.h"
 
 #include <QPoint>
 #include <QSize>

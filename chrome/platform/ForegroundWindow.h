@@ -1,6 +1,7 @@
 #pragma once
 
 #include "WindowNames.h"
+#include "WindowRect.h"
 
 #include <functional>
 #include <memory>
@@ -11,16 +12,6 @@
 #include <QString>
 
 class QWidget;
-
-// A window's outer rectangle, decoration included, in screen pixels; right and bottom lie just
-// past the last pixel, so right - left is the width.
-struct WindowRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const WindowRect&) const = default;
-};
 
 // How the window manager decorates the foreground window: the height of its title bar (the top
 // of its frame), in the same pixels as WindowRect, and the name it shows there.

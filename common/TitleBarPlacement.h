@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Twips.h"
-#include "platform/ForegroundWindow.h"
+#include "WindowRect.h"
 
 #include <QPointF>
 
