@@ -11,15 +11,14 @@ BandClock::BandClock(SettingsStore& store, const Clock& clock, const QLocale& lo
 
 std::vector<RowText> BandClock::rows() const
 {
-    const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
-    const QDateTime local = m_clock.localNow();
+    const ClockReading now = PlaceTime::snapshot(m_clock);
     const PlaceTable& table = m_rotation.places();
     std::vector<RowText> rows;
     rows.reserve(std::size_t(table.count()) + 1);
-    rows.push_back(PlaceTime::localRow(local, m_rotation.locale(), table.hourCycle));
+    rows.push_back(PlaceTime::localRow(now, m_rotation.locale(), table.hourCycle));
     for (int i = 0; i < table.count(); ++i)
-        rows.push_back(PlaceTime::placeRow(table.places[std::size_t(i)], utc, local,
-                                           m_rotation.locale(), table.hourCycle));
+        rows.push_back(PlaceTime::placeRow(table.places[std::size_t(i)], now, m_rotation.locale(),
+                                           table.hourCycle));
     return rows;
 }
 

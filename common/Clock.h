@@ -18,9 +18,8 @@ public:
     // UTC and local time from one reading: two readings may fall either side of a minute's turn
     // and differ by that minute.
     virtual ClockReading now() const = 0;
-    // UTC alone, without the cost of finding the local time.
+    // UTC alone, without the cost of finding the local time, for what needs no local time.
     virtual QDateTime utcNow() const { return now().utc; }
-    QDateTime localNow() const { return now().local; }
     // Seconds since some fixed moment, with fractions. Runs on through midnight and is not
     // moved by changes of the wall clock, so intervals measured with it stay true.
     virtual double seconds() const = 0;

@@ -82,8 +82,7 @@ std::optional<int> PlaceRotation::tiedSlot(const PlaceTable& places, const Windo
 RowText PlaceRotation::shownRow() const
 {
     const Place& place = m_places.places[std::size_t(m_shown)];
-    return PlaceTime::placeRow(place, PlaceTime::utcSnapshot(m_clock), m_clock.localNow(), m_locale,
-                               m_places.hourCycle);
+    return PlaceTime::placeRow(place, PlaceTime::snapshot(m_clock), m_locale, m_places.hourCycle);
 }
 
 RowText PlaceRotation::onTick()

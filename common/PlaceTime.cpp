@@ -6,11 +6,11 @@
 
 namespace PlaceTime {
 
-QDateTime utcSnapshot(const Clock& clock)
+ClockReading snapshot(const Clock& clock)
 {
-    const QDateTime now = clock.utcNow().toUTC();
-    const QTime t = now.time();
-    return QDateTime(now.date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
+    const ClockReading now = clock.now();
+    const auto toSecond = [](const QDateTime& dt) { return dt.addMSecs(-dt.time().msec()); };
+    return {toSecond(now.utc.toUTC()), toSecond(now.local)};
 }
 
 QDateTime placeDateTime(const QDateTime& utc, const Place& place)
@@ -45,9 +45,9 @@ QString timeText(const QDateTime& dt, const QLocale& locale, HourCycle cycle)
     return locale.toString(dt.time(), HourCycles::twelveHourFormat(locale)) + u' ';
 }
 
-bool dateHighlight(const QDateTime& place, const QDateTime& localNow)
+bool dateHighlight(const QDateTime& place, const QDateTime& local)
 {
-    return place.date().day() != localNow.date().day();
+    return place.date().day() != local.date().day();
 }
 
 bool nightHighlight(const QDateTime& place)
@@ -56,17 +56,16 @@ bool nightHighlight(const QDateTime& place)
     return h > 20 || h < 7;
 }
 
-RowText placeRow(const Place& place, const QDateTime& utc, const QDateTime& localNow,
-                 const QLocale& locale, HourCycle cycle)
+RowText placeRow(const Place& place, const ClockReading& at, const QLocale& locale, HourCycle cycle)
 {
-    const QDateTime dt = placeDateTime(utc, place);
+    const QDateTime dt = placeDateTime(at.utc, place);
     return {dateText(dt, locale), timeText(dt, locale, cycle), place.name,
-            dateHighlight(dt, localNow), nightHighlight(dt)};
+            dateHighlight(dt, at.local), nightHighlight(dt)};
 }
 
-RowText localRow(const QDateTime& localNow, const QLocale& locale, HourCycle cycle)
+RowText localRow(const ClockReading& at, const QLocale& locale, HourCycle cycle)
 {
-    return {dateText(localNow, locale), timeText(localNow, locale, cycle),
+    return {dateText(at.local, locale), timeText(at.local, locale, cycle),
             QCoreApplication::translate("PlaceTime", "Local"), false, false};
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "Clock.h"
 #include "HourCycle.h"
 #include "PlaceTable.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
-
-class Clock;
 
 // What one row of a display shows: date, time and place, and whether the date and the time
 // are drawn on their opaque highlight backgrounds.
@@ -22,8 +21,9 @@ struct RowText {
 
 namespace PlaceTime {
 
-// UTC now to the second: every row of one refresh is computed from the same snapshot.
-QDateTime utcSnapshot(const Clock& clock);
+// One reading of the clock, UTC and local time, to the second: every row of one refresh is
+// computed from the same snapshot.
+ClockReading snapshot(const Clock& clock);
 
 // The wall-clock date and time at the place (returned marked as UTC, so that no time
 // zone rule of this computer interferes): UTC plus the place's offset at that instant, with
@@ -39,14 +39,15 @@ QString timeText(const QDateTime& dt);
 QString timeText(const QDateTime& dt, const QLocale& locale, HourCycle cycle);
 
 // The place's day of month differs from the computer's own.
-bool dateHighlight(const QDateTime& place, const QDateTime& localNow);
+bool dateHighlight(const QDateTime& place, const QDateTime& local);
 // Hours 21 to 23 and 0 to 6.
 bool nightHighlight(const QDateTime& place);
 
-RowText placeRow(const Place& place, const QDateTime& utc, const QDateTime& localNow,
-                 const QLocale& locale, HourCycle cycle = HourCycle::TwentyFour);
+// The place at the reading's instant, its date highlighted against the reading's local date.
+RowText placeRow(const Place& place, const ClockReading& at, const QLocale& locale,
+                 HourCycle cycle = HourCycle::TwentyFour);
 // The computer's own time, named "Local", never highlighted.
-RowText localRow(const QDateTime& localNow, const QLocale& locale,
+RowText localRow(const ClockReading& at, const QLocale& locale,
                  HourCycle cycle = HourCycle::TwentyFour);
 
 } // namespace PlaceTime

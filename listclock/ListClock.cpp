@@ -48,11 +48,11 @@ void ListClock::loadPlaces()
     ++m_loads;
 }
 
-Place ListClock::localPlace() const
+Place ListClock::localPlace(const ClockReading& now) const
 {
-    const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
-    const qint64 offset = asWall(utc).secsTo(asWall(m_clock.localNow()));
-    // The two readings of the clock may straddle a second.
+    const QDateTime& utc = now.utc;
+    const qint64 offset = asWall(utc).secsTo(asWall(now.local));
+    // A place holds whole minutes.
     const int offsetMinutes = int(std::lround(double(offset) / kMinuteSecs));
     Place local;
     local.name = QCoreApplication::translate("PlaceTime", "Local");
@@ -73,22 +73,23 @@ ListClock::Tick ListClock::tick()
         out.reloaded = true;
     }
     m_look.expire(m_clock.seconds());
-    const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
+    const ClockReading now = PlaceTime::snapshot(m_clock);
     const std::optional<QDateTime> at = m_look.at();
-    const QDateTime shown = at.value_or(utc);
-    const QDateTime local = at ? PlaceTime::placeDateTime(*at, localPlace()) : m_clock.localNow();
+    // The looked-at instant, with the computer's own time at it.
+    const ClockReading shown =
+        at ? ClockReading{*at, PlaceTime::placeDateTime(*at, localPlace(now))} : now;
     out.rows.reserve(std::size_t(m_places.count()) + 1);
-    out.rows.push_back(PlaceTime::localRow(local, m_locale, m_places.hourCycle));
+    out.rows.push_back(PlaceTime::localRow(shown, m_locale, m_places.hourCycle));
     for (int i = 0; i <= m_places.plcCount; ++i)
-        out.rows.push_back(PlaceTime::placeRow(m_places.places[std::size_t(i)], shown, local,
-                                               m_locale, m_places.hourCycle));
+        out.rows.push_back(PlaceTime::placeRow(m_places.places[std::size_t(i)], shown, m_locale,
+                                               m_places.hourCycle));
     if (at) {
         out.looking = true;
-        out.distance = LookedAtInstant::distanceText(presentMinute(utc).secsTo(*at));
+        out.distance = LookedAtInstant::distanceText(presentMinute(now.utc).secsTo(*at));
     }
-    const StripBasis basis = stripBasis(utc);
+    const StripBasis basis = stripBasis(now.utc);
     if (basis != m_paintedBasis) {
-        out.strips = strips();
+        out.strips = strips(now);
         m_paintedBasis = basis;
     }
     return out;
@@ -96,13 +97,13 @@ ListClock::Tick ListClock::tick()
 
 bool ListClock::lookAtCommonHour(bool forward)
 {
-    const QDateTime now = PlaceTime::utcSnapshot(m_clock);
+    const ClockReading now = PlaceTime::snapshot(m_clock);
     const QDateTime bound =
-        now.addSecs(forward ? LookedAtInstant::kBoundSecs : -LookedAtInstant::kBoundSecs);
+        now.utc.addSecs(forward ? LookedAtInstant::kBoundSecs : -LookedAtInstant::kBoundSecs);
     const std::optional<QDateTime> found =
-        m_workingHours.nextCommon(shownPlaces(), moment(), forward, bound);
+        m_workingHours.nextCommon(shownPlaces(now), moment(now), forward, bound);
     if (found)
-        m_look.lookAt(*found, now, m_clock.seconds());
+        m_look.lookAt(*found, now.utc, m_clock.seconds());
     return found.has_value();
 }
 
@@ -146,17 +147,22 @@ TypedTime::Outcome ListClock::lookAtTyped(int row, QStringView text)
     const std::optional<QTime> wall = TypedTime::parse(text);
     if (!wall || row < 0 || row > m_places.count())
         return {std::nullopt, TypedTime::Refusal::NotATime};
-    const Place place = row == 0 ? localPlace() : m_places.places[std::size_t(row - 1)];
-    const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
-    TypedTime::Outcome outcome = TypedTime::nextOccurrence(place, *wall, utc);
+    const ClockReading now = PlaceTime::snapshot(m_clock);
+    const Place place = row == 0 ? localPlace(now) : m_places.places[std::size_t(row - 1)];
+    TypedTime::Outcome outcome = TypedTime::nextOccurrence(place, *wall, now.utc);
     if (outcome.utc)
-        m_look.lookAt(*outcome.utc, utc, m_clock.seconds());
+        m_look.lookAt(*outcome.utc, now.utc, m_clock.seconds());
     return outcome;
 }
 
 std::vector<Place> ListClock::shownPlaces() const
 {
-    std::vector<Place> shown{localPlace()};
+    return shownPlaces(PlaceTime::snapshot(m_clock));
+}
+
+std::vector<Place> ListClock::shownPlaces(const ClockReading& now) const
+{
+    std::vector<Place> shown{localPlace(now)};
     for (int i = 0; i <= m_places.plcCount; ++i)
         shown.push_back(m_places.places[std::size_t(i)]);
     return shown;
@@ -164,17 +170,24 @@ std::vector<Place> ListClock::shownPlaces() const
 
 QDateTime ListClock::moment() const
 {
-    return m_look.at().value_or(presentMinute(PlaceTime::utcSnapshot(m_clock)));
+    return moment(PlaceTime::snapshot(m_clock));
+}
+
+QDateTime ListClock::moment(const ClockReading& now) const
+{
+    return m_look.at().value_or(presentMinute(now.utc));
 }
 
 QStringList ListClock::momentLines() const
 {
-    return MomentText::lines(shownPlaces(), moment(), m_locale, m_places.hourCycle);
+    const ClockReading now = PlaceTime::snapshot(m_clock);
+    return MomentText::lines(shownPlaces(now), moment(now), m_locale, m_places.hourCycle);
 }
 
 CalendarEvent ListClock::momentEvent() const
 {
-    const QDateTime start = moment();
+    const ClockReading now = PlaceTime::snapshot(m_clock);
+    const QDateTime start = moment(now);
     QStringList names;
     for (int i = 0; i <= m_places.plcCount; ++i)
         names << m_places.places[std::size_t(i)].name;
@@ -184,18 +197,23 @@ CalendarEvent ListClock::momentEvent() const
     return {start,
             start.addSecs(kHourSecs),
             summary,
-            momentLines().join(u'\n'),
+            MomentText::lines(shownPlaces(now), start, m_locale).join(u'\n'),
             QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("@zelclock"),
-            PlaceTime::utcSnapshot(m_clock)};
+            now.utc};
 }
 
 std::vector<StripRow> ListClock::strips() const
 {
-    const QDateTime utc = PlaceTime::utcSnapshot(m_clock);
-    const Place localAsPlace = localPlace();
+    return strips(PlaceTime::snapshot(m_clock));
+}
+
+std::vector<StripRow> ListClock::strips(const ClockReading& now) const
+{
+    const QDateTime& utc = now.utc;
+    const Place localAsPlace = localPlace(now);
     // The strips show the coming hours; a look outside them makes its own hour the first.
     QDateTime first = utc;
-    QDateTime localWall = asWall(m_clock.localNow());
+    QDateTime localWall = asWall(now.local);
     int lookedColumn = -1;
     if (const std::optional<QDateTime> at = m_look.at()) {
         const qint64 fromColumn0 = utc.addSecs(-intoHour(localWall)).secsTo(*at);
@@ -206,7 +224,7 @@ std::vector<StripRow> ListClock::strips() const
             lookedColumn = 0;
         }
     }
-    const std::vector<Place> shown = shownPlaces();
+    const std::vector<Place> shown = shownPlaces(now);
     // A column stands for the local hour it shows.
     const std::bitset<WorkingHours::kColumns> awake =
         m_workingHours.awakeColumns(shown, first.addSecs(-intoHour(localWall)));

@@ -68,7 +68,7 @@ public:
 
     // The computer's own time as a place: its zone when the system's zone agrees with the
     // clock, else the clock's present offset.
-    Place localPlace() const;
+    Place localPlace(const ClockReading& now) const;
 
     const WorkingHours& workingHours() const { return m_workingHours; }
     // A row's own working hours, or the common ones again (nothing); row 0 sets the common
@@ -80,10 +80,12 @@ public:
     // none), for the rotating clocks, which read it on "Change".
     [[nodiscard]] WriteResult setShowWhile(int row, const QString& word);
 
-    // "Local" and every place, as shown top to bottom.
+    // "Local" and every place, as shown top to bottom, now or at the reading.
     std::vector<Place> shownPlaces() const;
-    // The looked-at instant, or the present minute.
+    std::vector<Place> shownPlaces(const ClockReading& now) const;
+    // The looked-at instant, or the present minute (of the reading).
     QDateTime moment() const;
+    QDateTime moment(const ClockReading& now) const;
     // The moment as lines to copy, one per shown place, "Local" first.
     QStringList momentLines() const;
     // The moment as an hour-long event from it, its lines as the description.
@@ -96,6 +98,7 @@ public:
     // The strips of the local row and of every place, from one snapshot: the coming 24 hours,
     // or the 24 from the looked-at hour when that lies outside them.
     std::vector<StripRow> strips() const;
+    std::vector<StripRow> strips(const ClockReading& now) const;
 
     // The wall clock of a row's place at each column: now and 1 to 23 hours later.
     using StripTimes = std::array<QDateTime, 24>;

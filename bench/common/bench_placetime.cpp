@@ -67,11 +67,10 @@ int main(int argc, char** argv)
     const QLocale locale = QLocale::system();
     const auto tickOf = [&](const PlaceTable& places) {
         return medianMicros(5000, [&] {
-            const QDateTime utc = PlaceTime::utcSnapshot(clock);
-            const QDateTime local = clock.localNow();
-            sink += int(PlaceTime::localRow(local, locale).time.size());
+            const ClockReading now = PlaceTime::snapshot(clock);
+            sink += int(PlaceTime::localRow(now, locale).time.size());
             for (int i = 0; i <= places.plcCount; ++i)
-                sink += int(PlaceTime::placeRow(places.places[std::size_t(i)], utc, local, locale)
+                sink += int(PlaceTime::placeRow(places.places[std::size_t(i)], now, locale)
                                 .date.size());
         });
     };

@@ -35,7 +35,10 @@ private slots:
     {
         FakeClock clock;
         clock.utc = QDateTime(QDate(2026, 3, 1), QTime(23, 59, 59, 999), Qt::UTC);
-        QCOMPARE(PlaceTime::utcSnapshot(clock), utcAt(2026, 3, 1, 23, 59, 59));
+        clock.local = QDateTime(QDate(2026, 3, 2), QTime(8, 59, 59, 999), Qt::LocalTime);
+        const ClockReading now = PlaceTime::snapshot(clock);
+        QCOMPARE(now.utc, utcAt(2026, 3, 1, 23, 59, 59));
+        QCOMPARE(now.local, QDateTime(QDate(2026, 3, 2), QTime(8, 59, 59), Qt::LocalTime));
     }
 
     void placeDateTimeCarriesTheCalendar_data()
@@ -146,20 +149,19 @@ private slots:
     void rowsFromOneSnapshot()
     {
         const QLocale c = QLocale::c();
-        const QDateTime utc = utcAt(2026, 1, 1, 16, 0, 0);
-        const QDateTime local(QDate(2026, 1, 1), QTime(16, 0), Qt::LocalTime);
-        const RowText tokyo =
-            PlaceTime::placeRow(Place{QStringLiteral("Tokyo"), 9, 0}, utc, local, c);
+        const ClockReading now{utcAt(2026, 1, 1, 16, 0, 0),
+                               QDateTime(QDate(2026, 1, 1), QTime(16, 0), Qt::LocalTime)};
+        const RowText tokyo = PlaceTime::placeRow(Place{QStringLiteral("Tokyo"), 9, 0}, now, c);
         QCOMPARE(tokyo, (RowText{QStringLiteral("Jan 02 "), QStringLiteral("01:00 "),
                                  QStringLiteral("Tokyo"), true, true}));
         const RowText japanDefault =
-            PlaceTime::placeRow(Place{QStringLiteral("Japan"), -9, 0}, utc, local, c);
+            PlaceTime::placeRow(Place{QStringLiteral("Japan"), -9, 0}, now, c);
         QCOMPARE(japanDefault.time, QStringLiteral("07:00 "));
         QVERIFY(!japanDefault.nightHighlight);
         QVERIFY(!japanDefault.dateHighlight);
 
         const QDateTime lateLocal(QDate(2026, 1, 1), QTime(23, 59), Qt::LocalTime);
-        QCOMPARE(PlaceTime::localRow(lateLocal, c),
+        QCOMPARE(PlaceTime::localRow({now.utc, lateLocal}, c),
                  (RowText{QStringLiteral("Jan 01 "), QStringLiteral("23:59 "),
                           QStringLiteral("Local"), false, false}));
     }
