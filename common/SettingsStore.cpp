@@ -1,9 +1,7 @@
 #include "SettingsStore.h"
 
-#include "platform/HostSystem.h"
+#include "StoreLocation.h"
 
-#include <QDir>
-#include <QStandardPaths>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,33 +10,9 @@ SettingsStore::SettingsStore(std::unique_ptr<StoreBackend> backend) : m_backend(
 {
 }
 
-QString SettingsStore::userStoreFile(const QString& application)
-{
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QString folder = application;
-    // File systems here are case-sensitive but the store's names are not: reuse the folder
-    // that another program of the suite created, whatever its spelling.
-    const QStringList existing = QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& name : existing) {
-        if (name.compare(application, Qt::CaseInsensitive) == 0) {
-            folder = name;
-            break;
-        }
-    }
-    QString file = folder + QStringLiteral(".conf");
-    const QStringList files = QDir(base + u'/' + folder).entryList(QDir::Files);
-    for (const QString& name : files) {
-        if (name.compare(file, Qt::CaseInsensitive) == 0) {
-            file = name;
-            break;
-        }
-    }
-    return base + u'/' + folder + u'/' + file;
-}
-
 SettingsStore SettingsStore::openUser(const QString& application)
 {
-    return SettingsStore(HostSystem::userStoreBackend(application));
+    return SettingsStore(StoreLocation::userBackend(application));
 }
 
 QStringView SettingsStore::sectionName(StoreSection section)

@@ -36,11 +36,9 @@ public:
 
     explicit SettingsStore(std::unique_ptr<StoreBackend> backend);
 
-    // The per-user store of the application: $XDG_CONFIG_HOME/<app>/<app>.conf on Unix, the
-    // registry key HKEY_CURRENT_USER\Software\<app> on Windows. The application name is matched
-    // without regard to case, so "zelClock" opens the store that "ZelClock" wrote.
+    // The per-user store of the application, where StoreLocation says: a file under the user's
+    // configuration folder, or the registry key HKEY_CURRENT_USER\Software\<app> on Windows.
     static SettingsStore openUser(const QString& application = QStringLiteral("ZelClock"));
-    static QString userStoreFile(const QString& application = QStringLiteral("ZelClock"));
 
     // The file that holds the store, empty when it is no file (the registry).
     QString filePath() const { return m_backend->filePath(); }

@@ -70,8 +70,8 @@ int main(int argc, char** argv)
             const ClockReading now = PlaceTime::snapshot(clock);
             sink += int(PlaceTime::localRow(now, locale).time.size());
             for (int i = 0; i <= places.plcCount; ++i)
-                sink += int(PlaceTime::placeRow(places.places[std::size_t(i)], now, locale)
-                                .date.size());
+                sink += int(
+                    PlaceTime::placeRow(places.places[std::size_t(i)], now, locale).date.size());
         });
     };
     const double tick = tickOf(table);

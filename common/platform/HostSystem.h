@@ -1,10 +1,7 @@
 #pragma once
 
-#include "StoreBackend.h"
-
 #include <QString>
 #include <QtGlobal>
-#include <memory>
 #include <optional>
 
 class QFile;
@@ -40,9 +37,6 @@ void syncFolder(const QString& folder);
 
 // True when no process of this id runs on this host; false when unsure.
 bool processIsGone(qint64 pid);
-
-// Where a user's settings of `application` live: an INI file, or the registry on Windows.
-std::unique_ptr<StoreBackend> userStoreBackend(const QString& application);
 
 // A program's file name from its base name ("zelpane.exe" on Windows).
 QString executableName(const QString& base);

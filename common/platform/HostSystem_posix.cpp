@@ -1,8 +1,5 @@
 #include "platform/HostSystem.h"
 
-#include "IniFileBackend.h"
-#include "SettingsStore.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
@@ -77,11 +74,6 @@ void syncFolder(const QString& folder)
 bool processIsGone(qint64 pid)
 {
     return pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
-}
-
-std::unique_ptr<StoreBackend> userStoreBackend(const QString& application)
-{
-    return std::make_unique<IniFileBackend>(SettingsStore::userStoreFile(application));
 }
 
 QString executableName(const QString& base)

@@ -1,8 +1,10 @@
 #include "IniFileBackend.h"
 #include "PlaceTable.h"
 #include "SettingsStore.h"
+#include "StoreLocation.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -78,15 +80,35 @@ private slots:
         QCOMPARE(b.rawText(Section::Data, u"PLCCOUNT").value_or(QString()), QStringLiteral("4"));
     }
 
-    void applicationNameIgnoresCase()
+    void userStoreIgnoresCaseAndRelativeConfigHome_data()
     {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("xdg"))));
+        QTest::addColumn<bool>("relative"); // XDG_CONFIG_HOME "xdg", the working folder the test's
+        QTest::addColumn<QString>("store");
+        QTest::newRow("absolute") << false << QStringLiteral("xdg/ZelClock/ZelClock.conf");
+        QTest::newRow("relative: ~/.config")
+            << true << QStringLiteral("home/.config/ZelClock/ZelClock.conf");
+    }
+
+    void userStoreIgnoresCaseAndRelativeConfigHome()
+    {
+        QFETCH(bool, relative);
+        QFETCH(QString, store);
+        const QByteArray home = qgetenv("HOME");
+        const QString workingFolder = QDir::currentPath();
+        qputenv("HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("home"))));
+        const QString xdg = QStringLiteral("xdg");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(relative ? xdg : m_dir.filePath(xdg)));
+        QDir::setCurrent(m_dir.path());
         SettingsStore writer = SettingsStore::openUser(QStringLiteral("ZelClock"));
-        QVERIFY(writer.set(StoreKeys::Kind, 2));
+        const bool written = bool(writer.set(StoreKeys::Kind, 2));
         SettingsStore launcher = SettingsStore::openUser(QStringLiteral("zelClock"));
-        QCOMPARE(launcher.get(StoreKeys::Kind, StoreReader::Launcher), 2);
-        QCOMPARE(SettingsStore::userStoreFile(QStringLiteral("ZELCLOCK")),
-                 m_dir.filePath(QStringLiteral("xdg/ZelClock/ZelClock.conf")));
+        const int kind = launcher.get(StoreKeys::Kind, StoreReader::Launcher);
+        const QString found = StoreLocation::userFile(QStringLiteral("ZELCLOCK"));
+        QDir::setCurrent(workingFolder);
+        qputenv("HOME", home);
+        QVERIFY(written);
+        QCOMPARE(kind, 2);
+        QCOMPARE(found, m_dir.filePath(store));
     }
 
     void valuesComeBackExactly_data()

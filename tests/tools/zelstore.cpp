@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments().mid(1);
     SettingsStore store = SettingsStore::openUser();
     if (args.size() == 1 && args[0] == u"path") {
-        std::printf("%s\n", SettingsStore::userStoreFile().toLocal8Bit().constData());
+        std::printf("%s\n", store.filePath().toLocal8Bit().constData());
         return 0;
     }
     if (args.size() < 3) {
