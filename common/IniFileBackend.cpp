@@ -194,7 +194,7 @@ WriteResult IniFileBackend::write(QStringView section, QStringView key, const QS
     return writeAll(std::span(&entry, 1));
 }
 
-QString IniFileBackend::takeLock(QLockFile& lock) const
+QString IniFileBackend::takeLock(QLockFile& lock, std::chrono::milliseconds wait)
 {
     lock.setStaleLockTime(0); // never by age alone: the loop below decides
     const QString lockPath = lock.fileName();
@@ -213,7 +213,7 @@ QString IniFileBackend::takeLock(QLockFile& lock) const
                                          "lock file %1"))
                 .arg(QDir::toNativeSeparators(lockPath));
         }
-        if (lock.tryLock(kLockPollMs))
+        if (lock.tryLock(wait.count() > 0 ? kLockPollMs : 0))
             return {};
         switch (lock.error()) {
         case QLockFile::LockFailedError:
@@ -227,21 +227,21 @@ QString IniFileBackend::takeLock(QLockFile& lock) const
         QString host;
         QString application;
         const bool known = lock.getLockInfo(&pid, &host, &application);
-        if (waited.elapsed() > m_lockWait.count()) {
+        // A left-over lock is taken over at once, before any wait runs out. Its age counts
+        // both ways: a lock dated in the future is no more alive than an old one.
+        const bool stale = !known             ? std::abs(ageMs(lockPath)) > kUnreadableStaleMs
+                           : isThisHost(host) ? HostSystem::processIsGone(pid)
+                                              : std::abs(ageMs(lockPath)) > kOtherHostStaleMs;
+        if (stale && lock.removeStaleLockFile())
+            continue;
+        if (waited.elapsed() >= wait.count()) {
             constexpr qint64 kMsPerSecond = 1000;
-            const qint64 seconds = (m_lockWait.count() + kMsPerSecond - 1) / kMsPerSecond;
+            const qint64 seconds = (wait.count() + kMsPerSecond - 1) / kMsPerSecond;
             //: %1 is a program's name, %2 its process number, %3 a number of seconds
             return tr("%1 (process %2) has kept it locked for more than %3 seconds")
                 .arg(known && !application.isEmpty() ? application : tr("another program"))
                 .arg(pid)
                 .arg(seconds);
-        }
-        if (!known) {
-            if (std::abs(ageMs(lockPath)) > kUnreadableStaleMs)
-                lock.removeStaleLockFile();
-        } else if (isThisHost(host) ? HostSystem::processIsGone(pid)
-                                    : std::abs(ageMs(lockPath)) > kOtherHostStaleMs) {
-            lock.removeStaleLockFile();
         }
     }
 }
@@ -294,18 +294,31 @@ QString IniFileBackend::replaceFile(const QString& path, const QByteArray& bytes
 
 WriteResult IniFileBackend::writeAll(std::span<const StoreEntry> entries)
 {
+    return writeAll(entries, m_lockWait);
+}
+
+WriteResult IniFileBackend::tryWriteAll(std::span<const StoreEntry> entries)
+{
+    return writeAll(entries, std::chrono::milliseconds::zero());
+}
+
+WriteResult IniFileBackend::writeAll(std::span<const StoreEntry> entries,
+                                     std::chrono::milliseconds lockWait)
+{
     refresh();
     const bool unchanged = std::all_of(entries.begin(), entries.end(), [this](const StoreEntry& e) {
         return m_doc.value(e.section, e.key) == e.value;
     });
     if (unchanged)
         return {};
-    return edit([entries](IniDocument& doc) {
-        bool changed = false;
-        for (const StoreEntry& e : entries)
-            changed = doc.setValue(e.section, e.key, e.value) || changed;
-        return changed;
-    });
+    return edit(
+        [entries](IniDocument& doc) {
+            bool changed = false;
+            for (const StoreEntry& e : entries)
+                changed = doc.setValue(e.section, e.key, e.value) || changed;
+            return changed;
+        },
+        lockWait);
 }
 
 StoreBackend::Exchange IniFileBackend::exchange(QStringView section, QStringView key,
@@ -316,14 +329,17 @@ StoreBackend::Exchange IniFileBackend::exchange(QStringView section, QStringView
     // Already so: a read is all it takes, and no lock.
     if (taken.before == value)
         return taken;
-    taken.written = edit([&](IniDocument& doc) {
-        taken.before = doc.value(section, key);
-        return doc.setValue(section, key, value);
-    });
+    taken.written = edit(
+        [&](IniDocument& doc) {
+            taken.before = doc.value(section, key);
+            return doc.setValue(section, key, value);
+        },
+        m_lockWait);
     return taken;
 }
 
-WriteResult IniFileBackend::edit(const std::function<bool(IniDocument&)>& change)
+WriteResult IniFileBackend::edit(const std::function<bool(IniDocument&)>& change,
+                                 std::chrono::milliseconds lockWait)
 {
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
@@ -331,7 +347,7 @@ WriteResult IniFileBackend::edit(const std::function<bool(IniDocument&)>& change
         return failure(tr("the folder %1 could not be created")
                            .arg(QDir::toNativeSeparators(info.absolutePath())));
     QLockFile lock(m_path + QStringLiteral(".lock"));
-    if (const QString reason = takeLock(lock); !reason.isEmpty())
+    if (const QString reason = takeLock(lock, lockWait); !reason.isEmpty())
         return failure(reason);
 
     // Another program may have written since our last look; start from what is on disk now.

@@ -39,6 +39,8 @@ public:
     WriteResult write(QStringView section, QStringView key, const QString& value) override;
     // One lock, one read and one atomic replace for all the keys.
     WriteResult writeAll(std::span<const StoreEntry> entries) override;
+    // The same without waiting for a live holder of the lock; a dead one's lock is taken over.
+    WriteResult tryWriteAll(std::span<const StoreEntry> entries) override;
     // The read and the write under one lock.
     Exchange exchange(QStringView section, QStringView key, const QString& value) override;
 
@@ -59,11 +61,14 @@ private:
 
     void refresh();
     // Under the lock, `change` edits the file as it is on disk now; when it says it changed
-    // something, the file is replaced.
-    WriteResult edit(const std::function<bool(IniDocument&)>& change);
+    // something, the file is replaced. A live holder of the lock is waited for up to
+    // `lockWait`.
+    WriteResult edit(const std::function<bool(IniDocument&)>& change,
+                     std::chrono::milliseconds lockWait);
     DiskText readFromDisk() const;
-    // Empty once the lock is held, else why it could not be taken.
-    QString takeLock(QLockFile& lock) const;
+    WriteResult writeAll(std::span<const StoreEntry> entries, std::chrono::milliseconds lockWait);
+    // Empty once the lock is held, else why it could not be taken within `wait`.
+    static QString takeLock(QLockFile& lock, std::chrono::milliseconds wait);
     // Replaces the file with the bytes, or leaves it as it was and says why not.
     static QString replaceFile(const QString& path, const QByteArray& bytes);
     WriteResult failure(const QString& reason) const

@@ -4,19 +4,20 @@
 #include "SettingsStore.h"
 
 PlaceRotation::PlaceRotation(SettingsStore& store, const Clock& clock, const QLocale& locale)
-    : m_store(store), m_clock(clock), m_locale(locale)
+    : m_store(store), m_clock(clock), m_locale(locale), m_reload(store)
 {
 }
 
 void PlaceRotation::start()
 {
+    m_reload.acknowledge();
     loadPlaces();
     m_lastChange = m_clock.seconds();
 }
 
 void PlaceRotation::loadPlaces()
 {
-    m_places.load(m_store); // resets "Change" before reading
+    m_places.load(m_store);
     m_changeInterval = m_store.get(StoreKeys::CT, StoreReader::Clocks);
     if (m_shown > m_places.plcCount)
         m_shown = 0;
@@ -87,7 +88,7 @@ RowText PlaceRotation::shownRow() const
 
 RowText PlaceRotation::onTick()
 {
-    if (PlaceTable::reloadRequested(m_store))
+    if (m_reload.due())
         loadPlaces();
     rotate();
     return shownRow();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlaceReload.h"
 #include "PlaceTable.h"
 #include "PlaceTime.h"
 #include "WindowNames.h"
@@ -17,12 +18,8 @@ class PlaceRotation {
 public:
     PlaceRotation(SettingsStore& store, const Clock& clock, const QLocale& locale = QLocale());
 
-    // The places, then the rotation's starting moment.
+    // "Change" acknowledged, the places read, then the rotation's starting moment.
     void start();
-
-    // Resets "Change", reads "PlcCount", "CT" and the places. When the new table no longer
-    // has the shown place, the first place is shown at once rather than a stale entry.
-    void loadPlaces();
 
     // One tick: reload check, rotation, and the shown place's row.
     RowText onTick();
@@ -60,5 +57,10 @@ private:
     WindowNames m_front;
     std::optional<int> m_tied;
 
+    PlaceReload m_reload;
+
     void applyTie();
+    // Reads "PlcCount", "CT" and the places. When the new table no longer has the shown place,
+    // the first place is shown at once rather than a stale entry.
+    void loadPlaces();
 };

@@ -6,7 +6,6 @@
 
 void PlaceTable::load(SettingsStore& store)
 {
-    store.set(StoreKeys::Change, 0);
     // The settings program never stores more than six places; a larger or smaller number from
     // a damaged store is kept inside the table instead of reading past it.
     plcCount = std::clamp(store.get(StoreKeys::PlcCount, StoreReader::Clocks), -1,
@@ -21,9 +20,4 @@ void PlaceTable::load(SettingsStore& store)
         p.zone = ZoneOffset(store.get(StoreKeys::TZ, i, StoreReader::Clocks).toUtf8());
         p.showWhile = store.get(StoreKeys::ShowWhile, i, StoreReader::Clocks).trimmed();
     }
-}
-
-bool PlaceTable::reloadRequested(SettingsStore& store)
-{
-    return store.get(StoreKeys::Change, StoreReader::Clocks) == 1;
 }

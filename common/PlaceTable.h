@@ -39,13 +39,9 @@ struct PlaceTable {
     // Read with the places, so that a display shows a new cycle on the same "Change".
     HourCycle hourCycle = HourCycle::TwentyFour;
 
-    // Resets "Change", then reads "PlcCount" (missing: 1; taken into -1..5) and the places
-    // 0..PlcCount (missing: "Japan", +9 hours, 0 minutes, no summer hour, no zone).
+    // Reads "PlcCount" (missing: 1; taken into -1..5) and the places 0..PlcCount (missing:
+    // "Japan", +9 hours, 0 minutes, no summer hour, no zone); writes nothing.
     void load(SettingsStore& store);
-
-    // True when another program saved new places ("Change" is exactly 1); the caller then runs
-    // its whole load.
-    static bool reloadRequested(SettingsStore& store);
 
     int count() const { return plcCount + 1; }
     bool operator==(const PlaceTable&) const = default;

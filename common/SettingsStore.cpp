@@ -223,6 +223,11 @@ WriteResult SettingsStore::write(const StoreBatch& batch)
     return m_backend->writeAll(batch.entries());
 }
 
+WriteResult SettingsStore::tryWrite(const StoreBatch& batch)
+{
+    return m_backend->tryWriteAll(batch.entries());
+}
+
 template <typename T>
 StoreBatch& StoreBatch::set(const StoreKey<T>& key, const std::type_identity_t<T>& value)
 {

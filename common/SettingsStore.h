@@ -65,6 +65,9 @@ public:
 
     // Every key of the batch at once, or none of them and why not.
     WriteResult write(const StoreBatch& batch);
+    // The same, but failing at once, never waiting, while another program holds the store's
+    // lock: for the clocks' own bookkeeping, which they try again later.
+    WriteResult tryWrite(const StoreBatch& batch);
 
     WindowPlacement placement(const PlacementKeys& keys, StoreReader reader = StoreReader::Clocks);
     WriteResult setPlacement(const PlacementKeys& keys, const WindowPlacement& p);

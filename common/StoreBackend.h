@@ -38,6 +38,13 @@ public:
         return {};
     }
 
+    // The same, unless another program holds the store's lock: then nothing is written, at once.
+    // For writes that no window may wait for; a backend without a lock of its own just writes.
+    virtual WriteResult tryWriteAll(std::span<const StoreEntry> entries)
+    {
+        return writeAll(entries);
+    }
+
     // What a key held, and how the write of a new text in its place went.
     struct Exchange {
         std::optional<QString> before;

@@ -36,8 +36,15 @@ qint64 intoHour(const QDateTime& wall)
 } // namespace
 
 ListClock::ListClock(SettingsStore& store, const Clock& clock, const QLocale& locale)
-    : m_store(store), m_clock(clock), m_locale(locale), m_localZone(ZoneOffset::system())
+    : m_store(store), m_clock(clock), m_locale(locale), m_reload(store),
+      m_localZone(ZoneOffset::system())
 {
+}
+
+void ListClock::start()
+{
+    m_reload.acknowledge();
+    loadPlaces();
 }
 
 void ListClock::loadPlaces()
@@ -68,7 +75,7 @@ Place ListClock::localPlace(const ClockReading& now) const
 ListClock::Tick ListClock::tick()
 {
     Tick out;
-    if (PlaceTable::reloadRequested(m_store)) {
+    if (m_reload.due()) {
         loadPlaces();
         out.reloaded = true;
     }

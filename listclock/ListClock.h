@@ -2,6 +2,7 @@
 
 #include "CalendarEvent.h"
 #include "LookedAtInstant.h"
+#include "PlaceReload.h"
 #include "PlaceTable.h"
 #include "PlaceTime.h"
 #include "StoreError.h"
@@ -37,8 +38,8 @@ class ListClock {
 public:
     ListClock(SettingsStore& store, const Clock& clock, const QLocale& locale = QLocale());
 
-    // The place table, and with it the window height.
-    void loadPlaces();
+    // At start: "Change" acknowledged, then the place table read, and with it the window height.
+    void start();
     int windowHeight() const { return m_windowHeight; }
     const PlaceTable& places() const { return m_places; }
 
@@ -118,10 +119,14 @@ private:
     };
     StripBasis stripBasis(const QDateTime& utc) const;
 
+    // The place table, the working hours and the window height, read from the store.
+    void loadPlaces();
+
     SettingsStore& m_store;
     const Clock& m_clock;
     QLocale m_locale;
     PlaceTable m_places;
+    PlaceReload m_reload;
     WorkingHours m_workingHours;
     ZoneOffset m_localZone;
     LookedAtInstant m_look;

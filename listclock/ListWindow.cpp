@@ -125,7 +125,8 @@ void ListWindow::buildControls()
 
 void ListWindow::start()
 {
-    loadPlaces();
+    m_list.start();
+    applyHeight();
     TopMost::keepOnTop(*this);
     openAtStoredPlace(height(), minimumWidth());
     m_modeLabel->display(m_list.modeCaption(), false);
@@ -134,12 +135,6 @@ void ListWindow::start()
     // Asleep between minutes, unless a look is to give way to the present before the next.
     ticks().setNextDue([this] { return m_list.returnDue(); });
     ticks().start();
-}
-
-void ListWindow::loadPlaces()
-{
-    m_list.loadPlaces();
-    applyHeight();
 }
 
 void ListWindow::applyHeight()

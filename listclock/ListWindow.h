@@ -41,7 +41,6 @@ private:
     void buildControls();
     void toggleMode();
     void start();
-    void loadPlaces();
     void repaintStrips();
     void applyLayout();
     void applyHeight();

@@ -21,11 +21,11 @@ namespace {
 struct Fixture : ClockWindowFixture {
     Fixture() : ClockWindowFixture(QTime(13, 0))
     {
-        backend->write(u"Data", u"PlcCount", "1");
-        backend->write(u"Data", u"WP0", "Tokyo");
-        backend->write(u"Data", u"WD0", "9");
-        backend->write(u"Data", u"WP1", "London");
-        backend->write(u"Data", u"WD1", "0");
+        QVERIFY(backend->write(u"Data", u"PlcCount", "1"));
+        QVERIFY(backend->write(u"Data", u"WP0", "Tokyo"));
+        QVERIFY(backend->write(u"Data", u"WD0", "9"));
+        QVERIFY(backend->write(u"Data", u"WP1", "London"));
+        QVERIFY(backend->write(u"Data", u"WD1", "0"));
     }
 };
 

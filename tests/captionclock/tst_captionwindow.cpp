@@ -18,9 +18,9 @@ namespace {
 struct Fixture : ClockWindowFixture {
     Fixture() : ClockWindowFixture(QTime(13, 0))
     {
-        backend->write(u"Data", u"PlcCount", "0");
-        backend->write(u"Data", u"WP0", "Tokyo");
-        backend->write(u"Data", u"WD0", "9");
+        QVERIFY(backend->write(u"Data", u"PlcCount", "0"));
+        QVERIFY(backend->write(u"Data", u"WP0", "Tokyo"));
+        QVERIFY(backend->write(u"Data", u"WD0", "9"));
     }
 };
 
@@ -197,8 +197,8 @@ private slots:
         QCOMPARE(w.y(), 300 + (24 - w.height()) / 2);
 
         // A longer name keeps the right end where it was.
-        f.backend->write(u"Data", u"WP0", "Ulaanbaatar, Mongolia");
-        f.backend->write(u"Data", u"Change", "1");
+        QVERIFY(f.backend->write(u"Data", u"WP0", "Ulaanbaatar, Mongolia"));
+        QVERIFY(f.backend->write(u"Data", u"Change", "1"));
         w.onTick();
         QCOMPARE(w.frameGeometry().right() + 1, 1000 - 116);
 

@@ -31,10 +31,12 @@ struct Fixture : ClockWindowFixture {
     {
         std::unique_ptr<QWidget> w;
         if (kind == Kind::Panel) {
-            store.setPlacement(StoreKeys::PanelWindow, stored);
+            if (!store.setPlacement(StoreKeys::PanelWindow, stored))
+                return nullptr;
             w = std::make_unique<PanelWindow>(store, clock, starter, foreground, QString());
         } else {
-            store.setPlacement(StoreKeys::ListWindow, stored);
+            if (!store.setPlacement(StoreKeys::ListWindow, stored))
+                return nullptr;
             w = std::make_unique<ListWindow>(store, clock, starter, QString());
         }
         w->show();
@@ -129,8 +131,8 @@ private slots:
         QFETCH(int, widest);
         Fixture f;
         const QString name = QStringLiteral("Tokyo ").repeated(1707);
-        f.backend->write(u"Data", u"PlcCount", "1");
-        f.backend->write(u"Data", u"WP0", name.toUtf8());
+        QVERIFY(f.backend->write(u"Data", u"PlcCount", "1"));
+        QVERIFY(f.backend->write(u"Data", u"WP0", name.toUtf8()));
         std::unique_ptr<QObject> display;
         if (kind == Kind::Caption)
             display = std::make_unique<CaptionWindow>(f.store, f.clock, f.starter, f.foreground,
@@ -158,8 +160,8 @@ private slots:
     void longNamesAreElidedInTheTrayToolTip()
     {
         Fixture f;
-        f.backend->write(u"Data", u"PlcCount", "0"); // one place
-        f.backend->write(u"Data", u"WP0", QByteArray("Tokyo ").repeated(1707));
+        QVERIFY(f.backend->write(u"Data", u"PlcCount", "0")); // one place
+        QVERIFY(f.backend->write(u"Data", u"WP0", QByteArray("Tokyo ").repeated(1707)));
         const BandWindow band(f.store, f.clock, f.starter, BandMode::Tray, QString());
         const QStringList lines = band.findChild<QSystemTrayIcon*>()->toolTip().split(u'\n');
         QCOMPARE(lines.size(), 2); // the computer's own time and the place

@@ -46,14 +46,14 @@ private slots:
         QVERIFY(!HandOver::displayMayRun(s));
         QCOMPARE(s.text(StoreKeys::Start).value_or(QStringLiteral("none")), QStringLiteral("none"));
 
-        s.set(StoreKeys::Start, 1);
+        QVERIFY(s.set(StoreKeys::Start, 1));
         QVERIFY(HandOver::settingsMayRun(s));
         QCOMPARE(s.get(StoreKeys::Start, StoreReader::Clocks), 1); // the settings program leaves it
         QVERIFY(HandOver::displayMayRun(s));
         QCOMPARE(s.get(StoreKeys::Start, StoreReader::Clocks), 0); // a display consumes it
         QVERIFY(!HandOver::displayMayRun(s));
 
-        s.setText(StoreKeys::Start, QStringLiteral("yes"));
+        QVERIFY(s.setText(StoreKeys::Start, QStringLiteral("yes")));
         QVERIFY(!HandOver::displayMayRun(s)); // not a number: as if missing
     }
 
@@ -108,7 +108,7 @@ private slots:
     {
         makeProgram(m_folder + HandOver::fileName(Program::PanelClock));
         RecordingStarter starter;
-        m_store->set(StoreKeys::Kind, 0);
+        QVERIFY(m_store->set(StoreKeys::Kind, 0));
         const auto failure = HandOver::handOver(*m_store, starter, Program::PanelClock, m_folder,
                                                 Program::ListClock);
         QVERIFY(!failure);
@@ -120,7 +120,7 @@ private slots:
     void missingProgramIsReportedAndStartGoesBack()
     {
         RecordingStarter starter;
-        m_store->set(StoreKeys::Kind, 1);
+        QVERIFY(m_store->set(StoreKeys::Kind, 1));
         const auto failure = HandOver::handOver(*m_store, starter, Program::TitleBarClock, m_folder,
                                                 Program::PanelClock);
         QVERIFY(failure.has_value());

@@ -152,11 +152,11 @@ private slots:
         QTemporaryDir dir;
         SettingsStore store(
             std::make_unique<IniFileBackend>(dir.filePath(QStringLiteral("s.conf"))));
-        store.set(StoreKeys::PlcCount, 3);
+        QVERIFY(store.set(StoreKeys::PlcCount, 3));
         for (int i = 0; i < 4; ++i) {
-            store.set(StoreKeys::WP, i, QStringLiteral("New York"));
-            store.set(StoreKeys::WD, i, -5);
-            store.set(StoreKeys::WDM, i, 0);
+            QVERIFY(store.set(StoreKeys::WP, i, QStringLiteral("New York")));
+            QVERIFY(store.set(StoreKeys::WD, i, -5));
+            QVERIFY(store.set(StoreKeys::WDM, i, 0));
         }
         PlaceTable table;
         table.load(store);
@@ -166,11 +166,11 @@ private slots:
             QCOMPARE(wallText(table.places[std::size_t(i)], july),
                      QStringLiteral("2026-07-01 07:00:00"));
         }
-        store.set(StoreKeys::SA, 1, 1);
-        store.set(StoreKeys::TZ, 2, QStringLiteral("America/New_York"));
-        store.set(StoreKeys::TZ, 3, QStringLiteral("America/Nowhere"));
-        store.set(StoreKeys::SA, 3, 1);
-        store.set(StoreKeys::SA, 0, 2); // only "1" is the summer hour
+        QVERIFY(store.set(StoreKeys::SA, 1, 1));
+        QVERIFY(store.set(StoreKeys::TZ, 2, QStringLiteral("America/New_York")));
+        QVERIFY(store.set(StoreKeys::TZ, 3, QStringLiteral("America/Nowhere")));
+        QVERIFY(store.set(StoreKeys::SA, 3, 1));
+        QVERIFY(store.set(StoreKeys::SA, 0, 2)); // only "1" is the summer hour
         table.load(store);
         QCOMPARE(wallText(table.places[0], july), QStringLiteral("2026-07-01 07:00:00"));
         QCOMPARE(wallText(table.places[1], july), QStringLiteral("2026-07-01 08:00:00"));
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(wallText(table.places[3], july), QStringLiteral("2026-07-01 08:00:00"));
         QVERIFY(!table.places[3].zone.isValid());
         // Emptied again by the next save: back to the stored offset.
-        store.set(StoreKeys::TZ, 2, QString());
+        QVERIFY(store.set(StoreKeys::TZ, 2, QString()));
         table.load(store);
         QVERIFY(!table.places[2].zone.isValid());
         QCOMPARE(wallText(table.places[2], july), QStringLiteral("2026-07-01 07:00:00"));
@@ -215,8 +215,8 @@ private slots:
         QCOMPARE(ZoneNames::isKnown(name.toUtf8()), known);
         SettingsStore store(
             std::make_unique<IniFileBackend>(m_dir.filePath(QStringLiteral("s.conf"))));
-        store.set(StoreKeys::PlcCount, 0);
-        store.set(StoreKeys::TZ, 0, name);
+        QVERIFY(store.set(StoreKeys::PlcCount, 0));
+        QVERIFY(store.set(StoreKeys::TZ, 0, name));
         PlaceTable table;
         {
             const FifoGuard guard({m_dir.filePath(QStringLiteral("fifo"))});

@@ -1,4 +1,5 @@
 #include "IniFileBackend.h"
+#include "PlaceReload.h"
 #include "PlaceTable.h"
 #include "SettingsStore.h"
 #include "StoreLocation.h"
@@ -185,18 +186,18 @@ private slots:
     void shortAndFloatRanges()
     {
         SettingsStore s = storeAt(m_path);
-        s.setText(StoreKeys::SelectPattern, QStringLiteral("40000"));
+        QVERIFY(s.setText(StoreKeys::SelectPattern, QStringLiteral("40000")));
         QCOMPARE(s.getOr(StoreKeys::SelectPattern, 1), qint16(1));
-        s.setText(StoreKeys::SelectPattern, QStringLiteral("-32768"));
+        QVERIFY(s.setText(StoreKeys::SelectPattern, QStringLiteral("-32768")));
         QCOMPARE(s.getOr(StoreKeys::SelectPattern, 1), qint16(-32768));
 
         const QStringList bad = {QStringLiteral("1e39"), QStringLiteral("nan"),
                                  QStringLiteral("inf"), QStringLiteral("12px"), QString()};
         for (const QString& t : bad) {
-            s.setText(StoreKeys::MainLeft, t);
+            QVERIFY(s.setText(StoreKeys::MainLeft, t));
             QCOMPARE(s.placement(StoreKeys::PanelWindow).left, 1000.0f);
         }
-        s.setText(StoreKeys::MainLeft, QStringLiteral("-1234.5"));
+        QVERIFY(s.setText(StoreKeys::MainLeft, QStringLiteral("-1234.5")));
         QCOMPARE(s.placement(StoreKeys::PanelWindow).left, -1234.5f);
     }
 
@@ -260,9 +261,10 @@ private slots:
         QVERIFY(s.set(StoreKeys::PlcCount, 2));
         const Identity before = identityOf(m_path);
         PlaceTable table;
+        PlaceReload reload(s);
+        reload.acknowledge();
         for (int i = 0; i < 100; ++i) {
-            QVERIFY(!PlaceTable::reloadRequested(s));
-            QVERIFY(s.set(StoreKeys::Change, 0));
+            QVERIFY(!reload.due());
             table.load(s);
         }
         const Identity after = identityOf(m_path);

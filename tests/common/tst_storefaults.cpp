@@ -1,9 +1,12 @@
 // The store on a file system that fails it: a full disk, a read-only folder, a lock held by a
-// live process and a file that exists but cannot be read. Each write that fails must say so and
-// leave the file exactly as it was. The full disk is a tmpfs of a few pages mounted for the test
-// (root only); the unreadable file is tried as an unprivileged user, since root reads anything.
+// live process (which a clock's own bookkeeping never waits for) and a file that exists but
+// cannot be read. Each write that fails must say so and leave the file exactly as it was. The
+// full disk is a tmpfs of a few pages mounted for the test (root only); the unreadable file is
+// tried as an unprivileged user, since root reads anything.
+#include "FakeClock.h"
 #include "FifoGuard.h"
 #include "IniFileBackend.h"
+#include "PlaceRotation.h"
 #include "SettingsStore.h"
 
 #include <QDir>
@@ -256,15 +259,44 @@ private slots:
         QCOMPARE(readFile(m_path) == before, !reason.isEmpty());
     }
 
+    void heldLockFailsOnceAfterTheWait_data()
+    {
+        QTest::addColumn<bool>("clock");
+        QTest::newRow("a save waits, then fails") << false;
+        QTest::newRow("a clock's reload waits for nothing") << true;
+    }
+
     void heldLockFailsOnceAfterTheWait()
     {
+        QFETCH(bool, clock);
         QTemporaryDir tmp;
-        const QByteArray before = seed(tmp.path());
+        const QByteArray before = seed(tmp.path()); // "Change" is 1
         QProcess holder;
         holder.start(QStringLiteral(STOREWRITER), {m_path, QStringLiteral("hold"),
                                                    QStringLiteral("Held"), QStringLiteral("2000")});
         QVERIFY(holder.waitForReadyRead(20000));
 
+        if (clock) {
+            // A save would wait ten seconds; the clock's acknowledgement is tried again later,
+            // and meanwhile the places are read once, not at every tick.
+            SettingsStore s(std::make_unique<IniFileBackend>(m_path));
+            const FakeClock fake;
+            PlaceRotation rotation(s, fake);
+            QElapsedTimer took;
+            took.start();
+            rotation.start();
+            const RowText row = rotation.onTick();
+            rotation.onTick();
+            QVERIFY2(took.elapsed() < 100, qPrintable(QString::number(took.elapsed())));
+            QCOMPARE(row.place, QStringLiteral("Tokyo0"));
+            QCOMPARE(rotation.loads(), 1);
+            QCOMPARE(readFile(m_path), before);
+            QVERIFY(holder.waitForFinished(20000));
+            rotation.onTick();
+            QCOMPARE(rotation.loads(), 2);
+            QCOMPARE(s.get(StoreKeys::Change, StoreReader::Clocks), 0);
+            return;
+        }
         constexpr std::chrono::milliseconds kWait{300};
         SettingsStore s(std::make_unique<IniFileBackend>(m_path, kWait));
         QElapsedTimer waited;

@@ -77,8 +77,8 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, program);
         SettingsStore writer = storeAt(m_storePath);
-        writer.setText(StoreKeys::Kind, kind);
-        writer.setText(StoreKeys::Start, QStringLiteral("0"));
+        QVERIFY(writer.setText(StoreKeys::Kind, kind));
+        QVERIFY(writer.setText(StoreKeys::Start, QStringLiteral("0")));
         SettingsStore reader = storeAt(m_storePath);
         RecordingStarter starter;
         LauncherSession session(reader, writer, starter, m_bin, {});
@@ -99,8 +99,8 @@ private slots:
     {
         QFETCH(int, kind);
         SettingsStore writer = storeAt(m_storePath);
-        writer.set(StoreKeys::Kind, kind);
-        writer.set(StoreKeys::Start, 0);
+        QVERIFY(writer.set(StoreKeys::Kind, kind));
+        QVERIFY(writer.set(StoreKeys::Start, 0));
         RecordingStarter starter;
         LauncherSession session(writer, writer, starter, m_bin, {});
         QVERIFY(!session.display());
@@ -112,11 +112,11 @@ private slots:
     void kindIsTakenAtLoad()
     {
         SettingsStore store = storeAt(m_storePath);
-        store.set(StoreKeys::Kind, 2);
+        QVERIFY(store.set(StoreKeys::Kind, 2));
         RecordingStarter starter;
         LauncherSession session(store, store, starter, m_bin, {});
         // Saved while the about window is up: the launcher keeps what it read.
-        storeAt(m_storePath).set(StoreKeys::Kind, 0);
+        QVERIFY(storeAt(m_storePath).set(StoreKeys::Kind, 0));
         QVERIFY(!session.handOver());
         QCOMPARE(starter.started, QStringList{m_bin + QStringLiteral("/zelroll")});
     }
@@ -168,7 +168,7 @@ private slots:
     void missingDisplayIsReportedAndStartIsTakenBack()
     {
         SettingsStore store = storeAt(m_storePath);
-        store.set(StoreKeys::Kind, 2);
+        QVERIFY(store.set(StoreKeys::Kind, 2));
         RecordingStarter starter;
         LauncherSession session(store, store, starter, m_empty, m_empty + QStringLiteral("/x/"));
         const auto failure = session.handOver();

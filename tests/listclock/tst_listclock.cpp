@@ -45,7 +45,7 @@ private slots:
     {
         Fixture f;
         f.setNow(utcAt(2026, 1, 1, 12, 34, 56));
-        f.list.loadPlaces();
+        f.list.start();
         QCOMPARE(f.list.windowHeight(), 1200);
         const ListClock::Tick t = f.list.tick();
         QCOMPARE(placeNames(t.rows), (QStringList{"Local", "Japan", "Japan"}));
@@ -74,8 +74,8 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, rows);
         Fixture f;
-        f.store.setText(StoreKeys::PlcCount, stored);
-        f.list.loadPlaces();
+        QVERIFY(f.store.setText(StoreKeys::PlcCount, stored));
+        f.list.start();
         QCOMPARE(f.list.windowHeight(), height);
         QCOMPARE(int(f.list.tick().rows.size()), rows);
         QCOMPARE(int(f.list.strips().size()), rows);
@@ -84,11 +84,11 @@ private slots:
     void localRowIsNeverHighlighted()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 0);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 0));
         f.addPlace(0, "Here", 0, 0);
         // Three in the morning: a place at the same time is a night hour, the local row is not.
         f.setNow(utcAt(2026, 5, 10, 3, 0));
-        f.list.loadPlaces();
+        f.list.start();
         const auto rows = f.list.tick().rows;
         QVERIFY(rows[1].nightHighlight);
         QVERIFY(!rows[0].nightHighlight);
@@ -99,11 +99,11 @@ private slots:
     void dateHighlightFollowsTheLocalDay()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 1);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 1));
         f.addPlace(0, "East", 1, 0);
         f.addPlace(1, "West", -1, 0);
         f.setNow(utcAt(2026, 1, 31, 23, 30));
-        f.list.loadPlaces();
+        f.list.start();
         auto rows = f.list.tick().rows;
         QCOMPARE(rows[1].date, QStringLiteral("Feb 01 "));
         QVERIFY(rows[1].dateHighlight);
@@ -120,11 +120,11 @@ private slots:
     void everyRowOfATickUsesOneSnapshot()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 5);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 5));
         for (int i = 0; i <= 5; ++i)
             f.addPlace(i, QStringLiteral("P%1").arg(i), 0, 0);
         f.setNow(utcAt(2026, 1, 1, 9, 59, 59));
-        f.list.loadPlaces();
+        f.list.start();
         for (const RowText& r : f.list.tick().rows)
             QCOMPARE(r.time, QStringLiteral("09:59 "));
     }
@@ -133,13 +133,13 @@ private slots:
     {
         Fixture f;
         f.setNow(utcAt(2026, 1, 1, 10, 0));
-        f.list.loadPlaces();
+        f.list.start();
         QVERIFY(!f.list.tick().reloaded);
 
-        f.store.set(StoreKeys::PlcCount, 3);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 3));
         f.addPlace(0, "Paris", 1, 0);
         f.addPlace(3, "Delhi", 5, 30);
-        f.store.set(StoreKeys::Change, 1);
+        QVERIFY(f.store.set(StoreKeys::Change, 1));
         const ListClock::Tick t = f.list.tick();
         QVERIFY(t.reloaded);
         QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 0);
@@ -162,9 +162,9 @@ private slots:
     {
         QFETCH(QString, value);
         Fixture f;
-        f.list.loadPlaces();
-        f.store.set(StoreKeys::PlcCount, 4);
-        f.store.setText(StoreKeys::Change, value);
+        f.list.start();
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 4));
+        QVERIFY(f.store.setText(StoreKeys::Change, value));
         QVERIFY(!f.list.tick().reloaded);
         QCOMPARE(f.list.windowHeight(), 1200);
         QCOMPARE(f.store.text(StoreKeys::Change).value_or("?"), value);
@@ -173,12 +173,12 @@ private slots:
     void stripStartsAtEachRowsHour()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 2);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 2));
         f.addPlace(0, "Tokyo", 9, 0);
         f.addPlace(1, "Midnight", -23, 0);
         f.addPlace(2, "Five", -18, 0);
         f.setNow(utcAt(2026, 3, 1, 23, 30));
-        f.list.loadPlaces();
+        f.list.start();
         const auto strips = f.list.strips();
         QCOMPARE(strips[0][0].cell.hour, 23); // local
         QCOMPARE(strips[0][1].cell.hour, 24);
@@ -194,11 +194,11 @@ private slots:
     void toolTipsNameTheColumnsMomentAtThePlace()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 1);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 1));
         f.addPlace(0, "Tokyo", 9, 0);
         f.addPlace(1, "New York", -5, 0);
         f.setNow(utcAt(1998, 12, 31, 23, 30));
-        f.list.loadPlaces();
+        f.list.start();
         const auto strips = f.list.strips();
         QCOMPARE(strips[1][0].toolTip, QStringLiteral("Jan 01 08:00"));
         QCOMPARE(strips[1][16].toolTip, QStringLiteral("Jan 02 00:00")); // the cell reads 24
@@ -214,12 +214,12 @@ private slots:
     void stripAcrossAChangeOfSummerTime()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 1);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 1));
         f.addPlace(0, "New York", -5, 0);
-        f.store.set(StoreKeys::TZ, 0, QStringLiteral("America/New_York"));
+        QVERIFY(f.store.set(StoreKeys::TZ, 0, QStringLiteral("America/New_York")));
         f.addPlace(1, "UTC-5", -5, 0);
         f.setNow(utcAt(2027, 3, 14, 5, 30));
-        f.list.loadPlaces();
+        f.list.start();
         auto strips = f.list.strips();
         QList<int> hours;
         for (const StripCellView& v : strips[1])
@@ -260,10 +260,10 @@ private slots:
         QFETCH(int, hours);
         QFETCH(int, minutes);
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 0);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 0));
         f.addPlace(0, "X", hours, minutes);
         f.setNow(utcAt(2024, 2, 28, 22, 50));
-        f.list.loadPlaces();
+        f.list.start();
         const std::vector<StripRow> strips = f.list.strips();
         for (std::size_t r = 0; r < strips.size(); ++r) {
             const int minute = r == 0 ? 0 : ((hours * 60 + minutes) % 60 + 60) % 60;

@@ -166,7 +166,7 @@ private slots:
         QFETCH(int, plcCount);
         QFETCH(int, height);
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, plcCount);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, plcCount));
         ListWindow& w = f.open();
         QCOMPARE(w.height() * 15, height);
         // Every shown row lies inside the window.
@@ -184,7 +184,7 @@ private slots:
     void widthHasAMinimumAndHeightSnapsBack()
     {
         Fixture f;
-        f.store.setPlacement(StoreKeys::ListWindow, {300, 100, 5000});
+        QVERIFY(f.store.setPlacement(StoreKeys::ListWindow, {300, 100, 5000}));
         ListWindow& w = f.open();
         QCOMPARE(w.width(), 545);
         w.resize(300, 300);
@@ -204,7 +204,7 @@ private slots:
     void stripShowsTheComingHoursInBothModes()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 1);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 1));
         f.addPlace(0, "Zero", 0);
         f.addPlace(1, "Five", 5);
         f.setNow(QDateTime(QDate(2026, 1, 1), QTime(0, 10), Qt::UTC));
@@ -242,17 +242,17 @@ private slots:
     void changeReloadsEverythingAndTheStrips()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 5);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 5));
         for (int i = 0; i <= 5; ++i)
             f.addPlace(i, QStringLiteral("Old%1").arg(i), i);
         ListWindow& w = f.open();
         QCOMPARE(f.strip(1).first(), "12");
 
         f.setNow(f.clock.utc.addSecs(3 * 3600));
-        f.store.set(StoreKeys::PlcCount, 1);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 1));
         f.addPlace(0, "Paris", 1);
         f.addPlace(1, "Rome", 1);
-        f.store.set(StoreKeys::Change, 1);
+        QVERIFY(f.store.set(StoreKeys::Change, 1));
         w.onTick();
         QCOMPARE(f.store.get(StoreKeys::Change, StoreReader::Clocks), 0);
         QCOMPARE(w.height() * 15, 1200);
@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(f.strip(1).first(), "16");
         // The timer itself does it too.
         f.addPlace(0, "Oslo", 1);
-        f.store.set(StoreKeys::Change, 1);
+        QVERIFY(f.store.set(StoreKeys::Change, 1));
         QTRY_COMPARE(f.text("lblPlace", 1), QStringLiteral("Oslo"));
     }
 
@@ -274,9 +274,9 @@ private slots:
     void lookingAheadAndTypingATime()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 0);
-        f.store.set(StoreKeys::WP, 0, QStringLiteral("New York"));
-        f.store.set(StoreKeys::TZ, 0, QStringLiteral("America/New_York"));
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 0));
+        QVERIFY(f.store.set(StoreKeys::WP, 0, QStringLiteral("New York")));
+        QVERIFY(f.store.set(StoreKeys::TZ, 0, QStringLiteral("America/New_York")));
         f.setNow(QDateTime(QDate(2027, 3, 14), QTime(5, 10), Qt::UTC)); // 00:10 in New York
         ListWindow& w = f.open();
         auto* time = f.control<DisplayLabel>("lblTime", 1);
@@ -318,7 +318,7 @@ private slots:
     void highlightsAreOpaqueOnlyWhileTheyHold()
     {
         Fixture f;
-        f.store.set(StoreKeys::PlcCount, 1);
+        QVERIFY(f.store.set(StoreKeys::PlcCount, 1));
         f.addPlace(0, "Ahead", 13);
         f.addPlace(1, "Same", 0);
         f.setNow(QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
@@ -434,7 +434,7 @@ private slots:
     void anUnmovedWindowKeepsItsStoredPlace()
     {
         Fixture f;
-        f.store.setPlacement(StoreKeys::ListWindow, {301, 100, 9001}); // between pixels
+        QVERIFY(f.store.setPlacement(StoreKeys::ListWindow, {301, 100, 9001})); // between pixels
         ListWindow& w = f.open();
         QCOMPARE(w.pos(), QPoint(20, 7));
         QTest::mouseClick(f.button("imgend"), Qt::LeftButton);
@@ -444,7 +444,7 @@ private slots:
     void aNarrowStoredWidthIsSavedAsTheMinimum()
     {
         Fixture f;
-        f.store.setPlacement(StoreKeys::ListWindow, {300, 100, 5000});
+        QVERIFY(f.store.setPlacement(StoreKeys::ListWindow, {300, 100, 5000}));
         ListWindow& w = f.open();
         w.close();
         QCOMPARE(f.store.placement(StoreKeys::ListWindow), (WindowPlacement{300, 100, 8175}));

@@ -19,7 +19,7 @@ struct Fixture : StoreClockFixture {
     Fixture(const QStringList& zones, const QDateTime& utc) : StoreClockFixture(utc)
     {
         addZones(zones);
-        list.loadPlaces();
+        list.start();
     }
     QString times()
     {
@@ -291,7 +291,7 @@ private slots:
         QFETCH(QString, times);
         Fixture f({"Asia/Tokyo"}, QDateTime(QDate(2026, 6, 10), utc, Qt::UTC));
         ListClock list(f.store, f.clock, locale);
-        list.loadPlaces();
+        list.start();
         QVERIFY(HourCycles::save(f.store, HourCycle::Twelve));
         QStringList shown;
         const ListClock::Tick t = list.tick();
@@ -335,17 +335,17 @@ private slots:
     void workingHoursFromTheStore()
     {
         Fixture f({"Europe/Oslo"}, utcAt(2026, 6, 10, 5, 10));
-        f.store.set(StoreKeys::WorkStart, 7 * 60);
-        f.store.set(StoreKeys::WorkEnd, 10 * 60 + 30); // UTC 07-10:29, Oslo 05-08:29 UTC
-        f.store.set(StoreKeys::Change, 1);
+        QVERIFY(f.store.set(StoreKeys::WorkStart, 7 * 60));
+        QVERIFY(f.store.set(StoreKeys::WorkEnd, 10 * 60 + 30)); // UTC 07-10:29, Oslo 05-08:29 UTC
+        QVERIFY(f.store.set(StoreKeys::Change, 1));
         QCOMPARE(f.awake(*f.list.tick().strips), "..##....................");
         // Oslo's own hours, 09:00 to 13:00 there, 07-10:59 UTC.
         QVERIFY(f.list.setWorkingHours(1, WorkingHours::Span{9 * 60, 13 * 60}));
         QCOMPARE(f.awake(*f.list.tick().strips), "..####..................");
         QVERIFY(f.list.setWorkingHours(1, std::nullopt)); // the common ones again
         QCOMPARE(f.awake(*f.list.tick().strips), "..##....................");
-        f.store.set(StoreKeys::WorkEnd, 7 * 60); // no hours at all
-        f.store.set(StoreKeys::Change, 1);
+        QVERIFY(f.store.set(StoreKeys::WorkEnd, 7 * 60)); // no hours at all
+        QVERIFY(f.store.set(StoreKeys::Change, 1));
         QCOMPARE(f.awake(*f.list.tick().strips), "........................");
         // A place tied to windows: its word trimmed, with "Change" for the rotating clocks.
         QVERIFY(f.list.setShowWhile(1, QStringLiteral(" Yuki ")));
@@ -360,8 +360,8 @@ private slots:
         QCOMPARE((*f.list.tick().strips)[1][0].cell.hour, 12);
         f.setNow(utcAt(2026, 6, 10, 3, 51));
         QVERIFY(!f.list.tick().strips); // nothing turned: nothing to paint
-        f.store.set(StoreKeys::TZ, 0, QStringLiteral("Europe/Oslo"));
-        f.store.set(StoreKeys::Change, 1);
+        QVERIFY(f.store.set(StoreKeys::TZ, 0, QStringLiteral("Europe/Oslo")));
+        QVERIFY(f.store.set(StoreKeys::Change, 1));
         ListClock::Tick t = f.list.tick();
         QCOMPARE((*t.strips)[1][0].toolTip, "Jun 10 05:00");
         f.setNow(utcAt(2026, 6, 10, 4, 0, 1));

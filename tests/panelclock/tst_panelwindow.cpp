@@ -208,7 +208,7 @@ private slots:
     void layoutAndResize()
     {
         Fixture f;
-        f.store.setPlacement(StoreKeys::PanelWindow, {1500, 300, 6000});
+        QVERIFY(f.store.setPlacement(StoreKeys::PanelWindow, {1500, 300, 6000}));
         auto w = f.open();
         QCOMPARE(w->pos(), QPoint(100, 20));
         QCOMPARE(w->size(), QSize(400, 24));

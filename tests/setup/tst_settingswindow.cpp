@@ -48,7 +48,7 @@ struct Fixture {
     {
         clock.utc = QDateTime(QDate(2026, 7, 15), QTime(23, 30), Qt::UTC);
         clock.local = clock.utc;
-        store.set(StoreKeys::Start, 1);
+        QVERIFY(store.set(StoreKeys::Start, 1));
         if (setUp)
             setUp(store);
         model.load();
@@ -289,8 +289,8 @@ void TestSettingsWindow::slotsMarksAndTimes()
 {
     // By country: an entry whose cities disagree on summer time is the user's to switch.
     Fixture f([](SettingsStore& s) {
-        s.set(StoreKeys::PlcCount, 2);
-        s.set(StoreKeys::SelectPattern, qint16(0));
+        QVERIFY(s.set(StoreKeys::PlcCount, 2));
+        QVERIFY(s.set(StoreKeys::SelectPattern, qint16(0)));
     });
     auto* time0 = f.child<QLabel>("lblTime_0");
     QCOMPARE(time0->text(), QStringLiteral("24:00")); // until the first tick
@@ -386,9 +386,9 @@ void TestSettingsWindow::slotClicksAndPicks()
 void TestSettingsWindow::arrowsStayInTheSlots()
 {
     Fixture f([](SettingsStore& s) {
-        s.set(StoreKeys::PlcCount, 2);
-        s.set(StoreKeys::No, 1, 100);
-        s.set(StoreKeys::No, 2, 140);
+        QVERIFY(s.set(StoreKeys::PlcCount, 2));
+        QVERIFY(s.set(StoreKeys::No, 1, 100));
+        QVERIFY(s.set(StoreKeys::No, 2, 140));
     });
     QApplication::setActiveWindow(f.window.get());
     QTest::mouseClick(f.child("optClock_1"), Qt::LeftButton);
@@ -421,7 +421,7 @@ void TestSettingsWindow::arrowsStayInTheSlots()
 
 void TestSettingsWindow::flagAndCrossHair()
 {
-    Fixture f([](SettingsStore& s) { s.set(StoreKeys::SelectPattern, 0); });
+    Fixture f([](SettingsStore& s) { QVERIFY(s.set(StoreKeys::SelectPattern, 0)); });
     auto* flag = f.child<QLabel>("imgFlag");
     QVERIFY(flag->hasScaledContents());
     QCOMPARE(flag->frameShape(), QFrame::Box);
@@ -557,7 +557,7 @@ void TestSettingsWindow::searchPickRenameAndOk()
 
 void TestSettingsWindow::failedStartKeepsTheWindow()
 {
-    Fixture f([](SettingsStore& s) { s.set(StoreKeys::Kind, 0); });
+    Fixture f([](SettingsStore& s) { QVERIFY(s.set(StoreKeys::Kind, 0)); });
     QString shown;
     QTimer::singleShot(0, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
