@@ -182,8 +182,10 @@ void BandWindow::savePosition()
     if (m_mode != BandMode::Window)
         return;
     const QRect frame = m_list->frameGeometry();
-    m_store.set(StoreKeys::BandLeft, Twips::fromPixels(frame.x()));
-    m_store.set(StoreKeys::BandTop, Twips::fromPixels(frame.y()));
+    // Not worth a message: should the store refuse, the window reopens at its old place.
+    static_cast<void>(m_store.write(StoreBatch()
+                                        .set(StoreKeys::BandLeft, Twips::fromPixels(frame.x()))
+                                        .set(StoreKeys::BandTop, Twips::fromPixels(frame.y()))));
 }
 
 void BandWindow::end()

@@ -287,7 +287,8 @@ void CaptionWindow::mouseReleaseEvent(QMouseEvent* event)
         return;
     m_grab.reset();
     m_gap = CaptionClock::gapAt(*m_frame, x(), frameGeometry().width());
-    m_store.set(StoreKeys::CaptionGap, Twips::fromPixels(*m_gap));
+    // Should the store refuse, the gap holds until the clock ends; no message interrupts a drag.
+    static_cast<void>(m_store.set(StoreKeys::CaptionGap, Twips::fromPixels(*m_gap)));
     followTitleBar(); // at once, not at the next tick
 }
 

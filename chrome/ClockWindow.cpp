@@ -67,7 +67,8 @@ void ClockWindow::openAtStoredPlace(int heightPx, int minWidthPx)
 void ClockWindow::closeEvent(QCloseEvent* event)
 {
     m_ticks.stop();
-    m_store.setPlacement(m_placement, m_placer->closing());
+    // A clock that cannot save its place closes all the same, and reopens where it was before.
+    static_cast<void>(m_store.setPlacement(m_placement, m_placer->closing()));
     event->accept();
     emit ended();
 }

@@ -137,8 +137,10 @@ std::optional<StartFailure> handOver(SettingsStore& store, ProgramStarter& start
     if (const WriteResult written = store.write(first); !written)
         return StartFailure{fileName(program), folder, {}, written.error()};
     std::optional<StartFailure> failure = start(starter, program, folder, fallbackFolder);
+    // The failure to start is what the caller shows; a "Start" left at 1 would only admit a
+    // display started later by hand.
     if (failure)
-        store.set(StoreKeys::Start, 0);
+        static_cast<void>(store.set(StoreKeys::Start, 0));
     return failure;
 }
 

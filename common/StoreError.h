@@ -14,7 +14,7 @@ struct StoreError {
 };
 
 // What a write of the store came to: true when done, or the error that says why not.
-class WriteResult {
+class [[nodiscard]] WriteResult {
 public:
     WriteResult() = default;
     // Implicit, so that a backend can return its error as it is.

@@ -24,7 +24,8 @@ std::optional<StartFailure> LauncherSession::handOver()
 {
     const std::optional<Program> program = display();
     if (!program) {
-        m_writer.set(StoreKeys::Start, 1);
+        if (const WriteResult written = m_writer.set(StoreKeys::Start, 1); !written)
+            return StartFailure{{}, {}, {}, written.error()};
         return std::nullopt;
     }
     return HandOver::handOver(m_writer, m_starter, *program, m_programDirectory, std::nullopt,

@@ -280,7 +280,7 @@ void SettingsModel::tick()
     }
 }
 
-StoreBatch SettingsModel::packAndSave()
+StoreBatch SettingsModel::packSlots()
 {
     // Filled slots to the front, in their order; their names go with them.
     const auto packedEnd =
@@ -328,7 +328,7 @@ StoreBatch SettingsModel::packAndSave()
 std::optional<StartFailure> SettingsModel::accept(ProgramStarter& starter, const QString& startDir,
                                                   const QString& ownDir)
 {
-    return startDisplay(starter, startDir, ownDir, packAndSave());
+    return startDisplay(starter, startDir, ownDir, packSlots());
 }
 
 std::optional<StartFailure> SettingsModel::reject(ProgramStarter& starter, const QString& startDir,

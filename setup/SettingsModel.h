@@ -143,7 +143,9 @@ private:
     int cityRowInUse(int ciNo) const;
     // A new place in the current slot: its summer time is decided anew and its own name goes.
     void setPlace(int row, const QByteArray& foundZone);
-    StoreBatch packAndSave();
+    // Moves the filled slots to the front and redraws them; gives the keys that save every
+    // choice, "Change" last, for the caller to write with the hand-over.
+    StoreBatch packSlots();
     std::optional<StartFailure> startDisplay(ProgramStarter& starter, const QString& startDir,
                                              const QString& ownDir, StoreBatch first);
     void drawSlot(int n, int target);
