@@ -18,8 +18,8 @@ constexpr double kStep = 0.125;
 void nameSlots(SettingsStore& store)
 {
     for (int i = 0; i < 6; ++i)
-        store.setRawText(SettingsStore::Section::Data, QStringLiteral("WP%1").arg(i),
-                         QString::number(i));
+        QVERIFY(store.setRawText(SettingsStore::Section::Data, QStringLiteral("WP%1").arg(i),
+                                 QString::number(i)));
 }
 
 // Ticks for `seconds`, giving the shown place after each tick.

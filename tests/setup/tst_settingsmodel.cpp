@@ -1088,10 +1088,10 @@ void TestSettingsModel::foundPlacesAndOwnNamesSavedAndReadBack()
     // behind, which no longer count.
     Fixture old;
     old.backend->values = f.backend->values;
-    old.store.set(StoreKeys::WP, 0, QStringLiteral("Berlin"));
-    old.store.set(StoreKeys::No, 1, f.row(QStringLiteral("Tokyo")));
-    old.store.set(StoreKeys::WP, 1, QStringLiteral("Tokyo"));
-    old.store.set(StoreKeys::TZ, 1, QStringLiteral("Asia/Tokyo"));
+    QVERIFY(old.store.set(StoreKeys::WP, 0, QStringLiteral("Berlin")));
+    QVERIFY(old.store.set(StoreKeys::No, 1, f.row(QStringLiteral("Tokyo"))));
+    QVERIFY(old.store.set(StoreKeys::WP, 1, QStringLiteral("Tokyo")));
+    QVERIFY(old.store.set(StoreKeys::TZ, 1, QStringLiteral("Asia/Tokyo")));
     old.load();
     QCOMPARE(old.model.slot(0).name, QStringLiteral("Berlin"));
     QCOMPARE(old.model.slot(1).name, QStringLiteral("Tokyo"));
