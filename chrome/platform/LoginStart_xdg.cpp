@@ -1,13 +1,13 @@
 #include "LoginStart.h"
 
 #include "IniDocument.h"
+#include "StoreLocation.h"
 #include "platform/HostSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <filesystem>
@@ -147,9 +147,9 @@ bool available()
 
 QString entryPath()
 {
-    // XDG_CONFIG_HOME, else ~/.config: where sessions look for the user's own entries.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/autostart/zelhome.desktop");
+    // Where sessions look for the user's own entries; a relative XDG_CONFIG_HOME is ignored
+    // here as for the store, since the session ignores it too.
+    return StoreLocation::configHome() + QStringLiteral("/autostart/zelhome.desktop");
 }
 
 bool isOn()

@@ -126,7 +126,17 @@ private slots:
         const QWidgetList shown = QApplication::topLevelWidgets();
         QVERIFY(std::any_of(shown.begin(), shown.end(),
                             [](QWidget* w) { return w->objectName() == u"loginStartFailure"; }));
+
+        // A relative XDG_CONFIG_HOME is ignored, as sessions ignore it: ~/.config holds the entry.
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", config.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", "relative-config");
+        item->trigger();
+        const bool inHome = QFile::exists(config.filePath(".config/autostart/zelhome.desktop"));
+        item->trigger();
+        qputenv("HOME", home);
         qputenv("XDG_CONFIG_HOME", before);
+        QVERIFY(inHome && !QFileInfo::exists(QStringLiteral("relative-config")));
     }
 
     void buttonBorderAndClick()
