@@ -25,6 +25,9 @@ namespace {
 
 enum class Kind { Panel, List, Caption, Band };
 
+// A foreground window for the title-bar clock to sit on, narrower than a 10 kB name.
+constexpr int kTitledWidth = 400;
+
 // No foreground window: the panel stays where it opened.
 struct Fixture : ClockWindowFixture {
     std::unique_ptr<QWidget> open(Kind kind, const WindowPlacement& stored)
@@ -114,13 +117,14 @@ private slots:
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QString>("label");
         QTest::addColumn<int>("widest");
-        // The list clock and the panel keep their stored width; the others have the name's room
-        // and what date, time and borders take, well under 120 pixels.
+        // The list clock and the panel keep their stored width; the title-bar clock stays within
+        // the title bar it sits on; the tray clock's window has the name's room and what date,
+        // time and borders take, well under 120 pixels.
         const int stored = Twips::toPixels(8175);
         const int sized = Twips::toPixels(ElidedText::kNameRoomTwips) + 120;
         QTest::newRow("list clock") << Kind::List << "lblPlace_1" << stored;
         QTest::newRow("panel") << Kind::Panel << "lblPlace" << stored;
-        QTest::newRow("title-bar clock") << Kind::Caption << "lblPlace" << sized;
+        QTest::newRow("title-bar clock") << Kind::Caption << "lblPlace" << kTitledWidth;
         QTest::newRow("tray clock's window") << Kind::Band << "lblPlace_1" << sized;
     }
 
@@ -134,14 +138,16 @@ private slots:
         QVERIFY(f.backend->write(u"Data", u"PlcCount", "1"));
         QVERIFY(f.backend->write(u"Data", u"WP0", name.toUtf8()));
         std::unique_ptr<QObject> display;
-        if (kind == Kind::Caption)
+        if (kind == Kind::Caption) {
+            f.foreground.rect = WindowRect{0, 0, kTitledWidth, kTitledWidth};
             display = std::make_unique<CaptionWindow>(f.store, f.clock, f.starter, f.foreground,
                                                       QString());
-        else if (kind == Kind::Band)
+        } else if (kind == Kind::Band) {
             display = std::make_unique<BandWindow>(f.store, f.clock, f.starter, BandMode::Window,
                                                    QString());
-        else
+        } else {
             display = f.open(kind, WindowPlacement{1000, 1500, 8175});
+        }
         const QWidget* window = nullptr;
         for (const QWidget* w : QApplication::topLevelWidgets())
             window = w->findChild<DisplayLabel*>(label) ? w : window;
