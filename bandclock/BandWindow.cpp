@@ -50,7 +50,7 @@ BandWindow::BandWindow(SettingsStore& store, const Clock& clock, ProgramStarter&
     // Without a tray the window is the clock: only the menu's "End" closes it, after saving
     // its position.
     connect(&m_ticks, &TickTimer::tick, this, &BandWindow::onTick);
-    m_ticks.setNextDue([this] { return m_band.rotation().nextRotationAt(); });
+    m_ticks.setNextDue([this] { return m_band.rotation().nextDue(); });
     if (m_trayThere) {
         m_trayWatch = std::make_unique<TrayWatch>();
         // Qt hears of the change on a connection of its own, perhaps a moment after the watch:

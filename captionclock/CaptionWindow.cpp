@@ -99,7 +99,7 @@ CaptionWindow::CaptionWindow(SettingsStore& store, const Clock& clock, ProgramSt
 
     TopMost::keepOnTop(*this);
     connect(&m_ticks, &TickTimer::tick, this, &CaptionWindow::onTick);
-    m_ticks.setNextDue([this] { return m_caption.rotation().nextRotationAt(); });
+    m_ticks.setNextDue([this] { return m_caption.rotation().nextDue(); });
     m_followsEvents = m_foreground.watch([this] {
         if (m_caption.setFront(m_foreground.frontNames(*this)))
             onTick(); // which follows the title bar too

@@ -4,7 +4,7 @@
 #include "SettingsStore.h"
 
 PlaceRotation::PlaceRotation(SettingsStore& store, const Clock& clock, const QLocale& locale)
-    : m_store(store), m_clock(clock), m_locale(locale), m_reload(store)
+    : m_store(store), m_clock(clock), m_locale(locale), m_reload(store, clock)
 {
 }
 
@@ -46,6 +46,11 @@ std::optional<double> PlaceRotation::nextRotationAt() const
     if (m_places.plcCount <= 0)
         return std::nullopt;
     return m_lastChange + m_changeInterval;
+}
+
+std::optional<double> PlaceRotation::nextDue() const
+{
+    return PlaceReload::earliest(nextRotationAt(), m_reload.retryAt());
 }
 
 bool PlaceRotation::setFront(const std::optional<WindowNames>& front)

@@ -29,6 +29,8 @@ public:
     // The moment on the clock's seconds counter after which the next step is due; nothing
     // while there is only one place to show.
     std::optional<double> nextRotationAt() const;
+    // The next moment a tick is due: the next step, or a retry of the reload's acknowledgement.
+    std::optional<double> nextDue() const;
     RowText shownRow() const;
 
     // The window in front, or nothing while there is none that this program may see (one of

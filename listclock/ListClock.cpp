@@ -36,7 +36,7 @@ qint64 intoHour(const QDateTime& wall)
 } // namespace
 
 ListClock::ListClock(SettingsStore& store, const Clock& clock, const QLocale& locale)
-    : m_store(store), m_clock(clock), m_locale(locale), m_reload(store),
+    : m_store(store), m_clock(clock), m_locale(locale), m_reload(store, clock),
       m_localZone(ZoneOffset::system())
 {
 }

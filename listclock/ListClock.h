@@ -66,6 +66,11 @@ public:
     bool isLooking() const { return m_look.isActive(); }
     // When a look gives way to the present by itself, on the clock's seconds counter.
     std::optional<double> returnDue() const { return m_look.returnDue(); }
+    // The next moment a tick is due: that return, or a retry of the reload's acknowledgement.
+    std::optional<double> nextDue() const
+    {
+        return PlaceReload::earliest(returnDue(), m_reload.retryAt());
+    }
 
     // The computer's own time as a place: its zone when the system's zone agrees with the
     // clock, else the clock's present offset.

@@ -133,7 +133,7 @@ void ListWindow::start()
     repaintStrips();
     onTick(); // the first texts are there when the window first shows
     // Asleep between minutes, unless a look is to give way to the present before the next.
-    ticks().setNextDue([this] { return m_list.returnDue(); });
+    ticks().setNextDue([this] { return m_list.nextDue(); });
     ticks().start();
 }
 

@@ -56,7 +56,7 @@ void PanelWindow::buildControls()
 
     setMinimumWidth(px(kMinWidth));
     setFixedHeight(px(kHeight));
-    ticks().setNextDue([this] { return m_panel.rotation().nextRotationAt(); });
+    ticks().setNextDue([this] { return m_panel.rotation().nextDue(); });
 }
 
 void PanelWindow::start()

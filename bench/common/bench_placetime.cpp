@@ -57,14 +57,14 @@ int main(int argc, char** argv)
     if (!store.write(seed))
         return 1;
 
+    const SystemClock clock;
     int sink = 0;
-    PlaceReload reloadCheck(store);
+    PlaceReload reloadCheck(store, clock);
     const double poll = medianMicros(20000, [&] { sink += reloadCheck.due() ? 1 : 0; });
 
     PlaceTable table;
     const double reload = medianMicros(2000, [&] { table.load(store); });
 
-    const SystemClock clock;
     const QLocale locale = QLocale::system();
     const auto tickOf = [&](const PlaceTable& places) {
         return medianMicros(5000, [&] {

@@ -209,7 +209,8 @@ private slots:
         QTemporaryDir dir;
         SettingsStore store(
             std::make_unique<IniFileBackend>(dir.filePath(QStringLiteral("s.conf"))));
-        PlaceReload reload(store);
+        const FakeClock clock;
+        PlaceReload reload(store, clock);
         QVERIFY(!reload.due());
         for (const char* v : {"2", "-1", "01x", "true"}) {
             QVERIFY(store.setText(StoreKeys::Change, QString::fromLatin1(v)));

@@ -1,3 +1,4 @@
+#include "FakeClock.h"
 #include "IniFileBackend.h"
 #include "PlaceReload.h"
 #include "PlaceTable.h"
@@ -261,7 +262,8 @@ private slots:
         QVERIFY(s.set(StoreKeys::PlcCount, 2));
         const Identity before = identityOf(m_path);
         PlaceTable table;
-        PlaceReload reload(s);
+        const FakeClock clock;
+        PlaceReload reload(s, clock);
         reload.acknowledge();
         for (int i = 0; i < 100; ++i) {
             QVERIFY(!reload.due());

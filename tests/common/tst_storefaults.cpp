@@ -277,10 +277,10 @@ private slots:
         QVERIFY(holder.waitForReadyRead(20000));
 
         if (clock) {
-            // A save would wait ten seconds; the clock's acknowledgement is tried again later,
-            // and meanwhile the places are read once, not at every tick.
+            // A save would wait ten seconds; the clock's acknowledgement is tried again a second
+            // later, and meanwhile the places are read once, not at every tick.
             SettingsStore s(std::make_unique<IniFileBackend>(m_path));
-            const FakeClock fake;
+            FakeClock fake;
             PlaceRotation rotation(s, fake);
             QElapsedTimer took;
             took.start();
@@ -292,6 +292,10 @@ private slots:
             QCOMPARE(rotation.loads(), 1);
             QCOMPARE(readFile(m_path), before);
             QVERIFY(holder.waitForFinished(20000));
+            rotation.onTick();
+            QCOMPARE(rotation.loads(), 1);
+            QCOMPARE(rotation.nextDue(), std::optional(PlaceReload::kRetrySecs));
+            fake.secs = PlaceReload::kRetrySecs;
             rotation.onTick();
             QCOMPARE(rotation.loads(), 2);
             QCOMPARE(s.get(StoreKeys::Change, StoreReader::Clocks), 0);

@@ -890,7 +890,8 @@ void TestSettingsModel::runningClockTakesNewPlacesOnce()
     OkPresser settings(path);
     settings.ok(0);
     SettingsStore store(std::make_unique<IniFileBackend>(path));
-    PlaceReload reload(store);
+    const SystemClock seconds; // a failed acknowledgement is tried again a second later
+    PlaceReload reload(store, seconds);
     reload.acknowledge();
     PlaceTable clock;
     clock.load(store);
