@@ -150,23 +150,16 @@ IniFileBackend::DiskText IniFileBackend::readFromDisk() const
         return text;
     // A FIFO, a device or anything else that is no regular file is never opened for good: it
     // could block every program or never end.
-    QFile file;
-    if (const std::optional<QString> refused = HostSystem::openRegularFile(file, m_path)) {
-        text.unreadable = *refused;
-        return text;
-    }
-    const QByteArray bytes = file.read(kMaxStoreBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        text.unreadable = file.errorString();
-        return text;
-    }
-    if (bytes.size() > kMaxStoreBytes) {
+    HostSystem::FileBytes read = HostSystem::readRegularFile(m_path, kMaxStoreBytes);
+    if (read.tooLarge) {
         constexpr qint64 kBytesPerMB = 1024 * 1024;
         //: %1 is a number of megabytes
         text.unreadable = tr("it is larger than %1 MB").arg(kMaxStoreBytes / kBytesPerMB);
         return text;
     }
-    text.doc = IniDocument::parse(bytes);
+    text.unreadable = std::move(read.unreadable);
+    if (text.unreadable.isEmpty())
+        text.doc = IniDocument::parse(read.bytes);
     return text;
 }
 

@@ -22,11 +22,14 @@ QSet<QByteArray> readKnownIds()
 {
     const QList<QByteArray> qtIds = QTimeZone::availableTimeZoneIds();
     QSet<QByteArray> ids(qtIds.begin(), qtIds.end());
-    QFile list;
-    if (HostSystem::openRegularFile(list, QString::fromLatin1(kTzDatabaseList)))
+    // The list is some 100 kB; anything far larger is no such list.
+    constexpr qint64 kMaxListBytes = 8 * 1024 * 1024;
+    const HostSystem::FileBytes list =
+        HostSystem::readRegularFile(QString::fromLatin1(kTzDatabaseList), kMaxListBytes);
+    if (!list.ok())
         return ids; // no such list here (Windows): Qt's alone
-    while (!list.atEnd()) {
-        const QList<QByteArray> fields = list.readLine().simplified().split(' ');
+    for (const QByteArray& line : list.bytes.split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
         if (fields.size() >= 2 && fields[0] == "Z")
             ids.insert(fields[1]);
         else if (fields.size() >= 3 && fields[0] == "L")

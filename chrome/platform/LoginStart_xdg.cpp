@@ -90,19 +90,14 @@ Entry readEntry(const QString& path)
     // A link that leads nowhere is no entry: the session reads nothing there.
     if (!QFileInfo::exists(path))
         return entry;
-    QFile file;
-    if (const std::optional<QString> refused = HostSystem::openRegularFile(file, path)) {
-        entry.unreadable = *refused;
-        return entry;
-    }
-    const QByteArray bytes = file.read(kMaxEntryBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        entry.unreadable = file.errorString();
-    else if (bytes.size() > kMaxEntryBytes)
+    HostSystem::FileBytes read = HostSystem::readRegularFile(path, kMaxEntryBytes);
+    if (read.tooLarge)
         entry.unreadable =
             QCoreApplication::translate("LoginStart", "it is too large for a login entry");
+    else if (!read.ok())
+        entry.unreadable = std::move(read.unreadable);
     else
-        entry.doc = IniDocument::parse(bytes);
+        entry.doc = IniDocument::parse(read.bytes);
     return entry;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -25,6 +26,17 @@ FileStamp fileStamp(const QString& path);
 // nothing then, and the reason otherwise. A FIFO or a device is refused without waiting on it,
 // as a plain open would wait for a FIFO's writer for good.
 std::optional<QString> openRegularFile(QFile& file, const QString& path);
+
+// What a read of a whole regular file gave: its bytes, or why there are none.
+struct FileBytes {
+    QByteArray bytes;
+    QString unreadable;    // the reason it could not be opened or read; empty when it was
+    bool tooLarge = false; // it holds more than the cap; each reader says so in its own words
+    bool ok() const { return unreadable.isEmpty() && !tooLarge; }
+};
+// Opens `path` as openRegularFile does and reads it whole, up to `cap` bytes: a file that has
+// more (or grew past the cap while read) is refused, never read on without end.
+FileBytes readRegularFile(const QString& path, qint64 cap);
 
 // Pushes what was written to an open file down to the disk, so that a failure there (a full
 // disk that the write itself did not see, an I/O error) shows before the file is used. Empty

@@ -33,17 +33,13 @@ HelpFolder::Content HelpFolder::read(const QUrl& url) const
     const std::optional<QString> path = insidePath(url);
     if (!path)
         return {{}, QCoreApplication::translate("HelpFolder", "it is not in the help folder")};
-    QFile file;
-    if (std::optional<QString> why = HostSystem::openRegularFile(file, *path))
-        return {{}, std::move(why)};
-    // A file that grew since its size was read is cut at the limit and refused all the same.
-    Content content;
-    if (file.size() <= kFileLimit)
-        content.data = file.read(kFileLimit + 1);
-    if (file.size() > kFileLimit || content.data.size() > kFileLimit) {
-        content.data.clear();
-        content.refusal = QCoreApplication::translate("HelpFolder", "it is larger than %1 MB")
-                              .arg(kFileLimit / (1024 * 1024));
-    }
-    return content;
+    HostSystem::FileBytes read = HostSystem::readRegularFile(*path, kFileLimit);
+    if (read.tooLarge)
+        return {{},
+                QCoreApplication::translate("HelpFolder", "it is larger than %1 MB")
+                    .arg(kFileLimit / (1024 * 1024))};
+    // A read error refuses the page rather than showing it cut short.
+    if (!read.ok())
+        return {{}, std::move(read.unreadable)};
+    return {std::move(read.bytes), std::nullopt};
 }
