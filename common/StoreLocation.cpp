@@ -8,7 +8,7 @@ namespace StoreLocation {
 QString configHome()
 {
     // Qt takes $XDG_CONFIG_HOME as it stands, relative or not; elsewhere its answer is absolute.
-    const QString qtHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QString qtHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (QDir::isRelativePath(qtHome))
         return QDir::homePath() + QStringLiteral("/.config");
     return qtHome;
