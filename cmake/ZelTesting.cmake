@@ -1,13 +1,19 @@
 # Test registration shared by every test folder.
 #
 # Every test runs with a pinned locale and time zone and with XDG_CONFIG_HOME pointing into the
-# build tree, so that no test can read or change the settings of the person running it.
+# build tree, so that no test can read or change the settings of the person running it. Its
+# runtime folder is there too: without one Qt makes /tmp/runtime-<user> and leaves it behind.
+
+set(ZEL_TEST_RUNTIME_DIR "${CMAKE_BINARY_DIR}/test-runtime")
+file(MAKE_DIRECTORY "${ZEL_TEST_RUNTIME_DIR}")
+file(CHMOD "${ZEL_TEST_RUNTIME_DIR}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
 set(ZEL_TEST_ENV
     "LANG=C.UTF-8"
     "LC_ALL=C.UTF-8"
     "TZ=UTC"
     "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config"
+    "XDG_RUNTIME_DIR=${ZEL_TEST_RUNTIME_DIR}"
     "ZEL_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
     "ZEL_TEST_TOOLS=${CMAKE_BINARY_DIR}/tests/tools"
 )

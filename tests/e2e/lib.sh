@@ -8,8 +8,9 @@ set -euo pipefail
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
 unset QT_QPA_PLATFORM
 ZEL_TMP=$(mktemp -d "${TMPDIR:-/tmp}/zel-e2e.XXXXXX")
-export XDG_CONFIG_HOME="$ZEL_TMP/config"
+export XDG_CONFIG_HOME="$ZEL_TMP/config" XDG_RUNTIME_DIR="$ZEL_TMP/runtime"
 mkdir -p "$XDG_CONFIG_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 ZEL_PIDS=()
 
 # zel_display_pids [PROGRAM]: the suite's processes (or one program's) on this test's display.
@@ -169,8 +170,6 @@ zel_start_compositor() {
     }
     ZEL_SCREEN_DISPLAY=$DISPLAY
     zel_start_session_bus
-    export XDG_RUNTIME_DIR="$ZEL_TMP/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
     case $wm in
     mutter)
         MUTTER_DEBUG_DUMMY_MODE_SPECS=$size mutter --nested --wayland \
@@ -390,8 +389,6 @@ zel_wait_text() { zel_poll "$3" zel_has_text "$1" "$2" ${4:+"$4"}; }
 # asked for one (then X clients get XWayland through weston's own window manager).
 zel_start_weston() {
     unset DISPLAY
-    export XDG_RUNTIME_DIR="$ZEL_TMP/runtime"
-    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     export WAYLAND_DISPLAY=wayland-zel
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
         --width=1280 --height=800 "$@" >"$ZEL_TMP/weston.log" 2>&1 &

@@ -6,7 +6,8 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/zel-lint.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 
 set +e
-report=$(lintian --info --tag-display-limit 0 --fail-on error,warning "$ZEL_DEB" 2>"$tmp/stderr")
+# lintian's own scratch folders go in ours, removed on exit.
+report=$(TMPDIR="$tmp" lintian --info --tag-display-limit 0 --fail-on error,warning "$ZEL_DEB" 2>"$tmp/stderr")
 status=$?
 set -e
 printf '%s\n' "$report"
