@@ -58,7 +58,7 @@ zel_log "idle: $w wake-ups in 4 s"
 xclock -geometry 400x200+90+90 &
 CLOCK_PID=$!
 ZEL_PIDS+=("$CLOCK_PID")
-CLOCK_WIN=$(zel_wait_window xclock 10) || zel_fail "xclock did not show"
+CLOCK_WIN=$(zel_wait_window xclock "$ZEL_X_START_LIMIT") || zel_fail "xclock did not show"
 xdotool windowactivate "$CLOCK_WIN" 2>/dev/null || true
 xdotool windowraise "$CLOCK_WIN"
 sleep 0.5

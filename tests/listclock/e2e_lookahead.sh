@@ -73,7 +73,7 @@ kill "$LIST_PID"
 zel_store_set Data ShowWhile1 "bergen team"
 xmessage -title "Chat - Bergen Team" -geometry 300x100+100+300 tied &
 ZEL_PIDS+=($!)
-tied=$(zel_wait_window xmessage 10) || zel_fail "no tied xmessage window"
+tied=$(zel_wait_window xmessage "$ZEL_X_START_LIMIT") || zel_fail "no tied xmessage window"
 xdotool windowactivate --sync "$tied"
 zel_store_set Settings Start 1
 zel_run zelpane faketime "2026-06-10 13:20:02"

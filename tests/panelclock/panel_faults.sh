@@ -112,7 +112,7 @@ panel=$(zel_wait_window zelpane 20) || zel_fail "no panel window from its own fo
 settle "$panel"
 xmessage -geometry 420x160+300+200 "another window" &
 ZEL_PIDS+=($!)
-other=$(zel_wait_window xmessage 10) || zel_fail "no xmessage window"
+other=$(zel_wait_window xmessage "$ZEL_X_START_LIMIT") || zel_fail "no xmessage window"
 xdotool windowactivate --sync "$other"
 tooltip_shown() {
     local w

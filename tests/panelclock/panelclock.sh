@@ -36,7 +36,7 @@ panel_frame_width() {
 
 xmessage -geometry 420x160+300+200 "another window" &
 ZEL_PIDS+=($!)
-other=$(zel_wait_window xmessage 10) || zel_fail "no xmessage window"
+other=$(zel_wait_window xmessage "$ZEL_X_START_LIMIT") || zel_fail "no xmessage window"
 xdotool windowactivate --sync "$other"
 
 zel_store_set Settings Kind 1

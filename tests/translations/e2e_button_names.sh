@@ -62,7 +62,7 @@ tab_and_press() {
 
 env -u ENV xterm -geometry 70x12+150+120 -e sh &
 ZEL_PIDS+=($!)
-xt=$(zel_wait_window xterm 10) || zel_fail "no xterm"
+xt=$(zel_wait_window xterm "$ZEL_X_START_LIMIT") || zel_fail "no xterm"
 xdotool windowactivate --sync "$xt"
 
 check_program zelpane "push button" "${panel_names[@]}"
