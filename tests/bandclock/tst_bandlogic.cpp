@@ -7,9 +7,9 @@
 
 namespace {
 
-QDateTime june30(QTime time, Qt::TimeSpec spec = Qt::UTC)
+QDateTime june30(QTime time, Qt::TimeSpec timeSpec = Qt::UTC)
 {
-    return QDateTime(QDate(2026, 6, 30), time, spec);
+    return QDateTime(QDate(2026, 6, 30), time, timeSpec);
 }
 
 } // namespace
